@@ -1,0 +1,44 @@
+# The two front-door commands: `make run` starts Kelvane under Wine,
+# `make test` builds everything and runs every test suite.
+JOBS ?= 2
+CMAKE_BUILD = cmake --build $(1) -j $(JOBS) $(2) -- --no-print-directory
+
+.PHONY: run test deps native asan win32 win64 fuzz bench assets clean
+
+run: deps win64
+	scripts/run-kelvane.sh
+
+test: deps native asan win32 win64
+	scripts/run-tests.sh
+
+deps:
+	@scripts/install-deps.sh
+
+native:
+	cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	$(call CMAKE_BUILD,build/native)
+
+asan:
+	cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DKLV_SANITIZE=ON >/dev/null
+	$(call CMAKE_BUILD,build/asan)
+
+win32:
+	cmake -S . -B build/win32 -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+	$(call CMAKE_BUILD,build/win32,--target KLV)
+
+win64:
+	cmake -S . -B build/win64 -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake >/dev/null
+	$(call CMAKE_BUILD,build/win64)
+
+# libFuzzer targets (clang); run one with e.g. build/fuzz/profile_fuzz -max_total_time=60
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B build/fuzz -DKLV_FUZZ=ON >/dev/null
+	$(call CMAKE_BUILD,build/fuzz)
+
+bench: deps native
+	@for b in build/native/*_bench; do [ -x "$$b" ] && "$$b"; done; true
+
+clean:
+	rm -rf build

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, when any is missing.
+set -euo pipefail
+packages=(
+    cmake make g++ clang libclang-rt-14-dev libgtest-dev googletest libbenchmark-dev
+    g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+    wine64 xvfb xauth x11-utils imagemagick
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -ne 0 ]; then sudo=sudo; else sudo=; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

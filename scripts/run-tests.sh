@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Runs every test suite (native, native under sanitizers, Windows under Wine)
+# and ends with one line "N passed, N failed". Exits non-zero when anything failed.
+set -u
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build"
+results="$build/test-results"
+rm -rf "$results"
+mkdir -p "$results"
+
+passed=0
+failed=0
+
+# Adds the counts of one GoogleTest XML report; a missing report means the
+# suite crashed or did not start, which counts as one failure.
+tally() {
+    local name=$1 xml=$2 status=$3
+    if [ ! -s "$xml" ]; then
+        echo "== $name: no report (exit status $status)"
+        failed=$((failed + 1))
+        return
+    fi
+    local head tests failures errors disabled skipped
+    head=$(grep -m1 '<testsuites' "$xml")
+    tests=$(sed -E 's/.* tests="([0-9]+)".*/\1/' <<<"$head")
+    failures=$(sed -E 's/.* failures="([0-9]+)".*/\1/' <<<"$head")
+    errors=$(sed -E 's/.* errors="([0-9]+)".*/\1/' <<<"$head")
+    disabled=$(sed -E 's/.* disabled="([0-9]+)".*/\1/' <<<"$head")
+    skipped=$(grep -c '<skipped' "$xml")
+    local ok=$((tests - failures - errors - disabled - skipped))
+    local bad=$((failures + errors))
+    if [ "$status" -ne 0 ] && [ "$bad" -eq 0 ]; then bad=1; fi
+    echo "== $name: $ok passed, $bad failed"
+    passed=$((passed + ok))
+    failed=$((failed + bad))
+}
+
+run_native() {
+    local name=$1 binary=$2
+    echo "== $name"
+    "$binary" --gtest_output="xml:$results/$name.xml"
+    tally "$name" "$results/$name.xml" $?
+}
+
+run_native native "$build/native/klv_unit_tests"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    run_native sanitizers "$build/asan/klv_unit_tests"
+
+# Windows suites: one fresh prefix for this run, shared by every suite.
+. "$root/scripts/wine-env.sh"
+start_virtual_display
+echo "== preparing a fresh Wine prefix"
+wine_fresh_prefix "$build/wineprefix"
+echo "== wine"
+(cd "$build/win64" && wine klv_wine_tests.exe --gtest_output="xml:Z:$results/wine.xml")
+tally wine "$results/wine.xml" $?
+wineserver -k 2>/dev/null
+stop_virtual_display
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,32 @@
+# Sourced by the scripts that run Windows programs: one Wine prefix per run,
+# inside build/, and a virtual X server when there is no display.
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+
+# Creates a fresh prefix in $1 and waits until Wine has finished setting it up.
+wine_fresh_prefix() {
+    export WINEPREFIX="$1"
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    wine wineboot --init >/dev/null 2>&1 || true
+    wineserver -w
+}
+
+# Starts Xvfb on a free display unless one is already set.
+start_virtual_display() {
+    if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
+    local n=99
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+    echo "Xvfb did not start" >&2
+    return 1
+}
+
+stop_virtual_display() {
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    XVFB_PID=
+}

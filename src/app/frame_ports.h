@@ -1,0 +1,15 @@
+#pragma once
+
+class ProfilePort;
+class StringTable;
+class ShellFolderPort;
+class ColourChooser;
+
+// The outside world as the main window's logic reaches it. Each pointer is
+// owned by whoever builds the frame (the Win32 program or a test) and outlives it.
+struct FramePorts {
+    ProfilePort* profile = nullptr;
+    const StringTable* strings = nullptr;
+    ShellFolderPort* shell = nullptr;
+    ColourChooser* colours = nullptr;
+};

@@ -1,0 +1,65 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/frame_ports.h"
+#include "model/face_key.h"
+#include "model/geometry.h"
+#include "model/options.h"
+
+// The main window's state and logic. The Win32 window forwards its messages
+// here; everything it decides is decided in this class, which reaches the
+// platform only through the ports it is given.
+class CKeyboardFrame {
+public:
+    static constexpr int kMaxKeys = 100;
+
+    explicit CKeyboardFrame(const FramePorts& ports);
+    ~CKeyboardFrame();
+    CKeyboardFrame(const CKeyboardFrame&) = delete;
+    CKeyboardFrame& operator=(const CKeyboardFrame&) = delete;
+
+    // --- Key table ---
+    void LoadKeyTable(int faceIndex);
+    FaceKey* FindKey(const std::string& character) const; // nullptr when unknown
+    void DeleteKeys();
+
+    // --- Settings files ---
+    void LoadSettings(const std::uint32_t* commandLineOptions);
+    Colour ReadColour(unsigned defaultId, const char* file, const char* key);
+    void SaveOptions();
+    int PickColour(Colour* colour, const char* key);
+
+    // --- Assignment store ---
+    void LoadAssignments();
+    void SaveAssignments();
+
+    // The key table: the map by character, and the keys in load order.
+    std::map<std::string, FaceKey*> m_mapKeys;
+    int m_nKeys = 0;
+    std::array<char, kMaxKeys> m_keyChars{};
+    std::array<FaceKey*, kMaxKeys> m_keys{};
+
+    // Texts and file names.
+    std::string m_strNone, m_strNotAssignable, m_strClickHint;
+    std::string m_strIniFile, m_strCfgFile, m_strPrgFile, m_strFaceFile, m_strKeyFile;
+    std::string m_strWindowsDir;
+    std::string m_strStartupSound, m_strSwitchToSound;
+
+    // Options word and colours.
+    std::uint32_t m_nOptions = 0;
+    Colour m_crHighlite = 0, m_crDisable = 0, m_crMark = 0, m_crHint = 0, m_crWhite = 0,
+           m_crDarkGray = 0;
+
+    int m_bDebug = 0;
+
+protected:
+    FramePorts m_ports;
+
+private:
+    std::vector<std::unique_ptr<FaceKey>> m_ownedKeys; // every key built, in load order
+};

@@ -1,0 +1,25 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+// One launchable item of a shell folder, with shortcuts resolved.
+struct ShortcutItem {
+    virtual ~ShortcutItem() = default;
+    std::string command;          // a shortcut's target path, or the file's own full path
+    std::string workingDirectory; // a shortcut's working directory; empty for other files
+    std::string title;            // the shell's display name of the file in its folder
+};
+
+using ShortcutItems = std::vector<std::unique_ptr<ShortcutItem>>;
+
+// The shell namespace as the launcher needs it: the items of one folder.
+class ShellFolderPort {
+public:
+    virtual ~ShellFolderPort() = default;
+
+    // Appends one item per non-folder entry of folderPath, in the shell's
+    // enumeration order. Returns 1 when it ran, 0 when the shell's desktop
+    // folder could not be had (then nothing is appended).
+    virtual int CollectFolderItems(const std::string& folderPath, ShortcutItems& items) = 0;
+};
