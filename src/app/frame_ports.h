@@ -4,6 +4,7 @@ class ProfilePort;
 class StringTable;
 class ShellFolderPort;
 class ColourChooser;
+class SystemInfo;
 
 // The outside world as the main window's logic reaches it. Each pointer is
 // owned by whoever builds the frame (the Win32 program or a test) and outlives it.
@@ -12,4 +13,5 @@ struct FramePorts {
     const StringTable* strings = nullptr;
     ShellFolderPort* shell = nullptr;
     ColourChooser* colours = nullptr;
+    const SystemInfo* system = nullptr;
 };
