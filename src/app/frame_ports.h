@@ -5,6 +5,9 @@ class StringTable;
 class ShellFolderPort;
 class ColourChooser;
 class SystemInfo;
+class WindowPort;
+class DesktopPort;
+class AssetPort;
 
 // The outside world as the main window's logic reaches it. Each pointer is
 // owned by whoever builds the frame (the Win32 program or a test) and outlives it.
@@ -14,4 +17,7 @@ struct FramePorts {
     ShellFolderPort* shell = nullptr;
     ColourChooser* colours = nullptr;
     const SystemInfo* system = nullptr;
+    WindowPort* window = nullptr;
+    DesktopPort* desktop = nullptr;
+    AssetPort* assets = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/frame_ports.h"
@@ -38,6 +39,21 @@ public:
     void LoadAssignments();
     void SaveAssignments();
 
+    // --- Main window: handlers the Win32 window forwards ---
+    void OnCreate();
+    bool OnCommand(unsigned wParam, long lParam);
+    bool OnSysCommand(unsigned nID, long lParam); // false: the platform's default handling
+    std::vector<std::pair<unsigned, bool>> MenuCheckMarks() const;
+    std::string MenuPrompt(unsigned id) const;
+    void OnMove(int x, int y);
+    void OnSize(int type);
+    void OnClose();
+
+    // Members that the assignment list, the group import and launching fill in.
+    bool ShowAssignmentList(bool expandPopups);
+    void BuildGroupLists(const std::string& programListFile);
+    void LaunchCommand(const std::string& command, const std::string* directory);
+
     // The key table: the map by character, and the keys in load order.
     std::map<std::string, FaceKey*> m_mapKeys;
     int m_nKeys = 0;
@@ -57,9 +73,18 @@ public:
 
     int m_bDebug = 0;
 
+    // The popup list shown last.
+    std::string m_strPopupName;
+    FaceKey* m_pPopupKey = nullptr;
+
 protected:
     FramePorts m_ports;
 
 private:
+    void ToggleOption(std::uint32_t bit);
+    void ApplyTopmost(long lParam);
+    void LaunchPopupItem(unsigned index);
+    void ShowNoHelp();
+
     std::vector<std::unique_ptr<FaceKey>> m_ownedKeys; // every key built, in load order
 };

@@ -1,0 +1,37 @@
+#pragma once
+#include <string>
+
+#include "model/geometry.h"
+
+// The main window's own operations, as the frame's logic asks for them.
+class WindowPort {
+public:
+    virtual ~WindowPort() = default;
+
+    virtual void PostCommand(unsigned id, long lParam) = 0; // WM_COMMAND to itself, queued
+    virtual void SendCommand(unsigned id, long lParam) = 0; // WM_COMMAND to itself, at once
+    virtual void Invalidate(bool erase) = 0;                // the whole client area
+    virtual void RedrawFrameRect(const Rect& rect) = 0;     // copy that part of the frame image now
+    virtual void SetTopmost(bool topmost) = 0;              // without moving or sizing
+    virtual bool IsMinimized() const = 0;
+    virtual void AcceptDroppedFiles(bool accept) = 0;
+    virtual void SetStatusText(const std::string& text) = 0;
+    virtual void ShowStatusBar(bool show) = 0;
+    virtual void SetHintBackground(Colour colour) = 0; // the hint window's brush
+    virtual void ShowAboutBox() = 0;
+    // A message box owned by the main window; returns the button pressed.
+    virtual int MessageBox(const std::string& text, const std::string& caption,
+                           unsigned flags) = 0;
+    virtual std::string ApplicationName() const = 0; // the executable's base name
+    virtual void CloseApplication() = 0;              // as the system menu's Close
+};
+
+// Programs and the session, as the main window's commands reach them.
+class DesktopPort {
+public:
+    virtual ~DesktopPort() = default;
+    virtual bool TopLevelWindowOfClassExists(const char* className) = 0;
+    virtual void StartMinimized(const char* commandLine) = 0; // without waiting for it
+    virtual void WaitMessage() = 0;
+    virtual void LogOff() = 0;
+};
