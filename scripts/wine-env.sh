@@ -10,6 +10,11 @@ wine_fresh_prefix() {
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
     wine wineboot --init >/dev/null 2>&1 || true
+    # Every program of the prefix runs in one virtual desktop. Without it each
+    # window is an X window waiting for a window manager that Xvfb lacks: every
+    # window that closes then waits 2 s for the manager's answer.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
     wineserver -w
 }
 

@@ -1,0 +1,170 @@
+#include "pickers/shortcut_resolution_win32.h"
+
+#include <shellapi.h>
+#include <wrl/client.h>
+
+#include <cstring>
+#include <new>
+#include <string>
+
+using Microsoft::WRL::ComPtr;
+
+namespace {
+
+// Copies at most limit bytes of an ANSI string into text, always terminated.
+void CopyCut(const char* source, size_t limit, char text[MAX_PATH]) {
+    size_t length = 0;
+    while (length < limit && length < MAX_PATH - 1 && source[length] != '\0') ++length;
+    std::memcpy(text, source, length);
+    text[length] = '\0';
+}
+
+std::wstring Widen(const char* text, DWORD flags) {
+    int size = MultiByteToWideChar(CP_ACP, flags, text, -1, nullptr, 0);
+    if (size <= 0) return std::wstring();
+    std::wstring wide(size, L'\0');
+    MultiByteToWideChar(CP_ACP, flags, text, -1, &wide[0], size);
+    wide.resize(size - 1);
+    return wide;
+}
+
+void NarrowInto(const wchar_t* wide, char text[MAX_PATH]) {
+    int size = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 0) {
+        text[0] = '\0';
+        return;
+    }
+    std::string narrow(size, '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, &narrow[0], size, nullptr, nullptr);
+    CopyCut(narrow.c_str(), narrow.size(), text);
+}
+
+ItemIdList ParseWithDesktop(IShellFolder* desktop, std::wstring name) {
+    ITEMIDLIST* parsed = nullptr;
+    HRESULT result = desktop->ParseDisplayName(nullptr, nullptr, &name[0], nullptr, &parsed, nullptr);
+    ItemIdList owned(parsed);
+    if (FAILED(result)) owned.reset();
+    return owned;
+}
+
+ComPtr<IShellFolder> BindFolder(IShellFolder* desktop, const std::string& folderPath) {
+    ComPtr<IShellFolder> folder;
+    ItemIdList folderId = ParseWithDesktop(desktop, Widen(folderPath.c_str(), MB_PRECOMPOSED));
+    if (folderId &&
+        FAILED(desktop->BindToObject(folderId.get(), nullptr, IID_IShellFolder,
+                                     reinterpret_cast<void**>(folder.GetAddressOf())))) {
+        folder.Reset();
+    }
+    return folder;
+}
+
+// Reads the target and working directory of the shortcut file at path. Any
+// step that fails leaves the item's fields empty.
+void ReadShortcut(IShellFolder* folder, LPCITEMIDLIST itemId, const char* path, ShortcutItem& item) {
+    // Initialised again for every shortcut and left initialised: the thread
+    // keeps using the shell after this call.
+    CoInitialize(nullptr);
+    ComPtr<IShellLinkA> link;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(link.GetAddressOf()))))
+        return;
+    ComPtr<IPersistFile> file;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.GetAddressOf()))))
+        return;
+    WCHAR widePath[MAX_PATH] = L"";
+    MultiByteToWideChar(CP_ACP, 0, path, -1, widePath, MAX_PATH);
+    widePath[MAX_PATH - 1] = L'\0';
+    if (FAILED(file->Load(widePath, STGM_READ))) return;
+    // With no owner window the shell may still show its search window when
+    // the target has moved; the call then blocks until it is answered.
+    if (FAILED(link->Resolve(nullptr, SLR_ANY_MATCH))) return;
+
+    char text[MAX_PATH] = "";
+    if (SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, SLGP_UNCPRIORITY))) {
+        text[MAX_PATH - 1] = '\0';
+        item.command = text;
+    }
+    text[0] = '\0';
+    if (SUCCEEDED(link->GetWorkingDirectory(text, MAX_PATH))) {
+        text[MAX_PATH - 1] = '\0';
+        item.workingDirectory = text;
+    }
+    if (GetItemDisplayName(folder, itemId, SHGDN_NORMAL, text)) item.title = text;
+}
+
+std::unique_ptr<ShortcutItem> ReadItem(IShellFolder* folder, LPCITEMIDLIST itemId) {
+    auto item = std::make_unique<ShortcutItem>();
+    ItemIdList absolute = GetAbsoluteItemId(folder, itemId);
+    char path[MAX_PATH] = "";
+    if (!absolute || !SHGetPathFromIDListA(absolute.get(), path)) path[0] = '\0';
+
+    // Only the lower-case spelling marks a shortcut; "X.LNK" is a plain file.
+    if (std::strstr(path, ".lnk") != nullptr) {
+        ReadShortcut(folder, itemId, path, *item);
+        return item;
+    }
+    SHFILEINFOA info{};
+    if (absolute && SHGetFileInfoA(reinterpret_cast<LPCSTR>(absolute.get()), 0, &info, sizeof info,
+                                   SHGFI_PIDL | SHGFI_DISPLAYNAME)) {
+        info.szDisplayName[MAX_PATH - 1] = '\0';
+        item->title = info.szDisplayName;
+    }
+    item->command = path;
+    return item;
+}
+
+}  // namespace
+
+int GetItemDisplayName(IShellFolder* folder, LPCITEMIDLIST itemId, DWORD flags, char text[MAX_PATH]) {
+    STRRET name{};
+    if (folder->GetDisplayNameOf(itemId, flags, &name) != S_OK) return 0;
+    switch (name.uType) {
+    case STRRET_WSTR:
+        NarrowInto(name.pOleStr, text);
+        CoTaskMemFree(name.pOleStr);
+        return 1;
+    case STRRET_OFFSET: {
+        // The name lies inside the identifier itself; read no further than its end.
+        UINT size = ILGetSize(itemId);
+        if (name.uOffset >= size) return 0;
+        CopyCut(reinterpret_cast<const char*>(itemId) + name.uOffset, size - name.uOffset, text);
+        return 1;
+    }
+    case STRRET_CSTR:
+        CopyCut(name.cStr, sizeof name.cStr, text);
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+ItemIdList GetAbsoluteItemId(IShellFolder* folder, LPCITEMIDLIST itemId) {
+    char path[MAX_PATH];
+    if (!GetItemDisplayName(folder, itemId, SHGDN_FORPARSING, path)) return nullptr;
+    ComPtr<IShellFolder> desktop;
+    if (FAILED(SHGetDesktopFolder(desktop.GetAddressOf()))) return nullptr;
+    return ParseWithDesktop(desktop.Get(), Widen(path, MB_PRECOMPOSED));
+}
+
+int Win32ShellFolders::CollectFolderItems(const std::string& folderPath, ShortcutItems& items) {
+    ComPtr<IShellFolder> desktop;
+    if (FAILED(SHGetDesktopFolder(desktop.GetAddressOf()))) return 0;
+    ComPtr<IShellFolder> folder = BindFolder(desktop.Get(), folderPath);
+    if (!folder) return 1;
+
+    ComPtr<IEnumIDList> entries;
+    if (FAILED(folder->EnumObjects(nullptr, SHCONTF_NONFOLDERS, entries.GetAddressOf())) || !entries)
+        return 1;
+    for (;;) {
+        ITEMIDLIST* next = nullptr;
+        HRESULT result = entries->Next(1, &next, nullptr);
+        ItemIdList itemId(next);
+        if (result != S_OK) break;
+        try {
+            items.push_back(ReadItem(folder.Get(), itemId.get()));
+        } catch (const std::bad_alloc&) {
+            break;
+        }
+    }
+    return 1;
+}

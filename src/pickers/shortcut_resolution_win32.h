@@ -1,0 +1,28 @@
+#pragma once
+#include <windows.h>
+#include <shlobj.h>
+
+#include <memory>
+
+#include "platform/ports/shell_folder_port.h"
+
+// An item identifier list from the shell's allocator, freed when it goes.
+struct ItemIdListFree {
+    void operator()(ITEMIDLIST* itemId) const { CoTaskMemFree(itemId); }
+};
+using ItemIdList = std::unique_ptr<ITEMIDLIST, ItemIdListFree>;
+
+// Writes the display name of itemId (relative to folder) for the SHGDN_ flags
+// as ANSI text into text, cut to 259 characters. Returns 1 on success, 0 when
+// the shell refuses or answers with a kind of name we do not read.
+int GetItemDisplayName(IShellFolder* folder, LPCITEMIDLIST itemId, DWORD flags, char text[MAX_PATH]);
+
+// The identifier list of itemId relative to the desktop, the form that
+// SHGetPathFromIDListA and SHGetFileInfoA take; null on failure.
+ItemIdList GetAbsoluteItemId(IShellFolder* folder, LPCITEMIDLIST itemId);
+
+// The folders of the real shell, shortcuts read through its link object.
+class Win32ShellFolders : public ShellFolderPort {
+public:
+    int CollectFolderItems(const std::string& folderPath, ShortcutItems& items) override;
+};

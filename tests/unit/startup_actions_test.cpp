@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/startup_actions.h"
+#include "platform/ports/startup_port.h"
+
+namespace {
+
+// Records each platform call as one line.
+class RecordingStartupPort : public StartupPort {
+  public:
+    std::vector<std::string> calls;
+
+    void ShowCurrentDirectory() override { calls.push_back("cwd"); }
+    void PlaySoundSync(const std::string& file) override { calls.push_back("play " + file); }
+    void SetWaveVolume(std::uint32_t value) override {
+        calls.push_back("volume " + std::to_string(value));
+    }
+    void RequestLogOff() override { calls.push_back("logoff"); }
+};
+
+TEST(RunStartupActions, CallsThePlatformInOrderAndSaysWhetherStartupGoesOn) {
+    struct Case {
+        const char* line;
+        std::vector<std::string> calls;
+        bool goesOn;
+    } cases[] = {
+        {"", {}, true},
+        {"-top -face 1 -icon", {}, true},
+        {"-quit", {"logoff"}, true}, // start-up makes its window meanwhile
+        {"-restart -top", {"logoff"}, true},
+        {"-play x.wav -top", {"play x.wav"}, false},
+        {"-vol 20", {"volume 16384"}, false},
+        {"-quit -vol -3 -play a.wav", {"logoff", "volume 4294955008", "play a.wav"}, false},
+        {"-cwd -play a.wav", {"cwd"}, false},
+        {"-quit -cwd", {"logoff", "cwd"}, false},
+        {"-play", {}, true}, // no value: ignored, no stop
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        RecordingStartupPort port;
+        EXPECT_EQ(RunStartupActions(ParseCommandLine(c.line), port), c.goesOn);
+        EXPECT_EQ(port.calls, c.calls);
+    }
+}
+
+} // namespace
