@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "app/keyboard_frame.h"
+#include "face/image_blit_win32.h"
 #include "resource_ids.h"
 
 namespace {
@@ -219,7 +220,8 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void FrameWindow::Paint() {
     PAINTSTRUCT ps;
-    BeginPaint(m_hwnd, &ps);
+    HDC dc = BeginPaint(m_hwnd, &ps);
+    DrawImage(dc, 0, 0, m_frame->OnPaint());
     EndPaint(m_hwnd, &ps);
 }
 
@@ -234,9 +236,11 @@ void FrameWindow::SendCommand(unsigned id, long lParam) {
 void FrameWindow::Invalidate(bool erase) { InvalidateRect(m_hwnd, nullptr, erase); }
 
 void FrameWindow::RedrawFrameRect(const Rect& rect) {
-    RECT area{rect.left, rect.top, rect.right, rect.bottom};
-    InvalidateRect(m_hwnd, &area, FALSE);
-    UpdateWindow(m_hwnd);
+    // Drawn at once from the current frame: a repaint would compose the face anew.
+    HDC dc = GetDC(m_hwnd);
+    IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
+    DrawImage(dc, 0, 0, m_frame->CurrentFrame());
+    ReleaseDC(m_hwnd, dc);
 }
 
 void FrameWindow::SetTopmost(bool topmost) {

@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "app/frame_ports.h"
+#include "face/image.h"
+#include "face/legend_mask.h"
+#include "face/pressed_look.h"
 #include "model/face_key.h"
 #include "model/geometry.h"
 #include "model/options.h"
@@ -38,6 +41,17 @@ public:
     // --- Assignment store ---
     void LoadAssignments();
     void SaveAssignments();
+
+    // --- Face picture and painting ---
+    bool LoadFace(const std::string& resourceName);
+    bool BuildLegendMask();
+    int FaceWidth() const { return m_bmpFace.Width(); }
+    int FaceHeight() const { return m_bmpFace.Height(); }
+    // Composes the face with every key's state; the window shows the result.
+    const Image& OnPaint();
+    // The picture the window shows now, pressed key included.
+    const Image& CurrentFrame() const { return m_frame; }
+    void DrawKeyPressed(bool down, const Rect& rect);
 
     // --- Main window: handlers the Win32 window forwards ---
     void OnCreate();
@@ -72,6 +86,13 @@ public:
            m_crDarkGray = 0;
 
     int m_bDebug = 0;
+
+    // The face, its legend mask, the scratch for a pressed key, and the frame shown.
+    Image m_bmpFace;
+    LegendMask m_bmpMask;
+    PressedLook m_bmpKeySave{ScratchSize{}};
+    Image m_frame;
+    Rect m_rectPressed;
 
     // The popup list shown last.
     std::string m_strPopupName;

@@ -1,37 +1,50 @@
-// Entry point of KLV.exe.
+// Entry point of KLV.exe: the platform's adapters, start-up and the message loop.
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include "app/frame_window_win32.h"
+#include "app/keyboard_frame.h"
+#include "app/launcher_app.h"
+#include "app/launcher_platform_win32.h"
+#include "app/startup_actions_win32.h"
+#include "pickers/shortcut_resolution_win32.h"
+#include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_profile.h"
 #include "platform/win32/win32_strings.h"
+#include "platform/win32/win32_system_info.h"
 
-namespace {
-LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
-}
-} // namespace
+// The hotkey service's message, registered before anything else runs.
+const UINT WM_QSERVICE_HOTKEY = RegisterWindowMessageA("WM_QSERVICE_HOTKEY");
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    Win32Profile profile;
     Win32Strings strings;
-    const std::string title = strings.Get(60);
+    Win32ShellFolders shell;
+    Win32SystemInfo system;
+    Win32Desktop desktop;
+    Win32Assets assets;
+    FrameWindow window(instance);
+    Win32ColourChooser colours(instance, [&window] { return window.Handle(); });
 
-    WNDCLASSA wc{};
-    wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
-    wc.lpszClassName = "KelvaneFrame";
-    if (!RegisterClassA(&wc)) return 1;
+    FramePorts ports;
+    ports.profile = &profile;
+    ports.strings = &strings;
+    ports.shell = &shell;
+    ports.colours = &colours;
+    ports.system = &system;
+    ports.window = &window;
+    ports.desktop = &desktop;
+    ports.assets = &assets;
 
-    HWND hwnd = CreateWindowExA(0, wc.lpszClassName, title.c_str(),
-                                WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 150, 100, 330, 180,
-                                nullptr, nullptr, instance, nullptr);
-    if (!hwnd) return 1;
-    ShowWindow(hwnd, showCommand);
-    UpdateWindow(hwnd);
+    Win32StartupActions startup;
+    Win32LauncherPlatform platform(window, showCommand);
+    CLauncherApp app(ports, platform, startup);
+    std::unique_ptr<CKeyboardFrame> frame = app.InitInstance(commandLine ? commandLine : "");
+    if (!frame) return 0;
 
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

@@ -47,7 +47,7 @@ std::optional<std::vector<std::uint8_t>> Win32Assets::LoadBitmapResource(const s
 bool Win32ColourChooser::Choose(Colour initial, Colour& chosen) {
     CHOOSECOLORA cc{};
     cc.lStructSize = sizeof cc;
-    cc.hwndOwner = m_owner ? *m_owner : nullptr;
+    cc.hwndOwner = m_owner ? m_owner() : nullptr;
     cc.hInstance = reinterpret_cast<HWND>(m_instance);
     cc.rgbResult = initial;
     cc.lpCustColors = m_custom;

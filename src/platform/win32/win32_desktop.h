@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
+
 #include "platform/ports/asset_port.h"
 #include "platform/ports/colour_chooser.h"
 #include "platform/ports/window_port.h"
@@ -22,11 +24,12 @@ public:
 // The colour dialog with the program's own template "ChooseColor".
 class Win32ColourChooser : public ColourChooser {
 public:
-    Win32ColourChooser(HINSTANCE instance, const HWND* owner) : m_instance(instance), m_owner(owner) {}
+    Win32ColourChooser(HINSTANCE instance, std::function<HWND()> owner)
+        : m_instance(instance), m_owner(std::move(owner)) {}
     bool Choose(Colour initial, Colour& chosen) override;
 
 private:
     HINSTANCE m_instance;
-    const HWND* m_owner; // the main window, once it exists
+    std::function<HWND()> m_owner; // the main window, once it exists
     COLORREF m_custom[16] = {};
 };
