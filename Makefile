@@ -37,6 +37,11 @@ fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B build/fuzz -DKLV_FUZZ=ON >/dev/null
 	$(call CMAKE_BUILD,build/fuzz)
 
+# Redraws the built-in pictures under resources/ (committed with the generator).
+assets: native
+	$(call CMAKE_BUILD,build/native,--target make_assets)
+	build/native/make_assets resources
+
 bench: deps native
 	@for b in build/native/*_bench; do [ -x "$$b" ] && "$$b"; done; true
 

@@ -1,0 +1,16 @@
+#include "platform/win32/win32_profile.h"
+
+#include <windows.h>
+
+unsigned Win32Profile::GetString(const char* section, const char* key, const char* deflt, char* buffer,
+                                 unsigned size, const char* file) {
+    return GetPrivateProfileStringA(section, key, deflt, buffer, size, file);
+}
+
+unsigned Win32Profile::GetInt(const char* section, const char* key, int deflt, const char* file) {
+    return GetPrivateProfileIntA(section, key, deflt, file);
+}
+
+bool Win32Profile::WriteString(const char* section, const char* key, const char* value, const char* file) {
+    return WritePrivateProfileStringA(section, key, value, file) != FALSE;
+}

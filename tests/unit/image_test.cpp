@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include "face/image.h"
+
+namespace {
+Image Numbered(int width, int height) {
+    Image image(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) image.Set(x, y, static_cast<Colour>(100 * y + x));
+    return image;
+}
+} // namespace
+
+TEST(Image, ReadsOutsideGiveNoPixelAndWritesOutsideAreDropped) {
+    Image image(3, 2, 7);
+    for (auto [x, y] : {std::pair{-1LL, 0LL}, {3LL, 0LL}, {0LL, 2LL}, {0LL, -1LL}, {1LL << 40, 0LL}}) {
+        EXPECT_EQ(image.Get(x, y), Image::kNoPixel);
+        image.Set(x, y, 9);
+    }
+    EXPECT_TRUE(image == Image(3, 2, 7));
+    EXPECT_TRUE(Image(-4, 5).Empty());
+}
+
+// Copies within one picture give what a copy through a separate buffer gives,
+// whichever way the areas overlap, and copies are clipped at every edge.
+TEST(Image, CopiesAreClippedAndSafeWhenAreasOverlap) {
+    struct Case {
+        long long srcX, srcY, width, height, dstX, dstY;
+    };
+    const Case cases[] = {
+        {1, 1, 4, 3, 2, 2}, {2, 2, 4, 3, 1, 1}, {0, 1, 6, 3, 0, 0}, {0, 0, 6, 3, 0, 1},
+        {1, 0, 3, 5, 0, 0}, {0, 0, 3, 5, 1, 0}, {-2, -1, 5, 4, 3, 2}, {4, 3, 9, 9, -1, -2},
+        {0, 0, 6, 5, 100, 0}, {0, 0, -3, 2, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.srcX << "," << c.srcY << " " << c.width << "x"
+                                        << c.height << " to " << c.dstX << "," << c.dstY);
+        const Image original = Numbered(6, 5);
+        Image expected = original;
+        for (long long y = 0; y < c.height; ++y)
+            for (long long x = 0; x < c.width; ++x) {
+                const Colour pixel = original.Get(c.srcX + x, c.srcY + y);
+                if (pixel != Image::kNoPixel) expected.Set(c.dstX + x, c.dstY + y, pixel);
+            }
+        Image within = original;
+        within.Copy(within, c.srcX, c.srcY, c.width, c.height, c.dstX, c.dstY);
+        EXPECT_TRUE(within == expected);
+        Image between = original;
+        between.Copy(original, c.srcX, c.srcY, c.width, c.height, c.dstX, c.dstY);
+        EXPECT_TRUE(between == expected);
+    }
+}

@@ -1,0 +1,163 @@
+#include <climits>
+#include <string>
+
+#include "model_fixture.h"
+
+namespace {
+using KeyTableTest = ModelTest;
+
+TEST_F(KeyTableTest, BuiltinFaceHasItsKeysInIdOrder) {
+    LoadTable();
+    std::vector<std::string> expected;
+    for (unsigned id = 5000; id < 5100; ++id) {
+        std::string text;
+        if (strings.Load(id, text)) expected.push_back(text);
+    }
+    ASSERT_EQ(expected.size(), 63u);
+    ASSERT_EQ(frame->m_nKeys, 63);
+    EXPECT_EQ(frame->m_mapKeys.size(), 63u);
+    for (int i = 0; i < frame->m_nKeys; ++i) {
+        const FaceKey* key = frame->m_keys[i];
+        EXPECT_EQ(key->m_strDescriptor, expected[i]) << i;
+        EXPECT_EQ(frame->m_keyChars[i], key->m_strKey[0]) << i;
+        EXPECT_EQ(frame->FindKey(key->m_strKey), key) << i;
+    }
+    EXPECT_EQ(frame->m_keys[0]->m_strLabel, "Fn-ESC");
+    EXPECT_EQ(frame->m_keys[62]->m_strLabel, "Fn-RBRACE");
+    EXPECT_EQ(frame->m_keys[63], nullptr);
+
+    const FaceKey& one = Key("1");
+    EXPECT_EQ(one.m_strLabel, "Fn-1");
+    EXPECT_EQ(one.m_rect, (Rect{20, 28, 37, 45}));
+    EXPECT_EQ(one.m_strDescription, "none");
+    EXPECT_EQ(one.m_strCommand, "none");
+}
+
+struct AssignableCase {
+    const char* character;
+    int plain, allKeys; // m_bAssignable without and with OPT_ALLKEYS
+};
+const AssignableCase kAssignable[] = {
+    {"1", 1, 1}, {"6", 1, 1}, {"7", 0, 1}, {"8", 0, 1}, {"9", 0, 1}, {"0", 0, 0},
+    {"U", 0, 0}, {"I", 0, 0}, {"O", 0, 0}, {"P", 0, 0}, {"J", 0, 0}, {"K", 0, 0},
+    {"L", 0, 0}, {"M", 0, 0}, {":", 0, 0}, {"<", 0, 0}, {">", 0, 0}, {"A", 1, 1},
+};
+
+TEST_F(KeyTableTest, AllKeysOptionWidensOnlyTheDigitsOneToNine) {
+    Start();
+    auto wide = NewFrame();
+    std::uint32_t allKeys = OPT_ALLKEYS;
+    wide->LoadSettings(&allKeys);
+    wide->m_strWindowsDir = dir.path();
+    wide->LoadKeyTable(0);
+    for (const AssignableCase& c : kAssignable) {
+        EXPECT_EQ(Key(c.character).m_bAssignable, c.plain) << c.character;
+        ASSERT_NE(wide->FindKey(c.character), nullptr) << c.character;
+        EXPECT_EQ(wide->FindKey(c.character)->m_bAssignable, c.allKeys) << c.character;
+    }
+}
+
+TEST_F(KeyTableTest, AllKeysOptionLeavesReservedDigitsAlone) {
+    dir.Write("kelvane.key", "[keys]\na=55 0 1 7 1 1 1 1\nb=56 0 0 8 1 1 1 1\n");
+    Start(OPT_ALLKEYS);
+    EXPECT_EQ(Key("7").m_bAssignable, 0);
+    EXPECT_EQ(Key("8").m_bAssignable, 1);
+}
+
+struct LayoutCase {
+    const char* what;
+    std::uint32_t options;
+    std::string file;
+    int keys;
+    std::string firstLabel;
+    Rect firstRect;
+};
+const std::string kTwoKeys = "[keys]\na=49 1 0 1  20 28 17 17\nb=65 1 0 A 36 68 17 17\n";
+const Rect kBuiltinEsc{8, 9, 25, 22};
+
+const LayoutCase kLayouts[] = {
+    {"file replaces the table", 0, kTwoKeys, 2, "Fn-1", {20, 28, 37, 45}},
+    {"scale 2", 0, kTwoKeys + "[opts]\nscale=2\n", 2, "Fn-1", {40, 56, 74, 90}},
+    {"no-override ignores file and scale", OPT_NOOVERRIDE, kTwoKeys + "[opts]\nscale=2\n", 63,
+     "Fn-ESC", kBuiltinEsc},
+    {"empty section keeps the built-in table and scale 1", 0, "[keys]\n[opts]\nscale=2\n", 63,
+     "Fn-ESC", kBuiltinEsc},
+    {"-1 ends the table", 0, "[keys]\na=65 1 0 A 1 1 1 1\nb=-1\nc=66 1 0 B 1 1 1 1\n", 1, "Fn-A",
+     {1, 1, 2, 2}},
+    {"-01 ends it too", 0, "[keys]\na=65 1 0 A 1 1 1 1\nb=-01 1 0 B 1 1 1 1\n", 1, "Fn-A",
+     {1, 1, 2, 2}},
+    {"-1 first gives no keys", 0, "[keys]\na=-1 1 0 A 1 1 1 1\n", 0, "", {}},
+    {"-10 does not end it", 0, "[keys]\na=-10 1 0 A 1 1 1 1\n", 1, "Fn-A", {1, 1, 2, 2}},
+    {"negative scale mirrors", 0, "[keys]\na=65 1 0 A 1 1 1 1\n[opts]\nscale=-2\n", 1, "Fn-A",
+     {-2, -2, -4, -4}},
+    {"huge scale saturates", 0, "[keys]\na=65 1 0 A 1 -1 1 1\n[opts]\nscale=2147483647\n", 1,
+     "Fn-A", {INT_MAX, -INT_MAX, INT_MAX, 0}},
+    {"garbage values still build keys", 0, "[keys]\na=garbage\nb=65 1 0 A 1 1 1 1\n", 2, "Fn-",
+     {0, 0, 0, 0}},
+};
+
+class KeyLayoutTest : public ModelTest, public ::testing::WithParamInterface<LayoutCase> {};
+
+TEST_P(KeyLayoutTest, BuildsTheTable) {
+    const LayoutCase& c = GetParam();
+    dir.Write("kelvane.key", c.file);
+    Start(c.options);
+    ASSERT_EQ(frame->m_nKeys, c.keys);
+    if (c.keys == 0) {
+        EXPECT_TRUE(frame->m_mapKeys.empty());
+        return;
+    }
+    EXPECT_EQ(frame->m_keys[0]->m_strLabel, c.firstLabel);
+    EXPECT_EQ(frame->m_keys[0]->m_rect, c.firstRect);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, KeyLayoutTest, ::testing::ValuesIn(kLayouts),
+                         [](const auto& info) {
+                             std::string name;
+                             for (const char* p = info.param.what; *p; ++p)
+                                 if (std::isalnum(static_cast<unsigned char>(*p))) name += *p;
+                             return name;
+                         });
+
+TEST_F(KeyTableTest, AtMostOneHundredKeysAreBuilt) {
+    std::string file = "[keys]\n";
+    for (int i = 0; i < 150; ++i)
+        file += "k" + std::to_string(i) + "=" + std::to_string(i + 1) + " 1 0 K" +
+                std::to_string(i) + " 1 1 1 1\n";
+    dir.Write("kelvane.key", file);
+    Start();
+    EXPECT_EQ(frame->m_nKeys, 100);
+    EXPECT_EQ(frame->m_keys[99]->m_strLabel, "Fn-K99");
+    EXPECT_EQ(frame->m_mapKeys.size(), 100u);
+}
+
+TEST_F(KeyTableTest, LaterDuplicateWinsTheMapButBothStayInLoadOrder) {
+    dir.Write("kelvane.key", "[keys]\na=65 1 0 A 0 0 10 10\nb=65 1 0 AA 20 0 10 10\n");
+    Start();
+    ASSERT_EQ(frame->m_nKeys, 2);
+    EXPECT_EQ(frame->m_keys[0]->m_strLabel, "Fn-A");
+    EXPECT_EQ(frame->m_keys[1]->m_strLabel, "Fn-AA");
+    EXPECT_EQ(frame->m_keyChars[0], 'A');
+    EXPECT_EQ(Key("A").m_strLabel, "Fn-AA");
+    EXPECT_EQ(frame->m_mapKeys.size(), 1u);
+}
+
+TEST_F(KeyTableTest, FacesWithoutDescriptorsAreEmpty) {
+    for (int face : {1, 2, INT_MAX, INT_MIN}) {
+        Start(0, face);
+        EXPECT_EQ(frame->m_nKeys, 0) << face;
+        EXPECT_TRUE(frame->m_mapKeys.empty()) << face;
+    }
+}
+
+TEST_F(KeyTableTest, LoadingAgainReplacesTheTable) {
+    Start();
+    frame->LoadKeyTable(0);
+    EXPECT_EQ(frame->m_nKeys, 63);
+    EXPECT_EQ(frame->m_mapKeys.size(), 63u);
+    frame->DeleteKeys();
+    EXPECT_EQ(frame->m_nKeys, 0);
+    EXPECT_EQ(frame->FindKey("A"), nullptr);
+    EXPECT_EQ(frame->m_keys[0], nullptr);
+}
+} // namespace
