@@ -184,6 +184,6 @@ void CKeyboardFrame::LaunchPopupItem(unsigned index) {
 
 void CKeyboardFrame::ShowNoHelp() {
     WindowPort& window = *m_ports.window;
-    window.MessageBox(m_ports.strings->Get(kNoHelpText), window.ApplicationName(),
+    window.ShowMessage(m_ports.strings->Get(kNoHelpText), window.ApplicationName(),
                       MB_FLAG_OKCANCEL);
 }

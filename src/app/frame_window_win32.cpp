@@ -272,7 +272,7 @@ void FrameWindow::ShowAboutBox() {
     DialogBoxParamA(m_instance, MAKEINTRESOURCEA(IDD_ABOUTBOX), m_hwnd, AboutProc, 0);
 }
 
-int FrameWindow::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+int FrameWindow::ShowMessage(const std::string& text, const std::string& caption, unsigned flags) {
     return MessageBoxA(m_hwnd, text.c_str(), caption.c_str(), flags);
 }
 

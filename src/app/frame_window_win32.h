@@ -36,7 +36,7 @@ public:
     void ShowStatusBar(bool show) override;
     void SetHintBackground(Colour colour) override;
     void ShowAboutBox() override;
-    int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+    int ShowMessage(const std::string& text, const std::string& caption, unsigned flags) override;
     std::string ApplicationName() const override;
     void CloseApplication() override;
 

@@ -20,7 +20,7 @@ public:
     virtual void SetHintBackground(Colour colour) = 0; // the hint window's brush
     virtual void ShowAboutBox() = 0;
     // A message box owned by the main window; returns the button pressed.
-    virtual int MessageBox(const std::string& text, const std::string& caption,
+    virtual int ShowMessage(const std::string& text, const std::string& caption,
                            unsigned flags) = 0;
     virtual std::string ApplicationName() const = 0; // the executable's base name
     virtual void CloseApplication() = 0;              // as the system menu's Close
