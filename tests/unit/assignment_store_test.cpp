@@ -61,12 +61,7 @@ TEST_P(AssignmentLoadTest, ReadsTheKey) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, AssignmentLoadTest, ::testing::ValuesIn(kLoads),
-                         [](const auto& info) {
-                             std::string name;
-                             for (const char* p = info.param.what; *p; ++p)
-                                 if (std::isalnum(static_cast<unsigned char>(*p))) name += *p;
-                             return name;
-                         });
+                         CaseName<LoadCase>);
 
 TEST_F(AssignmentStoreTest, SavedAssignmentsLoadBackUnchanged) {
     Start();

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <climits>
 #include <string>
 
 #include "model/face_key.h"
+#include "model_fixture.h"
 #include "platform/portable/builtin_strings.h"
 
 namespace {
@@ -64,10 +64,5 @@ TEST_P(DescriptorTest, BuildsTheKey) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Descriptors, DescriptorTest, ::testing::ValuesIn(kDescriptors),
-                         [](const auto& info) {
-                             std::string name;
-                             for (const char* p = info.param.what; *p; ++p)
-                                 if (std::isalnum(static_cast<unsigned char>(*p))) name += *p;
-                             return name;
-                         });
+                         CaseName<DescriptorCase>);
 } // namespace

@@ -112,12 +112,7 @@ TEST_P(KeyLayoutTest, BuildsTheTable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, KeyLayoutTest, ::testing::ValuesIn(kLayouts),
-                         [](const auto& info) {
-                             std::string name;
-                             for (const char* p = info.param.what; *p; ++p)
-                                 if (std::isalnum(static_cast<unsigned char>(*p))) name += *p;
-                             return name;
-                         });
+                         CaseName<LayoutCase>);
 
 TEST_F(KeyTableTest, AtMostOneHundredKeysAreBuilt) {
     std::string file = "[keys]\n";

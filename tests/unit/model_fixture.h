@@ -1,6 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +18,15 @@
 #include "model/profile_section_array.h"
 #include "platform/portable/builtin_strings.h"
 #include "platform/portable/ini_profile.h"
+
+// A test name made of the letters and digits of a table case's `what`.
+template <typename Case>
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+    std::string name;
+    for (const char* p = info.param.what; *p; ++p)
+        if (std::isalnum(static_cast<unsigned char>(*p))) name += *p;
+    return name;
+}
 
 // A Windows directory of our own for one test, removed afterwards.
 class TempWindowsDir {
