@@ -9,6 +9,8 @@
 #include "app/launcher_platform_win32.h"
 #include "app/startup_actions_win32.h"
 #include "pickers/shortcut_resolution_win32.h"
+#include "platform/win32/win32_assets.h"
+#include "platform/win32/win32_colour_chooser.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_profile.h"
 #include "platform/win32/win32_strings.h"

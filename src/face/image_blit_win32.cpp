@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "face/bmp_decoder.h"
 
 bool DrawImage(HDC dc, int x, int y, const Image& image) {
     if (image.Empty()) return true;
@@ -26,15 +25,4 @@ bool DrawImage(HDC dc, int x, int y, const Image& image) {
                                         static_cast<UINT>(image.Height()), bits.data(), &info,
                                         DIB_RGB_COLORS);
     return lines != 0;
-}
-
-std::optional<Image> LoadBitmapResource(HMODULE module, const char* name) {
-    HRSRC found = FindResourceA(module, name, MAKEINTRESOURCEA(2)); // RT_BITMAP
-    if (found == nullptr) return std::nullopt;
-    HGLOBAL loaded = LoadResource(module, found);
-    if (loaded == nullptr) return std::nullopt;
-    const void* bytes = LockResource(loaded);
-    const DWORD size = SizeofResource(module, found);
-    if (bytes == nullptr) return std::nullopt;
-    return DecodePackedDib(static_cast<const std::uint8_t*>(bytes), size);
 }

@@ -9,9 +9,16 @@
 
 #include "face/bmp_decoder.h"
 #include "face/image_blit_win32.h"
+#include "platform/win32/win32_assets.h"
 
 namespace {
 // The committed bitmap file, read through the Z: drive that maps the Unix root.
+std::optional<Image> DecodeResource(const char* name) {
+    const auto bytes = Win32Assets().LoadBitmapResource(name);
+    if (!bytes) return std::nullopt;
+    return DecodePackedDib(bytes->data(), bytes->size());
+}
+
 std::optional<Image> DecodeSourceFile(const std::string& name) {
     std::ifstream in("Z:" KLV_SOURCE_DIR "/resources/" + name, std::ios::binary);
     const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
@@ -36,7 +43,7 @@ TEST(FaceResources, BuiltInBitmapsMatchTheCommittedFiles) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.resource);
-        const auto resource = LoadBitmapResource(GetModuleHandleA(nullptr), c.resource);
+        const auto resource = DecodeResource(c.resource);
         const auto file = DecodeSourceFile(c.file);
         ASSERT_TRUE(resource.has_value());
         ASSERT_TRUE(file.has_value());
@@ -44,7 +51,7 @@ TEST(FaceResources, BuiltInBitmapsMatchTheCommittedFiles) {
         EXPECT_EQ(resource->Height(), c.height);
         EXPECT_TRUE(*resource == *file);
     }
-    EXPECT_FALSE(LoadBitmapResource(GetModuleHandleA(nullptr), "FACE2").has_value());
+    EXPECT_FALSE(Win32Assets().LoadBitmapResource("FACE2").has_value());
 }
 
 TEST(FaceResources, IconAndCursorsLoad) {

@@ -1,7 +1,5 @@
 #include "platform/win32/win32_desktop.h"
 
-#include <commdlg.h>
-
 bool Win32Desktop::TopLevelWindowOfClassExists(const char* className) {
     return FindWindowA(className, nullptr) != nullptr;
 }
@@ -13,47 +11,3 @@ void Win32Desktop::StartMinimized(const char* commandLine) {
 void Win32Desktop::WaitMessage() { ::WaitMessage(); }
 
 void Win32Desktop::LogOff() { ExitWindowsEx(0, 0xFFFFFFFF); }
-
-std::optional<std::vector<std::uint8_t>> Win32Assets::ReadFile(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::optional<std::vector<std::uint8_t>> result;
-    LARGE_INTEGER size{};
-    // A face file is a few kilobytes; anything past 64 MB is not one.
-    if (GetFileSizeEx(file, &size) && size.QuadPart >= 0 && size.QuadPart <= (64 << 20)) {
-        std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
-        DWORD read = 0;
-        if (bytes.empty() ||
-            ::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
-            bytes.resize(read);
-            result = std::move(bytes);
-        }
-    }
-    CloseHandle(file);
-    return result;
-}
-
-std::optional<std::vector<std::uint8_t>> Win32Assets::LoadBitmapResource(const std::string& name) {
-    HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(module, name.c_str(), MAKEINTRESOURCEA(2)); // RT_BITMAP
-    if (!found) return std::nullopt;
-    HGLOBAL loaded = LoadResource(module, found);
-    const auto* data = static_cast<const std::uint8_t*>(loaded ? LockResource(loaded) : nullptr);
-    if (!data) return std::nullopt;
-    return std::vector<std::uint8_t>(data, data + SizeofResource(module, found));
-}
-
-bool Win32ColourChooser::Choose(Colour initial, Colour& chosen) {
-    CHOOSECOLORA cc{};
-    cc.lStructSize = sizeof cc;
-    cc.hwndOwner = m_owner ? m_owner() : nullptr;
-    cc.hInstance = reinterpret_cast<HWND>(m_instance);
-    cc.rgbResult = initial;
-    cc.lpCustColors = m_custom;
-    cc.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ENABLETEMPLATE;
-    cc.lpTemplateName = "ChooseColor";
-    if (!ChooseColorA(&cc)) return false;
-    chosen = cc.rgbResult;
-    return true;
-}
