@@ -7,7 +7,8 @@
 
 // The bytes of one profile file, read and edited the way the Windows profile
 // functions treat them. Every byte is kept as it is; only the lines a write
-// touches change, and the lines it adds end in CR LF.
+// touches change, and the lines it adds end in CR LF. NULs and other control
+// bytes are ordinary characters (Windows keeps them when it rewrites a file).
 //
 // How a line is read:
 // - Lines end at CR LF, LF or a lone CR.
