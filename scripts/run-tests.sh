@@ -10,6 +10,7 @@ mkdir -p "$results"
 
 passed=0
 failed=0
+skipped=0
 
 # Adds the counts of one GoogleTest XML report; a missing report means the
 # suite crashed or did not start, which counts as one failure.
@@ -20,19 +21,20 @@ tally() {
         failed=$((failed + 1))
         return
     fi
-    local head tests failures errors disabled skipped
+    local head tests failures errors disabled skipped_here
     head=$(grep -m1 '<testsuites' "$xml")
     tests=$(sed -E 's/.* tests="([0-9]+)".*/\1/' <<<"$head")
     failures=$(sed -E 's/.* failures="([0-9]+)".*/\1/' <<<"$head")
     errors=$(sed -E 's/.* errors="([0-9]+)".*/\1/' <<<"$head")
     disabled=$(sed -E 's/.* disabled="([0-9]+)".*/\1/' <<<"$head")
-    skipped=$(grep -c '<skipped' "$xml")
-    local ok=$((tests - failures - errors - disabled - skipped))
+    skipped_here=$(grep -c '<skipped' "$xml")
+    local ok=$((tests - failures - errors - disabled - skipped_here))
     local bad=$((failures + errors))
     if [ "$status" -ne 0 ] && [ "$bad" -eq 0 ]; then bad=1; fi
-    echo "== $name: $ok passed, $bad failed"
+    echo "== $name: $ok passed, $bad failed, $((disabled + skipped_here)) skipped"
     passed=$((passed + ok))
     failed=$((failed + bad))
+    skipped=$((skipped + disabled + skipped_here))
 }
 
 run_native() {
@@ -57,5 +59,5 @@ tally wine "$results/wine.xml" $?
 wineserver -k 2>/dev/null
 stop_virtual_display
 
-echo "$passed passed, $failed failed"
+echo "$passed passed, $failed failed, $skipped skipped"
 [ "$failed" -eq 0 ]
