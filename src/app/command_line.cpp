@@ -1,9 +1,9 @@
 #include "app/command_line.h"
 
 #include <algorithm>
-#include <climits>
 
 #include "app/volume.h"
+#include "model/decimal.h"
 #include "model/options.h"
 
 namespace {
@@ -28,30 +28,6 @@ std::vector<std::string> SplitTokens(const std::string& commandLine) {
     return tokens;
 }
 
-bool IsSpace(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
-// The leading integer of text as atoi reads it (white space, an optional
-// sign, digits; 0 when there are none), clamped to the range of int instead
-// of overflowing.
-int LeadingInt(const std::string& text) {
-    std::size_t pos = 0;
-    while (pos < text.size() && IsSpace(text[pos]))
-        ++pos;
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
-        ++pos;
-    }
-    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
-    long long magnitude = 0;
-    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
-        magnitude = std::min(limit, magnitude * 10 + (text[pos] - '0'));
-    }
-    return static_cast<int>(negative ? -magnitude : magnitude);
-}
-
 bool TakesValue(const std::string& option) {
     return option == "-play" || option == "-vol" || option == "-face";
 }
@@ -62,10 +38,10 @@ void ApplyValueOption(const std::string& option, const std::string& value,
         options.actions.push_back({StartupAction::PlaySound, value, 0});
         options.stop = true;
     } else if (option == "-vol") {
-        options.actions.push_back({StartupAction::SetVolume, "", VolumeValue(LeadingInt(value))});
+        options.actions.push_back({StartupAction::SetVolume, "", VolumeValue(LeadingDecimal(value.c_str()))});
         options.stop = true;
     } else { // "-face"
-        options.faceIndex = LeadingInt(value);
+        options.faceIndex = LeadingDecimal(value.c_str());
         options.faceName = "face" + std::to_string(options.faceIndex);
         options.optionBits |= OPT_NOOVERRIDE;
     }
