@@ -3,32 +3,37 @@
 JOBS ?= 2
 CMAKE_BUILD = cmake --build $(1) -j $(JOBS) $(2) -- --no-print-directory
 
-.PHONY: run test deps native asan win32 win64 fuzz bench assets clean
+.PHONY: run test deps native clang asan win32 win64 fuzz bench assets clean
 
 run: deps win64
 	scripts/run-kelvane.sh
 
-test: deps native asan win32 win64
+test: deps native clang asan win32 win64
 	scripts/run-tests.sh
 
 deps:
 	@scripts/install-deps.sh
 
 native:
-	cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug -DKLV_WERROR=ON >/dev/null
 	$(call CMAKE_BUILD,build/native)
 
+# The core must also compile warning-free with clang; its tests run from the g++ builds.
+clang:
+	CC=clang CXX=clang++ cmake -S . -B build/clang -DCMAKE_BUILD_TYPE=Debug -DKLV_WERROR=ON >/dev/null
+	$(call CMAKE_BUILD,build/clang)
+
 asan:
-	cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DKLV_SANITIZE=ON >/dev/null
+	cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DKLV_SANITIZE=ON -DKLV_WERROR=ON >/dev/null
 	$(call CMAKE_BUILD,build/asan)
 
 win32:
-	cmake -S . -B build/win32 -DCMAKE_BUILD_TYPE=Release \
+	cmake -S . -B build/win32 -DCMAKE_BUILD_TYPE=Release -DKLV_WERROR=ON \
 	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
 	$(call CMAKE_BUILD,build/win32,--target KLV)
 
 win64:
-	cmake -S . -B build/win64 -DCMAKE_BUILD_TYPE=Release \
+	cmake -S . -B build/win64 -DCMAKE_BUILD_TYPE=Release -DKLV_WERROR=ON \
 	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake >/dev/null
 	$(call CMAKE_BUILD,build/win64)
 
