@@ -244,8 +244,15 @@ void FrameWindow::RedrawFrameRect(const Rect& rect) {
 }
 
 void FrameWindow::SetTopmost(bool topmost) {
-    SetWindowPos(m_hwnd, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOMOVE);
+    HWND after = topmost ? HWND_TOPMOST : HWND_NOTOPMOST;
+    // Wine places an owner right below the popups it owns instead of among the
+    // topmost windows, so the hint window lets go of its owner for the move;
+    // then it takes the same state, as Windows gives owned windows.
+    if (m_hint) SetWindowLongPtrA(m_hint, GWLP_HWNDPARENT, 0);
+    SetWindowPos(m_hwnd, after, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+    if (!m_hint) return;
+    SetWindowLongPtrA(m_hint, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(m_hwnd));
+    SetWindowPos(m_hint, after, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
 bool FrameWindow::IsMinimized() const { return IsIconic(m_hwnd) != FALSE; }

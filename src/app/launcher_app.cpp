@@ -33,6 +33,8 @@ std::unique_ptr<CKeyboardFrame> CLauncherApp::InitInstance(const std::string& co
 
     const int x = static_cast<int>(profile.GetInt("cfg", "x", 150, ini));
     const int y = static_cast<int>(profile.GetInt("cfg", "y", 100, ini));
+    // Read before the window exists: creating and sizing it store its state anew.
+    const bool minimized = options.icon || profile.GetInt("cfg", "fIcon", 0, ini) != 0;
     if (!m_platform.CreateMainWindow(*frame, title, options.menu, x, y)) return nullptr;
 
     // The client area holds the whole face; without one it is empty.
@@ -43,7 +45,6 @@ std::unique_ptr<CKeyboardFrame> CLauncherApp::InitInstance(const std::string& co
     }
     m_platform.SizeMainWindow(width, height);
 
-    const bool minimized = options.icon || profile.GetInt("cfg", "fIcon", 0, ini) != 0;
     m_platform.ShowMainWindow(minimized);
     frame->m_bDebug = options.debug ? 1 : 0;
 

@@ -34,8 +34,9 @@ void Win32LauncherPlatform::SizeMainWindow(int width, int height) {
 }
 
 void Win32LauncherPlatform::ShowMainWindow(bool minimized) {
+    // No paint yet: the keys and their assignments are loaded after this, and
+    // the first paint, from the message loop, shows them.
     ShowWindow(m_window.Handle(), minimized ? SW_SHOWMINIMIZED : m_showCommand);
-    UpdateWindow(m_window.Handle());
 }
 
 void Win32LauncherPlatform::AppendConfigurationPopup(const std::string& text) {
