@@ -47,8 +47,13 @@ assets: native
 	$(call CMAKE_BUILD,build/native,--target make_assets)
 	build/native/make_assets resources
 
-bench: deps native
-	@for b in build/native/*_bench; do [ -x "$$b" ] && "$$b"; done; true
+# Native benchmarks from a Release build, then KLV.exe's start-up against a
+# bare window program under Wine (scripts/run-bench.sh).
+BENCH_TARGETS = $(basename $(notdir $(wildcard bench/*_bench.cpp)))
+bench: deps win64
+	cmake -S . -B build/bench-native -DCMAKE_BUILD_TYPE=Release >/dev/null
+	$(call CMAKE_BUILD,build/bench-native,--target $(BENCH_TARGETS))
+	scripts/run-bench.sh
 
 clean:
 	rm -rf build

@@ -5,22 +5,9 @@
 
 #include "app/command_line.h"
 #include "app/startup_actions.h"
-#include "platform/ports/startup_port.h"
+#include "fakes/recording_startup_port.h"
 
 namespace {
-
-// Records each platform call as one line.
-class RecordingStartupPort : public StartupPort {
-  public:
-    std::vector<std::string> calls;
-
-    void ShowCurrentDirectory() override { calls.push_back("cwd"); }
-    void PlaySoundSync(const std::string& file) override { calls.push_back("play " + file); }
-    void SetWaveVolume(std::uint32_t value) override {
-        calls.push_back("volume " + std::to_string(value));
-    }
-    void RequestLogOff() override { calls.push_back("logoff"); }
-};
 
 TEST(RunStartupActions, CallsThePlatformInOrderAndSaysWhetherStartupGoesOn) {
     struct Case {
@@ -41,9 +28,10 @@ TEST(RunStartupActions, CallsThePlatformInOrderAndSaysWhetherStartupGoesOn) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
-        RecordingStartupPort port;
+        CallLog log;
+        RecordingStartupPort port(log);
         EXPECT_EQ(RunStartupActions(ParseCommandLine(c.line), port), c.goesOn);
-        EXPECT_EQ(port.calls, c.calls);
+        EXPECT_EQ(log.Of("startup"), c.calls);
     }
 }
 

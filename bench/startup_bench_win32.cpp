@@ -1,0 +1,218 @@
+// Start-up benchmark: the time from CreateProcess to the first complete paint
+// of KLV.exe, against a bare window program (bare_window_win32.exe) started
+// the same way. Usage: startup_bench_win32.exe [runs]; KLV.exe is looked for
+// one directory above this program, the bare program beside it.
+//
+// "First complete paint" is observed from outside, the same way for both
+// programs, without changing either:
+//   1. the program's window (found by its title and process) is visible and
+//      not minimized, and no part of it waits for a paint any more
+//      (GetUpdateRect gives FALSE: BeginPaint of the first WM_PAINT has
+//      validated the client area);
+//   2. a WM_NULL sent to it is answered: a window's thread answers sent
+//      messages only between messages, so its paint handler has returned;
+//   3. the window's pixels at two opposite corners show the picture the
+//      program paints (read through the window's DC), not the class
+//      background.
+// The time is taken when 2 is answered; a failed check 3 starts over. The
+// bare program also posts the moment its first paint ended, which tells how
+// late this outside probe notices (reported as the probe delay).
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+struct Pixel {
+    int x, y;
+    COLORREF colour;
+};
+
+struct Program {
+    const char* name;
+    std::string path;
+    const char* title;
+    std::vector<Pixel> painted; // pixels of the client area once it is painted
+};
+
+struct Run {
+    bool ok = false;
+    double ms = 0;           // CreateProcess to first complete paint
+    double selfReportMs = 0; // the program's own report, when it sends one; else 0
+};
+
+double g_ticksPerMs = 0;
+
+double Now() {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / g_ticksPerMs;
+}
+
+std::string ProgramDirectory() {
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string dir(path, length < MAX_PATH ? length : 0);
+    const auto slash = dir.find_last_of("\\/");
+    return slash == std::string::npos ? std::string(".") : dir.substr(0, slash);
+}
+
+HWND FindProgramWindow(DWORD processId, const char* title) {
+    HWND window = FindWindowA(nullptr, title);
+    if (!window) return nullptr;
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    return owner == processId ? window : nullptr;
+}
+
+bool PaintHandled(HWND window) {
+    if (!IsWindowVisible(window) || IsIconic(window)) return false;
+    if (GetUpdateRect(window, nullptr, FALSE)) return false;
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored) != 0;
+}
+
+bool PixelsShown(HWND window, const std::vector<Pixel>& pixels) {
+    HDC dc = GetDC(window);
+    if (!dc) return false;
+    bool shown = true;
+    for (const Pixel& p : pixels) shown = shown && GetPixel(dc, p.x, p.y) == p.colour;
+    ReleaseDC(window, dc);
+    return shown;
+}
+
+// Starts the program, waits for its first complete paint and closes it again.
+Run StartOnce(const Program& program, HWND reportWindow) {
+    Run run;
+    std::string commandLine = "\"" + program.path + "\"";
+    if (reportWindow)
+        commandLine += " -report " + std::to_string(reinterpret_cast<UINT_PTR>(reportWindow));
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+
+    const double start = Now();
+    if (!CreateProcessA(program.path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, nullptr, &startup, &process)) {
+        std::fprintf(stderr, "cannot start %s (error %lu)\n", program.path.c_str(), GetLastError());
+        return run;
+    }
+    HWND window = nullptr;
+    double painted = 0;
+    while (Now() - start < 20000) {
+        if (!window) window = FindProgramWindow(process.dwProcessId, program.title);
+        if (window && PaintHandled(window)) {
+            const double answered = Now();
+            if (PixelsShown(window, program.painted)) {
+                painted = answered;
+                break;
+            }
+        }
+        if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) break;
+        Sleep(1);
+    }
+    if (painted > 0) {
+        run.ok = true;
+        run.ms = painted - start;
+    } else {
+        std::fprintf(stderr, "%s: no complete paint seen\n", program.name);
+    }
+
+    if (window) PostMessageA(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) {
+        TerminateProcess(process.hProcess, 1);
+        WaitForSingleObject(process.hProcess, 5000);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+
+    MSG msg;
+    while (reportWindow && PeekMessageA(&msg, reportWindow, WM_APP, WM_APP, PM_REMOVE))
+        if (run.ok) run.selfReportMs = static_cast<double>(msg.wParam) / g_ticksPerMs - start;
+    return run;
+}
+
+double Quantile(std::vector<double> values, double q) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    const double at = q * static_cast<double>(values.size() - 1);
+    const auto below = static_cast<std::size_t>(at);
+    const std::size_t above = std::min(below + 1, values.size() - 1);
+    return values[below] + (values[above] - values[below]) * (at - static_cast<double>(below));
+}
+
+void Report(const char* name, const std::vector<double>& ms) {
+    std::printf("%-6s n=%zu  median %7.1f ms  quartiles %7.1f .. %7.1f  min %7.1f  max %7.1f\n",
+                name, ms.size(), Quantile(ms, 0.5), Quantile(ms, 0.25), Quantile(ms, 0.75),
+                Quantile(ms, 0), Quantile(ms, 1));
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    g_ticksPerMs = static_cast<double>(frequency.QuadPart) / 1000.0;
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 20;
+    const int warmUps = 2;
+
+    const std::string dir = ProgramDirectory();
+    // The bare window is one plain colour. Kelvane's built-in face is white
+    // at its top-left pixel and dark gray at its bottom-right one (322 x 136);
+    // the class background of both is light gray.
+    const Program bare{"bare", dir + "\\bare_window_win32.exe", "Bare window",
+                       {{0, 0, RGB(0, 64, 128)}, {322, 137, RGB(0, 64, 128)}}};
+    const Program klv{"KLV", dir + "\\..\\KLV.exe", "Kelvane",
+                      {{0, 0, RGB(255, 255, 255)}, {321, 135, RGB(128, 128, 128)}}};
+
+    // Receives the bare program's own report of its first paint.
+    HWND reportWindow = CreateWindowExA(0, "STATIC", "report", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                        nullptr, GetModuleHandleA(nullptr), nullptr);
+
+    for (int i = 0; i < warmUps; ++i) {
+        StartOnce(bare, reportWindow);
+        StartOnce(klv, nullptr);
+    }
+    std::vector<double> bareMs, klvMs, pairRatios, probeDelays;
+    int failures = 0;
+    for (int i = 0; i < runs; ++i) {
+        // Alternate which program goes first, so neither always finds the
+        // other's leftovers (caches, the server's state) fresher.
+        Run b, k;
+        if (i % 2 == 0) {
+            b = StartOnce(bare, reportWindow);
+            k = StartOnce(klv, nullptr);
+        } else {
+            k = StartOnce(klv, nullptr);
+            b = StartOnce(bare, reportWindow);
+        }
+        if (!b.ok || !k.ok) {
+            ++failures;
+            continue;
+        }
+        bareMs.push_back(b.ms);
+        klvMs.push_back(k.ms);
+        pairRatios.push_back(k.ms / b.ms);
+        if (b.selfReportMs > 0) probeDelays.push_back(b.ms - b.selfReportMs);
+    }
+    if (bareMs.empty()) {
+        std::printf("no complete run (%d failed)\n", failures);
+        return 1;
+    }
+
+    std::printf("Start-up to first complete paint, %zu alternating runs (%d failed, %d warm-up "
+                "runs each not counted)\n",
+                bareMs.size(), failures, warmUps);
+    Report("bare", bareMs);
+    Report("KLV", klvMs);
+    std::printf("ratio KLV/bare of medians: %.2f (budget 1.20)\n",
+                Quantile(klvMs, 0.5) / Quantile(bareMs, 0.5));
+    std::printf("ratio per pair: median %.2f  quartiles %.2f .. %.2f\n", Quantile(pairRatios, 0.5),
+                Quantile(pairRatios, 0.25), Quantile(pairRatios, 0.75));
+    if (!probeDelays.empty())
+        std::printf("probe delay after the bare program's own report: median %.1f ms  "
+                    "min %.1f  max %.1f\n",
+                    Quantile(probeDelays, 0.5), Quantile(probeDelays, 0), Quantile(probeDelays, 1));
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Runs the benchmarks: first the native ones (the core's start-up work and
+# face painting, from the Release build in build/bench-native), then the
+# start-up benchmark under Wine, in a fresh prefix under a virtual display:
+# KLV.exe against a bare window program, both started the same way.
+# KLV_BENCH_RUNS sets the number of runs of each program (default 20).
+set -u
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${KLV_BUILD_DIR:-$root/build}
+runs=${KLV_BENCH_RUNS:-20}
+status=0
+
+for b in "$build"/bench-native/*_bench; do
+    [ -x "$b" ] || continue
+    echo "== $(basename "$b")"
+    "$b" || status=1
+done
+
+. "$root/scripts/wine-env.sh"
+start_virtual_display
+trap 'wineserver -k 2>/dev/null; stop_virtual_display' EXIT
+echo "== preparing a fresh Wine prefix"
+wine_fresh_prefix "$build/wineprefix-bench"
+echo "== start-up under Wine"
+(cd "$build/win64/bench" && wine startup_bench_win32.exe "$runs") || status=1
+exit $status
