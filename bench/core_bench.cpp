@@ -18,7 +18,6 @@
 #include <tuple>
 
 #include "app/keyboard_frame.h"
-#include "fakes/call_log.h"
 #include "fakes/fixed_system_info.h"
 #include "fakes/recording_shell_folders.h"
 #include "fakes/served_assets.h"
@@ -101,7 +100,7 @@ public:
     class Frame {
     public:
         Frame(const SettingsDir& dir, ProfilePort* profile = nullptr)
-            : m_dir(dir), m_profile(dir.path()), m_system(dir.path()), m_assets(m_log) {
+            : m_dir(dir), m_profile(dir.path()), m_system(dir.path()) {
             FramePorts ports;
             ports.profile = profile ? profile : &m_profile;
             ports.strings = &m_strings;
@@ -130,7 +129,6 @@ public:
         BuiltinStrings m_strings;
         RecordingShellFolders m_shell;
         FixedSystemInfo m_system;
-        CallLog m_log;
         ServedAssets m_assets;
         std::unique_ptr<CKeyboardFrame> m_frame;
     };

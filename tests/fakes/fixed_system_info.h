@@ -5,12 +5,8 @@
 #include "platform/ports/system_info.h"
 
 // A Windows installation whose directory is whatever the test says.
-class FixedSystemInfo : public SystemInfo {
-public:
-    explicit FixedSystemInfo(std::string windowsDirectory)
-        : m_windowsDirectory(std::move(windowsDirectory)) {}
-    std::string WindowsDirectory() const override { return m_windowsDirectory; }
-
-private:
-    std::string m_windowsDirectory;
+struct FixedSystemInfo : SystemInfo {
+    explicit FixedSystemInfo(std::string directory) : windowsDirectory(std::move(directory)) {}
+    std::string WindowsDirectory() const override { return windowsDirectory; }
+    std::string windowsDirectory;
 };

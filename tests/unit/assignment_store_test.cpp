@@ -1,5 +1,6 @@
 #include <string>
 
+#include "model/profile_section_array.h"
 #include "model_fixture.h"
 
 namespace {
@@ -15,10 +16,10 @@ TEST_F(AssignmentStoreTest, UnassignedKeysLoadAsNoneAndSaveWithoutCommand) {
     EXPECT_EQ(a.m_nKeyOptions, 0u);
 
     frame->SaveAssignments();
-    EXPECT_EQ(Ini("cmd", "Fn-A"), "<absent>");
-    EXPECT_EQ(Ini("cwd", "Fn-A"), "");
-    EXPECT_EQ(Ini("desc", "Fn-A"), "");
-    EXPECT_EQ(Ini("opts", "Fn-A"), "0");
+    EXPECT_EQ(Stored("cmd", "Fn-A"), "<absent>");
+    EXPECT_EQ(Stored("cwd", "Fn-A"), "");
+    EXPECT_EQ(Stored("desc", "Fn-A"), "");
+    EXPECT_EQ(Stored("opts", "Fn-A"), "0");
 }
 
 struct LoadCase {
@@ -91,7 +92,7 @@ TEST_F(AssignmentStoreTest, ClearingAKeyDeletesItsCommand) {
     c.m_strCommand = "none";
     c.m_bAssigned = 0;
     frame->SaveAssignments();
-    EXPECT_EQ(Ini("cmd", "Fn-C"), "<absent>");
+    EXPECT_EQ(Stored("cmd", "Fn-C"), "<absent>");
 }
 
 TEST_F(AssignmentStoreTest, DisabledKeyKeepsItsEntriesThroughSaves) {
@@ -101,10 +102,10 @@ TEST_F(AssignmentStoreTest, DisabledKeyKeepsItsEntriesThroughSaves) {
     EXPECT_EQ(d.m_bAssignable, 0);
     d.m_strCommand = "new.exe"; // whatever happens in memory is not stored
     frame->SaveAssignments();
-    EXPECT_EQ(Ini("cmd", "Fn-D"), "old.exe");
-    EXPECT_EQ(Ini("cwd", "Fn-D"), "C:\\OLD");
-    EXPECT_EQ(Ini("desc", "Fn-D"), "<absent>");
-    EXPECT_EQ(Ini("opts", "Fn-D"), "5");
+    EXPECT_EQ(Stored("cmd", "Fn-D"), "old.exe");
+    EXPECT_EQ(Stored("cwd", "Fn-D"), "C:\\OLD");
+    EXPECT_EQ(Stored("desc", "Fn-D"), "<absent>");
+    EXPECT_EQ(Stored("opts", "Fn-D"), "5");
 }
 
 TEST_F(AssignmentStoreTest, KeysNotAssignableOrReservedAreNeitherReadNorWritten) {
@@ -117,11 +118,11 @@ TEST_F(AssignmentStoreTest, KeysNotAssignableOrReservedAreNeitherReadNorWritten)
     EXPECT_EQ(Key("R").m_strCommand, "none");
     EXPECT_EQ(Key("R").m_strDescription, "Reserved");
     frame->SaveAssignments();
-    EXPECT_EQ(Ini("cmd", "Fn-U"), "u.exe");
-    EXPECT_EQ(Ini("cmd", "Fn-R"), "r.exe");
-    EXPECT_EQ(Ini("cwd", "Fn-U"), "<absent>");
-    EXPECT_EQ(Ini("opts", "Fn-R"), "<absent>");
-    EXPECT_EQ(Ini("opts", "Fn-A"), "0");
+    EXPECT_EQ(Stored("cmd", "Fn-U"), "u.exe");
+    EXPECT_EQ(Stored("cmd", "Fn-R"), "r.exe");
+    EXPECT_EQ(Stored("cwd", "Fn-U"), "<absent>");
+    EXPECT_EQ(Stored("opts", "Fn-R"), "<absent>");
+    EXPECT_EQ(Stored("opts", "Fn-A"), "0");
 }
 
 TEST_F(AssignmentStoreTest, PopupListIsRewrittenFromItsFolder) {
@@ -130,9 +131,9 @@ TEST_F(AssignmentStoreTest, PopupListIsRewrittenFromItsFolder) {
     std::string stale = "[C:\\Menu\\Tools]\n";
     for (int i = 0; i < 6; ++i) stale += "key0" + std::to_string(i) + "=old" + std::to_string(i) + "\n";
     dir.Write(prg, stale + "[class]\nkey00=Main\n");
-    shell.Script("C:\\Menu\\Tools", {{"Notepad", "C:\\WINDOWS\\NOTEPAD.EXE", "C:\\WINDOWS"},
+    shell.folders["C:\\Menu\\Tools"] = {{"Notepad", "C:\\WINDOWS\\NOTEPAD.EXE", "C:\\WINDOWS"},
                                      {"Calculator", "C:\\WINDOWS\\CALC.EXE", ""},
-                                     {"", "", ""}});
+                                     {"", "", ""}};
     Start();
     EXPECT_EQ(shell.asked, std::vector<std::string>{"C:\\Menu\\Tools"});
     EXPECT_EQ(Key("E").m_strCommand, "@C:\\Menu\\Tools");

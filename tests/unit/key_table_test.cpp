@@ -7,7 +7,9 @@ namespace {
 using KeyTableTest = ModelTest;
 
 TEST_F(KeyTableTest, BuiltinFaceHasItsKeysInIdOrder) {
-    LoadTable();
+    frame->LoadSettings(nullptr);
+    frame->m_strWindowsDir = dir.path();
+    frame->LoadKeyTable(0);
     std::vector<std::string> expected;
     for (unsigned id = 5000; id < 5100; ++id) {
         std::string text;

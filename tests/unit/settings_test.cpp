@@ -25,7 +25,7 @@ TEST_F(SettingsTest, WithoutFilesEverythingHasItsDefault) {
     EXPECT_EQ(frame->m_strPrgFile, dir.path() + "\\kelvane.prg");
     EXPECT_EQ(frame->m_strFaceFile, "kelvane.fac");
     EXPECT_EQ(frame->m_strKeyFile, "kelvane.key");
-    EXPECT_FALSE(dir.Exists("kelvane.ini")); // reading never creates a file
+    EXPECT_FALSE(std::filesystem::exists(dir / "kelvane.ini")); // reading never creates a file
 }
 
 struct OptionsCase {
@@ -56,7 +56,7 @@ TEST_F(SettingsTest, CommandLineBitsAreStoredFromTheNextSave) {
     frame->LoadSettings(&top);
     frame->m_nOptions |= OPT_MINIMIZE;
     frame->SaveOptions();
-    EXPECT_EQ(Ini("cfg", "opts"), "6");
+    EXPECT_EQ(Stored("cfg", "opts"), "6");
 }
 
 struct ColourCase {
@@ -120,7 +120,7 @@ TEST_F(SettingsTest, PickColourStoresTheChoiceOnOk) {
     EXPECT_EQ(frame->PickColour(&frame->m_crHint, "hint"), 1);
     EXPECT_EQ(colours.startedFrom, std::vector<Colour>{MakeColour(255, 255, 128)});
     EXPECT_EQ(frame->m_crHint, MakeColour(0, 0, 255));
-    EXPECT_EQ(Ini("cfg", "hint"), "0 0 255");
+    EXPECT_EQ(Stored("cfg", "hint"), "0 0 255");
     // Read back as the next start would.
     EXPECT_EQ(frame->ReadColour(55, "kelvane.ini", "hint"), MakeColour(0, 0, 255));
 }
@@ -131,6 +131,6 @@ TEST_F(SettingsTest, PickColourChangesNothingOnCancel) {
     colours.answer = MakeColour(1, 2, 3);
     EXPECT_EQ(frame->PickColour(&frame->m_crMark, "mark"), 0);
     EXPECT_EQ(frame->m_crMark, MakeColour(255, 0, 0));
-    EXPECT_EQ(Ini("cfg", "mark"), "<absent>");
+    EXPECT_EQ(Stored("cfg", "mark"), "<absent>");
 }
 } // namespace

@@ -5,7 +5,7 @@
 
 #include "app/command_line.h"
 #include "app/startup_actions.h"
-#include "fakes/recording_startup_port.h"
+#include "fakes/recording_startup.h"
 
 namespace {
 

@@ -1,15 +1,30 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "app/keyboard_frame.h"
 #include "fakes/call_log.h"
 #include "platform/ports/launcher_platform.h"
+#include "platform/ports/startup_port.h"
+
+// The one-shot actions of the command line as a list ("startup: ...").
+class RecordingStartupPort : public StartupPort {
+public:
+    explicit RecordingStartupPort(CallLog& log) : m_log(log) {}
+
+    void ShowCurrentDirectory() override { m_log.Add("startup", "cwd"); }
+    void PlaySoundSync(const std::string& file) override { m_log.Add("startup", "play " + file); }
+    void SetWaveVolume(std::uint32_t value) override { m_log.Add("startup", "volume " + std::to_string(value)); }
+    void RequestLogOff() override { m_log.Add("startup", "logoff"); }
+
+private:
+    CallLog& m_log;
+};
 
 // Start-up's platform as a list of requests ("platform: ..."). The window's
-// messages reach the frame as they do on Windows: creation runs OnCreate and
-// then reports the first size and place; every resize and a minimized show
-// report the new size. The test says whether another instance runs and
-// whether creation fails.
+// messages reach the frame as on Windows: creation runs OnCreate and reports
+// the first size and place; a resize and a minimized show report the new
+// size. The test says whether another instance runs and whether creation fails.
 class RecordingLauncherPlatform : public LauncherPlatform {
 public:
     explicit RecordingLauncherPlatform(CallLog& log) : m_log(log) {}
@@ -18,14 +33,11 @@ public:
         Add("raise " + title);
         return otherInstance;
     }
-    void CallConfigurationLibrary(int debug) override {
-        Add("configuration library " + std::to_string(debug));
-    }
+    void CallConfigurationLibrary(int debug) override { Add("configuration library " + std::to_string(debug)); }
     bool CreateMainWindow(CKeyboardFrame& frame, const std::string& title, bool withMenu, int x,
                           int y) override {
-        Add("create " + title + (withMenu ? " with menu at " : " without menu at ") +
-            std::to_string(x) + "," + std::to_string(y));
-        m_frame = nullptr;
+        Add("create " + title + (withMenu ? " with" : " without") + " menu at " + std::to_string(x) +
+            "," + std::to_string(y));
         if (creationFails) return false;
         m_frame = &frame;
         frame.OnCreate();
@@ -33,13 +45,14 @@ public:
         frame.OnMove(x, y);
         return true;
     }
+    // Called only once the window exists.
     void SizeMainWindow(int width, int height) override {
         Add("size " + std::to_string(width) + " x " + std::to_string(height));
-        if (m_frame) m_frame->OnSize(kSizeRestored);
+        m_frame->OnSize(kSizeRestored);
     }
     void ShowMainWindow(bool minimized) override {
         Add(minimized ? "show minimized" : "show");
-        if (minimized && m_frame) m_frame->OnSize(kSizeMinimized);
+        if (minimized) m_frame->OnSize(kSizeMinimized);
     }
     void AppendConfigurationPopup(const std::string& text) override { Add("system menu popup " + text); }
 
