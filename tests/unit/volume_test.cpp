@@ -5,24 +5,21 @@
 #include "app/volume.h"
 
 TEST(Volume, LevelIsTheSignedMagnitudeModuloSixteenTimes4096) {
-    struct Case {
+    const struct {
         int n;
         int level;
         std::uint32_t value;
     } cases[] = {
-        {0, 0, 0x0000},
         {7, 7, 0x7000},
         {15, 15, 0xF000}, // the loudest level: left channel only
         {16, 0, 0x0000},
         {20, 4, 0x4000},
         {-3, -3, 0xFFFFD000}, // two's complement: the right channel gets 0xFFFF
-        {-16, 0, 0x0000},
         {-17, -1, 0xFFFFF000},
-        {INT_MAX, 15, 0xF000},
         {INT_MIN, 0, 0x0000}, // its magnitude does not fit an int
         {INT_MIN + 1, -15, 0xFFFF1000},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.n);
         EXPECT_EQ(VolumeLevel(c.n), c.level);
         EXPECT_EQ(VolumeValue(c.n), c.value);
