@@ -13,7 +13,8 @@ Image Numbered(int width, int height) {
 
 TEST(Image, ReadsOutsideGiveNoPixelAndWritesOutsideAreDropped) {
     Image image(3, 2, 7);
-    for (auto [x, y] : {std::pair{-1LL, 0LL}, {3LL, 0LL}, {0LL, 2LL}, {0LL, -1LL}, {1LL << 40, 0LL}}) {
+    for (auto [x, y] :
+         {std::pair{-1LL, 0LL}, {3LL, 0LL}, {0LL, 2LL}, {0LL, -1LL}, {1LL << 40, 0LL}}) {
         EXPECT_EQ(image.Get(x, y), Image::kNoPixel);
         image.Set(x, y, 9);
     }

