@@ -29,47 +29,26 @@ using namespace std::string_literals;
 
 struct Step {
     enum class Op { Get, GetInt, Write };
-    Op op = Op::Get;
-    const char* section = nullptr;
-    const char* key = nullptr;
-    const char* text = nullptr;  // the default (Get) or the value (Write)
-    unsigned size = 0;           // Get: the buffer size
-    int intDefault = 0;          // GetInt: the default
-    unsigned expected = 0;       // characters (Get), number (GetInt), 1 for success (Write)
-    std::string bytes;           // Get: the buffer must start with these bytes
+    Op op;
+    const char* section;
+    const char* key;
+    const char* text;   // the default (Get) or the value (Write)
+    unsigned size;      // Get: the buffer size
+    int intDefault;     // GetInt: the default
+    unsigned expected;  // characters (Get), number (GetInt), 1 for success (Write)
+    std::string bytes;  // Get: the buffer must start with these bytes
 };
 
 // GetString into a buffer of `size` bytes; returns `count` and fills `bytes`.
 inline Step Get(const char* section, const char* key, const char* deflt, unsigned size,
                 unsigned count, std::string bytes) {
-    Step step;
-    step.section = section;
-    step.key = key;
-    step.text = deflt;
-    step.size = size;
-    step.expected = count;
-    step.bytes = std::move(bytes);
-    return step;
+    return {Step::Op::Get, section, key, deflt, size, 0, count, std::move(bytes)};
 }
-
 inline Step Int(const char* section, const char* key, int deflt, unsigned number) {
-    Step step;
-    step.op = Step::Op::GetInt;
-    step.section = section;
-    step.key = key;
-    step.intDefault = deflt;
-    step.expected = number;
-    return step;
+    return {Step::Op::GetInt, section, key, nullptr, 0, deflt, number, ""};
 }
-
 inline Step Put(const char* section, const char* key, const char* value, bool succeeds = true) {
-    Step step;
-    step.op = Step::Op::Write;
-    step.section = section;
-    step.key = key;
-    step.text = value;
-    step.expected = succeeds ? 1 : 0;
-    return step;
+    return {Step::Op::Write, section, key, value, 0, 0, succeeds ? 1u : 0u, ""};
 }
 
 // Where the case's file lives and how it is named to the port.
@@ -105,50 +84,49 @@ inline const std::string kSample = "[s]\r\nname1=val1\r\nname2=\"val2\"\r\nname3
 inline const std::vector<Case>& AllCases() {
     static const std::vector<Case> cases = {
         // ---- Reading one value ----
-        Case{"Read_Value", kSample, {
+        Case{"Read_ValueByNamesOfAnyCase", kSample, {
             Get("s", "name1", "def", 100, 4, "val1\0"s),
-            Get("s", "name4", "def", 100, 1, "a\0"s)}},
-        Case{"Read_NamesIgnoreCase", kSample, {
             Get("S", "NAME1", "def", 100, 4, "val1\0"s),
             Get("s", "Name4", "def", 100, 1, "a\0"s)}},
         Case{"Read_BlanksAroundNamesAndValuesAreTrimmed",
              "[s]\r\n  key one \t=\t  spaced value  \r\n\tk2=v2\r\n"s, {
             Get("s", "key one", "d", 100, 12, "spaced value\0"s),
             Get("  s ", "  key one  ", "d", 100, 12, "spaced value\0"s),
-            Get("s", "k2", "d", 100, 2, "v2\0"s)}},
+            Get("s", nullptr, "d", 100, 11, "key one\0k2\0\0"s)}},
         Case{"Read_MatchingQuotesAreRemoved",
-             "[q]\r\nd=\"  x  \"\r\ns='y'\r\nm=\"z'\r\nn=\"\r\ne=\"\"\r\ni=\"'a'\"\r\n"s, {
+             "[q]\r\nd=\"  x  \"\r\ns='y'\r\nm=\"z'\r\nn=\"\r\ne=\"\"\r\n"s, {
             Get("q", "d", "def", 100, 5, "  x  \0"s),
             Get("q", "s", "def", 100, 1, "y\0"s),
             Get("q", "m", "def", 100, 3, "\"z'\0"s),
             Get("q", "n", "def", 100, 1, "\"\0"s),
-            Get("q", "e", "def", 100, 0, "\0"s),
-            Get("q", "i", "def", 100, 3, "'a'\0"s)}},
-        Case{"Read_MissingKeyOrSectionGivesDefault", kSample, {
+            Get("q", "e", "def", 100, 0, "\0"s)}},
+        Case{"Read_MissingKeyGivesTheDefaultLessItsTrailingSpaces", kSample, {
             Get("s", "nope", "def", 100, 3, "def\0"s),
             Get("zz", "name1", "def", 100, 3, "def\0"s),
             Get("s", "", "def", 100, 3, "def\0"s),
-            Get("s", "nope", nullptr, 100, 0, "\0"s)}},
-        Case{"Read_MissingFileGivesDefault", std::nullopt, {
-            Get("s", "k", "def", 100, 3, "def\0"s),
-            Int("s", "k", 7, 7)}}.LeavesNoFile(),
-        Case{"Read_LineWithoutEqualsIsNoKey", kSample, {
-            Get("s", "name3", "def", 100, 3, "def\0"s)}},
-        Case{"Read_EmptyValueIsNotTheDefault", "[s]\r\ne=\r\nb=   \r\n"s, {
-            Get("s", "e", "def", 100, 0, "\0"s),
-            Get("s", "b", "def", 100, 0, "\0"s)}},
-        Case{"Read_DefaultLosesTrailingSpacesOnly", kSample, {
+            Get("s", "name3", "def", 100, 3, "def\0"s),  // a line without '=' is no key
+            Get("s", "nope", nullptr, 100, 0, "\0"s),
             Get("s", "nope", "  d  ", 100, 3, "  d\0"s),
             Get("s", "nope", "d\t ", 100, 2, "d\t\0"s)}},
+        Case{"Read_MissingFileGivesDefaultAndNoSections", std::nullopt, {
+            Get("s", "k", "def", 100, 3, "def\0"s),
+            Get(nullptr, nullptr, "def", 100, 0, "\0"s),
+            Int("s", "k", 7, 7)}}.LeavesNoFile(),
+        Case{"Read_EmptyValueIsNotTheDefault", "[s]\r\ne=\r\nb=   \r\nk=a=b\r\n"s, {
+            Get("s", "e", "def", 100, 0, "\0"s),
+            Get("s", "b", "def", 100, 0, "\0"s),
+            Get("s", "k", "def", 100, 3, "a=b\0"s)}},
         Case{"Read_DefaultKeepsItsQuotes", kSample, {
             Get("s", "nope", "\"q\"", 100, 3, "\"q\"\0"s)}}
             .NotUnderWine("Wine removes quotes from the default; Windows copies it as given"),
-        Case{"Read_ValueIsCutToTheBuffer", kSample, {
+        Case{"Read_ValuesAndListsAreCutToTheBuffer", kSample, {
             Get("s", "name1", "def", 5, 4, "val1\0"s),
             Get("s", "name1", "def", 4, 3, "val\0"s),
-            Get("s", "name1", "def", 1, 0, "\0"s),
             Get("s", "name1", "def", 0, 0, ""),
-            Get("s", "nope", "default", 4, 3, "def\0"s)}},
+            Get("s", "nope", "default", 4, 3, "def\0"s),
+            Get("s", nullptr, "def", 0, 0, ""),
+            Get("s", nullptr, "def", 1, 0, "\0"s),
+            Get(nullptr, nullptr, "def", 1, 0, "\0"s)}},
         Case{"Read_QuotesGoBeforeTheValueIsCut", kSample, {
             Get("s", "name2", "def", 5, 4, "val2\0"s),
             Get("s", "name2", "def", 4, 3, "val\0"s)}}
@@ -161,22 +139,22 @@ inline const std::vector<Case>& AllCases() {
             Get("s", ";c", "def", 100, 3, "def\0"s),
             Get("s", ";d", "def", 100, 3, "def\0"s)}}
             .NotUnderWine("Wine finds a comment line when asked for a key named like it"),
-        Case{"Read_FirstOfDuplicateKeysWins", "[s]\r\nx=1\r\ny=2\r\nx=3\r\n"s, {
-            Get("s", "x", "def", 100, 1, "1\0"s),
-            Get("s", nullptr, "", 100, 6, "x\0y\0x\0\0"s)}},
-        Case{"Read_OnlyFirstOfDuplicateSectionsIsSearched", "[a]\r\nx=1\r\n[b]\r\n[A]\r\ny=2\r\nx=3\r\n"s, {
-            Get("a", "y", "def", 100, 3, "def\0"s),
+        Case{"Read_FirstOfDuplicateKeysWinsOnlyTheFirstSectionIsSearched",
+             "[a]\r\nx=1\r\ny=2\r\nx=3\r\n[b]\r\n[A]\r\nz=2\r\nx=4\r\n"s, {
             Get("a", "x", "def", 100, 1, "1\0"s),
-            Get("a", nullptr, "", 100, 2, "x\0\0"s),
+            Get("a", nullptr, "", 100, 6, "x\0y\0x\0\0"s),
+            Get("a", "z", "def", 100, 3, "def\0"s),
             Get(nullptr, nullptr, "", 100, 6, "a\0b\0A\0\0"s)}},
         Case{"Read_EntriesBeforeTheFirstSectionAreUnreachable", "x=0\r\n[a]\r\nx=1\r\n"s, {
             Get("", "x", "def", 100, 3, "def\0"s),
             Get("a", "x", "def", 100, 1, "1\0"s)}}
             .NotUnderWine("Wine takes the lines before the first header for a section named \"\""),
-        Case{"Read_AnyLineBreakEndsALine", "[a]\rx=1\ry=2\r[b]\nz=3\n[c]\r\nw=4"s, {
+        Case{"Read_AnyLineBreakEndsALineJunkLinesAreIgnored",
+             "junk\0\x01 bytes\r\n[a]\rx=1\ry=2\r[b]\nz=3\n[c]\r\nw=4"s, {
             Get("a", "y", "def", 100, 1, "2\0"s),
             Get("b", "z", "def", 100, 1, "3\0"s),
-            Get("c", "w", "def", 100, 1, "4\0"s)}},
+            Get("c", "w", "def", 100, 1, "4\0"s),
+            Get(nullptr, nullptr, "", 100, 6, "a\0b\0c\0\0"s)}},
         Case{"Read_HeaderBlanksAndTextAfterBracket", "  [ e ]  \r\nw=4\r\n[f]x=1\r\n"s, {
             Get("e", "w", "def", 100, 1, "4\0"s),
             Get("f", "x", "def", 100, 3, "def\0"s),
@@ -196,75 +174,47 @@ inline const std::vector<Case>& AllCases() {
             Get(nullptr, nullptr, "", 100, 2, "b\0\0"s)}}
             .NotUnderWine("Wine decodes UTF-8 after the byte-order mark; Windows reads the mark "
                           "as part of the first line"),
-        Case{"Read_BinaryJunkLeavesOtherLinesAlone", "junk\0\x01 bytes\r\n[a]\r\nx=1\r\n"s, {
-            Get("a", "x", "def", 100, 1, "1\0"s),
-            Get(nullptr, nullptr, "", 100, 2, "a\0\0"s)}},
         Case{"Read_NulInsideAValueIsACharacter", "[a]\r\nx=v\0w\r\n"s, {
             Get("a", "x", "def", 100, 3, "v\0w\0"s)}}
             .NotUnderWine("Wine ends the value at the NUL; Windows treats the file as counted "
                           "text (it keeps NULs when it rewrites a file), and so does IniProfile"),
-        Case{"Read_ValueMayHoldEquals", "[a]\r\nk=a=b\r\n"s, {
-            Get("a", "k", "def", 100, 3, "a=b\0"s)}},
 
         // ---- Lists of names ----
-        Case{"List_KeyNames", kSample, {
+        Case{"List_KeyAndSectionNames", kSample, {
             Get("s", nullptr, "def", 100, 18, "name1\0name2\0name4\0\0"s),
-            Get("s", nullptr, "def", 20, 18, "name1\0name2\0name4\0\0"s)}},
-        Case{"List_SectionNamesIgnoreTheKey", kSample, {
+            Get("s", nullptr, "def", 20, 18, "name1\0name2\0name4\0\0"s),
             Get(nullptr, nullptr, "def", 100, 4, "s\0t\0\0"s),
             Get(nullptr, "name1", "def", 100, 4, "s\0t\0\0"s)}},
-        Case{"List_NamesAreTrimmed", "[s]\r\n  a  =1\r\n\tb\t=2\r\n[  t  ]\r\n"s, {
-            Get("s", nullptr, "", 100, 4, "a\0b\0\0"s),
-            Get(nullptr, nullptr, "", 100, 4, "s\0t\0\0"s)}},
         Case{"List_TruncatedListEndsInTwoNuls", kSample, {
             Get("s", nullptr, "def", 16, 14, "name1\0name2\0na\0\0"s),
             Get("s", nullptr, "def", 19, 17, "name1\0name2\0name4\0\0"s),
             Get(nullptr, nullptr, "def", 5, 3, "s\0t\0\0"s),
             Get(nullptr, nullptr, "def", 4, 2, "s\0\0\0"s),
-            Get("s", nullptr, "def", 3, 1, "n\0\0"s),
             Get("s", nullptr, "def", 2, 0, "\0\0"s)}}
             .NotUnderWine("the ANSI call of Wine leaves the last byte of the buffer unwritten, "
                           "and with two bytes left it gives the default"),
-        Case{"List_SectionNamesCutAsWindowsDoes",
-             "[section1]\r\nname1=val1\r\n[section2]\r\nname4=a\r\n"s, {
-            Get(nullptr, "name1", "default", 16, 14, "section1\0secti\0\0"s)}}
-            .NotUnderWine("the ANSI call of Wine leaves the last byte of the buffer unwritten"),
-        Case{"List_TinyBuffers", kSample, {
-            Get("s", nullptr, "def", 0, 0, ""),
-            Get("s", nullptr, "def", 1, 0, "\0"s),
-            Get(nullptr, nullptr, "def", 0, 0, ""),
-            Get(nullptr, nullptr, "def", 1, 0, "\0"s)}},
         Case{"List_EmptyOrMissingSectionGivesDefault", kSample + "[c]\r\n;k=v\r\nno equals\r\n", {
             Get("t", nullptr, "def", 100, 3, "def\0"s),
             Get("c", nullptr, "def", 100, 3, "def\0"s),
             Get("zz", nullptr, "def", 100, 3, "def\0"s)}},
-        Case{"List_SectionsOfMissingFile", std::nullopt, {
-            Get(nullptr, nullptr, "def", 100, 0, "\0"s)}}.LeavesNoFile(),
 
         // ---- Numbers ----
         Case{"Int_DecimalSignBlanksAndWrap",
-             "[i]\r\na=42\r\nb= -5\r\nc=+7\r\nd=4294967297\r\ne=-4294967297\r\nf=12abc\r\n"
-             "g=abc\r\nq=\"9\"\r\nm=-\r\nl=007\r\n"s, {
-            Int("i", "a", 99, 42),
+             "[i]\r\nb= -5\r\nc=+7\r\nd=4294967297\r\nf=12abc\r\ng=-\r\nq=\"9\"\r\nl=007\r\n"s, {
             Int("i", "b", 99, 4294967291u),
             Int("i", "c", 99, 7),
             Int("i", "d", 99, 1),
-            Int("i", "e", 99, 4294967295u),
             Int("i", "f", 99, 12),
             Int("i", "g", 99, 0),
             Int("i", "q", 99, 9),
-            Int("i", "m", 99, 0),
             Int("i", "l", 99, 7)}},
-        Case{"Int_DefaultOnlyWhenMissingOrEmpty", "[i]\r\nh=\r\ns=  \r\nz=\"\"\r\n"s, {
+        Case{"Int_DefaultOnlyWhenMissingOrEmpty", "[i]\r\nh=\r\nz=\"\"\r\n"s, {
             Int("i", "h", 99, 99),
-            Int("i", "s", 99, 99),
             Int("i", "z", 99, 99),
             Int("i", "nope", 99, 99),
-            Int("zz", "h", 5, 5),
             Int("i", "nope", -1, 4294967295u)}},
         Case{"Int_PrefixedBases",
-             "[i]\r\nh=0x10\r\nf=0xFF\r\no=0o17\r\nb=0b101\r\nx=0x\r\nn=-0x10\r\nw=1x34\r\n"s, {
-            Int("i", "h", 99, 16),
+             "[i]\r\nf=0xFF\r\no=0o17\r\nb=0b101\r\nx=0x\r\nn=-0x10\r\nw=1x34\r\n"s, {
             Int("i", "f", 99, 255),
             Int("i", "o", 99, 15),
             Int("i", "b", 99, 5),
@@ -273,39 +223,35 @@ inline const std::vector<Case>& AllCases() {
             Int("i", "w", 99, 1)}},
 
         // ---- Writing ----
-        Case{"Write_NewFile", std::nullopt, {
-            Put("App", "key", "string"),
-            Get("App", "key", "def", 100, 6, "string\0"s)}}
-            .Leaves("[App]\r\nkey=string\r\n"),
-        Case{"Write_EmptyValueIntoEmptyFile", ""s, {
+        Case{"Write_EmptyAndQuotedValuesIntoEmptyFile", ""s, {
             Put("App", "key", ""),
-            Get("App", "key", "def", 100, 0, "\0"s)}}
-            .Leaves("[App]\r\nkey=\r\n"),
+            Put("App", "q", "\"q\""),
+            Get("App", "key", "def", 100, 0, "\0"s),
+            Get("App", "q", "def", 100, 1, "q\0"s)}}
+            .Leaves("[App]\r\nkey=\r\nq=\"q\"\r\n"),
         Case{"Write_NewSectionsAndKeysInOrder", std::nullopt, {
             Put("App1", "key1", "string1"),
             Put("App1", "key2", "string2"),
-            Put("App1", "key3", "string3"),
             Put("App2", "key4", "string4"),
-            Put("App3", "key5", "string5")}}
-            .Leaves("[App1]\r\nkey1=string1\r\nkey2=string2\r\nkey3=string3\r\n"
+            Put("App3", "key5", "string5"),
+            Get("App1", "key2", "def", 100, 7, "string2\0"s)}}
+            .Leaves("[App1]\r\nkey1=string1\r\nkey2=string2\r\n"
                     "[App2]\r\nkey4=string4\r\n[App3]\r\nkey5=string5\r\n"),
         Case{"Write_DeleteKeysAndSections",
              "[App1]\r\nkey1=string1\r\nkey2=string2\r\nkey3=string3\r\n"
              "[App2]\r\nkey4=string4\r\n[App3]\r\nkey5=string5\r\n"s, {
-            Put("App1", "key2", nullptr),
             Put("App1", "key2", nullptr),
             Put("app1", nullptr, "string1"),
             Put("App2", nullptr, nullptr),
             Put("App3", "KEY5", nullptr),
             Get("App3", nullptr, "def", 100, 3, "def\0"s)}}
             .Leaves("[App3]\r\n"),
-        Case{"Write_ReplaceKeepsNamesAndPlace", "[Sec]\r\nKey=old\r\nz=1\r\n[b]\r\ny=2\r\n"s, {
+        Case{"Write_ReplaceKeepsNamesAndPlaceNewKeyEndsItsSection",
+             "[Sec]\r\nKey=old\r\nz=1\r\n[b]\r\ny=2\r\n"s, {
             Put("SEC", "KEY", "new"),
+            Put("sec", "w", "9"),
             Get("sec", "key", "def", 100, 3, "new\0"s)}}
-            .Leaves("[Sec]\r\nKey=new\r\nz=1\r\n[b]\r\ny=2\r\n"),
-        Case{"Write_NewKeyEndsItsSection", "[a]\r\nx=1\r\n[b]\r\ny=2\r\n"s, {
-            Put("A", "w", "9")}}
-            .Leaves("[a]\r\nx=1\r\nw=9\r\n[b]\r\ny=2\r\n"),
+            .Leaves("[Sec]\r\nKey=new\r\nz=1\r\nw=9\r\n[b]\r\ny=2\r\n"),
         Case{"Write_NamesAreTrimmedTheValueIsNot", std::nullopt, {
             Put("   sec   ", "  key  ", " value "),
             Get("sec", "key", "def", 100, 5, "value\0"s),
@@ -313,14 +259,11 @@ inline const std::vector<Case>& AllCases() {
             .Leaves("[sec]\r\nkey= value \r\n")
             .NotUnderWine("Wine keeps the trailing spaces of new names and drops the leading "
                           "spaces of the value"),
-        Case{"Write_QuotedValueReadsBackUnquoted", std::nullopt, {
-            Put("s", "k", "\"q\""),
-            Get("s", "k", "def", 100, 1, "q\0"s)}}
-            .Leaves("[s]\r\nk=\"q\"\r\n"),
-        Case{"Write_DeletingWhatIsMissingChangesNothing", "[a]\r\nx=1\r\n"s, {
+        Case{"Write_DeletingWhatIsMissingOrANullSectionChangesNothing", "[a]\r\nx=1\r\n"s, {
             Put("a", "y", nullptr),
             Put("zz", "x", nullptr),
-            Put("zz", nullptr, nullptr)}}
+            Put("zz", nullptr, nullptr),
+            Put(nullptr, "x", "2", false)}}
             .Leaves("[a]\r\nx=1\r\n"),
         Case{"Write_DeletingInMissingFileCreatesNone", std::nullopt, {
             Put("a", "k", nullptr),
@@ -335,9 +278,6 @@ inline const std::vector<Case>& AllCases() {
         Case{"Write_SectionAfterUnterminatedLine", "[a]\r\nx=1"s, {
             Put("c", "z", "3")}}
             .Leaves("[a]\r\nx=1\r\n[c]\r\nz=3\r\n"),
-        Case{"Write_NullSectionFails", "[a]\r\nx=1\r\n"s, {
-            Put(nullptr, "x", "2", false)}}
-            .Leaves("[a]\r\nx=1\r\n"),
         Case{"Write_FlushRequestSucceeds", "[a]\r\nx=1\r\n"s, {
             Put(nullptr, nullptr, nullptr, true)}}
             .Leaves("[a]\r\nx=1\r\n")
@@ -384,41 +324,19 @@ inline const std::vector<Case>& AllCases() {
             Get("a", "x", "def", 100, 1, "2\0"s)}}
             .Leaves("\xEF\xBB\xBF[a]\r\nx=1\r\n[a]\r\nx=2\r\n")
             .NotUnderWine("Wine decodes the file as UTF-8 and finds the first section"),
-        Case{"Write_OnlyAUtf8Mark", "\xEF\xBB\xBF"s, {
-            Put("s", "k", "v")}}
-            .Leaves("\xEF\xBB\xBF\r\n[s]\r\nk=v\r\n")
-            .NotUnderWine("Wine takes the mark for an encoding, not for a line of text"),
     };
     return cases;
 }
 
 // ---- Running a case ----
 
-inline std::optional<std::string> ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void WriteFileBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    ASSERT_TRUE(out.good()) << "cannot write " << path;
-}
-
-// Bytes shown with C escapes, so a failure shows NULs and line breaks.
+// Bytes shown with escapes, so a failure shows NULs and line breaks.
 inline std::string Escaped(const std::string& bytes) {
     std::string text;
     for (unsigned char c : bytes) {
-        if (c == '\\') text += "\\\\";
-        else if (c == '\r') text += "\\r";
-        else if (c == '\n') text += "\\n";
-        else if (c >= 0x20 && c < 0x7f) text += static_cast<char>(c);
-        else {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02x", c);
-            text += hex;
-        }
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "\\x%02x", c);
+        text += c >= 0x20 && c < 0x7f && c != '\\' ? std::string(1, static_cast<char>(c)) : hex;
     }
     return text;
 }
@@ -426,22 +344,23 @@ inline std::string Escaped(const std::string& bytes) {
 // Runs the steps of c on port, naming the file `file` in the calls; `path` is
 // where the file really is, to set it up and read it back.
 inline void RunCase(const Case& c, ProfilePort& port, const std::string& file, const std::string& path) {
-    if (c.before) WriteFileBytes(path, *c.before);
+    if (c.before) {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        ASSERT_TRUE(out.write(c.before->data(), static_cast<std::streamsize>(c.before->size())))
+            << "cannot write " << path;
+    }
     for (std::size_t i = 0; i < c.steps.size(); ++i) {
         const Step& step = c.steps[i];
         SCOPED_TRACE("step " + std::to_string(i + 1));
         switch (step.op) {
         case Step::Op::Get: {
-            // Guard bytes after the buffer show any write beyond its size.
-            const char fill = '\xcc';
-            const std::size_t guard = 16;
-            std::vector<char> buffer(step.size + guard, fill);
+            // Sixteen guard bytes after the buffer show any write beyond its size.
+            std::vector<char> buffer(step.size + 16, '\xcc');
             const unsigned count = port.GetString(step.section, step.key, step.text, buffer.data(),
                                                   step.size, file.c_str());
             EXPECT_EQ(count, step.expected);
             EXPECT_EQ(Escaped(std::string(buffer.data(), step.bytes.size())), Escaped(step.bytes));
-            EXPECT_EQ(std::count(buffer.begin() + step.size, buffer.end(), fill),
-                      static_cast<std::ptrdiff_t>(guard))
+            EXPECT_EQ(std::count(buffer.begin() + step.size, buffer.end(), '\xcc'), 16)
                 << "written past the buffer";
             break;
         }
@@ -454,13 +373,13 @@ inline void RunCase(const Case& c, ProfilePort& port, const std::string& file, c
             break;
         }
     }
-    const std::optional<std::string> after = ReadFileBytes(path);
+    std::ifstream in(path, std::ios::binary);
     if (c.noFileAfter) {
-        EXPECT_FALSE(after.has_value()) << "a file was created";
+        EXPECT_FALSE(in.is_open()) << "a file was created";
     }
     if (c.after) {
-        ASSERT_TRUE(after.has_value()) << "no file afterwards";
-        EXPECT_EQ(Escaped(*after), Escaped(*c.after));
+        ASSERT_TRUE(in.is_open()) << "no file afterwards";
+        EXPECT_EQ(Escaped(std::string(std::istreambuf_iterator<char>(in), {})), Escaped(*c.after));
     }
 }
 

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 
 #include "platform/portable/ini_profile.h"
+#include "shared/profile_cases.h"
+#include "temp_dir.h"
 
 namespace fs = std::filesystem;
 
@@ -17,13 +17,9 @@ TEST(IniProfilePaths, WindowsNamesMapToFiles) {
         const char* name;
         const char* path;
     } cases[] = {
-        {"kelvane.ini", "/win/kelvane.ini"},
-        {nullptr, "/win/win.ini"},
-        {"", ""},
-        {"/win\\kelvane.key", "/win/kelvane.key"},
-        {"C:\\WINDOWS\\kelvane.prg", "/WINDOWS/kelvane.prg"},
-        {"d:relative.ini", "relative.ini"},
-        {"sub/x.ini", "sub/x.ini"},
+        {"kelvane.ini", "/win/kelvane.ini"},     {nullptr, "/win/win.ini"},
+        {"", ""},                                {"/win\\kelvane.key", "/win/kelvane.key"},
+        {"C:\\WINDOWS\\kelvane.prg", "/WINDOWS/kelvane.prg"}, {"d:relative.ini", "relative.ini"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(profile.PathOf(c.name), c.path) << (c.name ? c.name : "(null)");
@@ -31,51 +27,49 @@ TEST(IniProfilePaths, WindowsNamesMapToFiles) {
     EXPECT_EQ(IniProfile("/win/").PathOf("a.ini"), "/win/a.ini");
 }
 
-class IniProfileFiles : public ::testing::Test {
-protected:
-    IniProfileFiles()
-        : directory_(fs::temp_directory_path() / ("klv-ini-" + std::to_string(std::random_device{}()))),
-          profile_(directory_.string()) {
-        fs::create_directories(directory_);
-    }
-    ~IniProfileFiles() override {
-        std::error_code ignored;
-        fs::remove_all(directory_, ignored);
-    }
-    fs::path directory_;
-    IniProfile profile_;
-};
-
-TEST_F(IniProfileFiles, RewritesLeaveNoOtherFiles) {
-    for (int i = 0; i < 5; ++i) {
-        ASSERT_TRUE(profile_.WriteString("s", ("k" + std::to_string(i)).c_str(), "v", "a.ini"));
-    }
-    ASSERT_TRUE(profile_.WriteString("s", "k0", nullptr, "a.ini"));
+TEST(IniProfileFiles, RewritesLeaveNoOtherFiles) {
+    const TempDir dir;
+    IniProfile profile(dir.path());
+    for (const char* key : {"k0", "k1", "k2", "k3", "k4"})
+        ASSERT_TRUE(profile.WriteString("s", key, "v", "a.ini"));
+    ASSERT_TRUE(profile.WriteString("s", "k0", nullptr, "a.ini"));
     int files = 0;
-    for (const auto& entry : fs::directory_iterator(directory_)) {
+    for (const auto& entry : fs::directory_iterator(dir.path())) {
         EXPECT_EQ(entry.path().filename(), "a.ini");
         ++files;
     }
     EXPECT_EQ(files, 1);
 }
 
-TEST_F(IniProfileFiles, WhatCannotBeReadIsNeverReplaced) {
-    // A directory where the file should be: reads give the default, writes fail
-    // and leave it as it was.
-    fs::create_directories(directory_ / "a.ini" / "inside");
+// A directory where the file should be: reads give the default, writes fail
+// and leave it as it was.
+TEST(IniProfileFiles, WhatCannotBeReadIsNeverReplaced) {
+    const TempDir dir;
+    IniProfile profile(dir.path());
+    fs::create_directories(dir / "a.ini/inside");
     char buffer[8];
-    EXPECT_EQ(profile_.GetString("s", "k", "def", buffer, sizeof buffer, "a.ini"), 3u);
-    EXPECT_FALSE(profile_.WriteString("s", "k", "v", "a.ini"));
-    EXPECT_TRUE(fs::is_directory(directory_ / "a.ini" / "inside"));
+    EXPECT_EQ(profile.GetString("s", "k", "def", buffer, sizeof buffer, "a.ini"), 3u);
+    EXPECT_FALSE(profile.WriteString("s", "k", "v", "a.ini"));
+    EXPECT_TRUE(fs::is_directory(dir / "a.ini/inside"));
 }
 
-TEST_F(IniProfileFiles, BackslashPathsReachTheSameFile) {
-    const std::string windowsStyle = directory_.string() + "\\sub.ini";
-    ASSERT_TRUE(profile_.WriteString("s", "k", "7", windowsStyle.c_str()));
-    std::ifstream in(directory_ / "sub.ini", std::ios::binary);
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(content, "[s]\r\nk=7\r\n");
-    EXPECT_EQ(profile_.GetInt("s", "k", 5, "sub.ini"), 7u);
+class ProfileConformance : public ::testing::TestWithParam<profile_cases::Case> {};
+
+// The shared table of cases, each in a fresh directory that is also the
+// Windows directory of the IniProfile under test.
+TEST_P(ProfileConformance, BehavesAsWindows) {
+    using profile_cases::Where;
+    const profile_cases::Case& c = GetParam();
+    const TempDir dir;
+    IniProfile profile(dir.path());
+    const std::string file = c.where == Where::WindowsDirectory ? "case.ini"
+                             : c.where == Where::MissingDirectory ? dir / "missing/case.ini"
+                                                                  : dir / "case.ini";
+    const std::string path = c.where == Where::WindowsDirectory ? dir / file : file;
+    profile_cases::RunCase(c, profile, file, path);
 }
+
+INSTANTIATE_TEST_SUITE_P(Profile, ProfileConformance,
+                         ::testing::ValuesIn(profile_cases::AllCases()), profile_cases::CaseName());
 
 }  // namespace
