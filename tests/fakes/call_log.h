@@ -6,7 +6,9 @@
 // the order they came. Fakes of several ports share one log, so a test can
 // check the order across ports as well as the calls of one port.
 struct CallLog {
-    void Add(const std::string& port, const std::string& call) { calls.push_back(port + ": " + call); }
+    void Add(const std::string& port, const std::string& call) {
+        calls.push_back(port + ": " + call);
+    }
 
     // The calls of one port, without the port's name.
     std::vector<std::string> Of(const std::string& port) const {

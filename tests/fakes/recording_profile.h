@@ -31,7 +31,8 @@ private:
     static std::string Part(const char* text) { return text ? text : "-"; }
     void Log(const char* call, const char* file, const char* section, const char* key,
              const std::string& rest = "") {
-        m_log.Add("profile", call + (" " + Part(file)) + " " + Part(section) + " " + Part(key) + rest);
+        m_log.Add("profile",
+                  call + (" " + Part(file)) + " " + Part(section) + " " + Part(key) + rest);
     }
 
     CallLog& m_log;

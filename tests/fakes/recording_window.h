@@ -24,7 +24,9 @@ public:
     void AcceptDroppedFiles(bool accept) override { Add(accept ? "accept drops" : "refuse drops"); }
     void SetStatusText(const std::string& text) override { Add("status text " + text); }
     void ShowStatusBar(bool show) override { Add(show ? "show status bar" : "hide status bar"); }
-    void SetHintBackground(Colour colour) override { Add("hint background " + std::to_string(colour)); }
+    void SetHintBackground(Colour colour) override {
+        Add("hint background " + std::to_string(colour));
+    }
     void ShowAboutBox() override { Add("about box"); }
     int ShowMessage(const std::string& text, const std::string& caption, unsigned flags) override {
         Add("message " + text + " | " + caption + " | " + std::to_string(flags));

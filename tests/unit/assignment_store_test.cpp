@@ -1,4 +1,5 @@
 #include <string>
+#include <tuple>
 
 #include "model/profile_section_array.h"
 #include "model_fixture.h"
@@ -6,64 +7,57 @@
 namespace {
 using AssignmentStoreTest = ModelTest;
 
-struct LoadCase {
-    const char* what;
-    std::string entries; // lines of the four sections for Fn-A
-    std::string command;
-    int assigned;
-    std::string directory, description;
-    std::uint32_t options;
-    int assignable;
-};
-const std::string kLong(300, 'c');
-
-const LoadCase kLoads[] = {
-    {"direct command", "[cmd]\nFn-A=notepad.exe\n[cwd]\nFn-A=C:\\\n[desc]\nFn-A=Editor\n",
-     "notepad.exe", 1, "C:\\", "Editor", 0, 1},
-    {"nothing stored", "", "none", 0, "", "", 0, 1}, // the descriptor's description "none" goes
-    {"empty command is none", "[cmd]\nFn-A=\n", "none", 0, "", "", 0, 1},
-    {"command none is unassigned", "[cmd]\nFn-A=none\n", "none", 0, "", "", 0, 1},
-    {"opts 5 disables", "[cmd]\nFn-A=x\n[opts]\nFn-A=5\n", "x", 1, "", "", 5, 0},
-    {"values cut at 255", "[cmd]\nFn-A=" + kLong + "\n[cwd]\nFn-A=" + kLong + "\n",
-     kLong.substr(0, 255), 1, kLong.substr(0, 255), "", 0, 1},
-};
-
-class AssignmentLoadTest : public ModelTest, public ::testing::WithParamInterface<LoadCase> {};
-
-TEST_P(AssignmentLoadTest, ReadsTheKey) {
-    const LoadCase& c = GetParam();
-    dir.Write("kelvane.ini", c.entries);
-    Start();
-    const FaceKey& a = Key("A");
-    EXPECT_EQ(a.m_strCommand, c.command);
-    EXPECT_EQ(a.m_bAssigned, c.assigned);
-    EXPECT_EQ(a.m_strDirectory, c.directory);
-    EXPECT_EQ(a.m_strDescription, c.description);
-    EXPECT_EQ(a.m_nKeyOptions, c.options);
-    EXPECT_EQ(a.m_bAssignable, c.assignable);
+TEST_F(AssignmentStoreTest, LoadReadsTheFourSections) {
+    const std::string longText(300, 'c');
+    const struct {
+        const char* what;
+        std::string entries; // lines of the four sections for Fn-A
+        std::string command;
+        int assigned;
+        std::string directory, description;
+        std::uint32_t options;
+        int assignable;
+    } cases[] = {
+        {"direct command", "[cmd]\nFn-A=notepad.exe\n[cwd]\nFn-A=C:\\\n[desc]\nFn-A=Editor\n",
+         "notepad.exe", 1, "C:\\", "Editor", 0, 1},
+        {"nothing stored: no description", "", "none", 0, "", "", 0, 1},
+        {"empty command is none", "[cmd]\nFn-A=\n", "none", 0, "", "", 0, 1},
+        {"command none is unassigned", "[cmd]\nFn-A=none\n", "none", 0, "", "", 0, 1},
+        {"opts 5 disables", "[cmd]\nFn-A=x\n[opts]\nFn-A=5\n", "x", 1, "", "", 5, 0},
+        {"values cut at 255", "[cmd]\nFn-A=" + longText + "\n[cwd]\nFn-A=" + longText + "\n",
+         longText.substr(0, 255), 1, longText.substr(0, 255), "", 0, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        dir.Write("kelvane.ini", c.entries);
+        Start();
+        const FaceKey& a = Key("A");
+        EXPECT_EQ(a.m_strCommand, c.command);
+        EXPECT_EQ(a.m_bAssigned, c.assigned);
+        EXPECT_EQ(a.m_strDirectory, c.directory);
+        EXPECT_EQ(a.m_strDescription, c.description);
+        EXPECT_EQ(a.m_nKeyOptions, c.options);
+        EXPECT_EQ(a.m_bAssignable, c.assignable);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Entries, AssignmentLoadTest, ::testing::ValuesIn(kLoads), CaseName<LoadCase>);
 
 TEST_F(AssignmentStoreTest, SavedAssignmentsLoadBackUnchanged) {
     Start();
-    const std::string command = "Notepad (C:\\WINDOWS\\NOTEPAD.EXE) [C:\\WINDOWS]";
     FaceKey& b = Key("B");
-    b.m_strCommand = command;
+    b.m_strCommand = "Notepad (C:\\WINDOWS\\NOTEPAD.EXE) [C:\\WINDOWS]";
     b.m_strDirectory = "C:\\TEMP";
     b.m_strDescription = "Notes";
     b.m_bAssigned = 1;
     b.m_nKeyOptions = KEY_SWITCHTO;
     frame->SaveAssignments();
-
+    const auto fields = [](const FaceKey& k) {
+        return std::make_tuple(k.m_strCommand, k.m_strDirectory, k.m_strDescription, k.m_bAssigned,
+                               k.m_nKeyOptions);
+    };
+    const auto saved = fields(b);
     frame = NewFrame();
     Start();
-    const FaceKey& loaded = Key("B");
-    EXPECT_EQ(loaded.m_strCommand, command);
-    EXPECT_EQ(loaded.m_strDirectory, "C:\\TEMP");
-    EXPECT_EQ(loaded.m_strDescription, "Notes");
-    EXPECT_EQ(loaded.m_bAssigned, 1);
-    EXPECT_EQ(loaded.m_nKeyOptions, KEY_SWITCHTO);
+    EXPECT_EQ(fields(Key("B")), saved);
 }
 
 // A key is saved as assigned only while it is marked so and has a command.
@@ -104,7 +98,8 @@ TEST_F(AssignmentStoreTest, KeysNotAssignableOrReservedAreNeitherReadNorWritten)
 TEST_F(AssignmentStoreTest, PopupListIsRewrittenFromItsFolder) {
     dir.Write("kelvane.ini", "[cmd]\nFn-E=@C:\\Menu\\Tools\n");
     std::string stale = "[C:\\Menu\\Tools]\n";
-    for (int i = 0; i < 6; ++i) stale += "key0" + std::to_string(i) + "=old" + std::to_string(i) + "\n";
+    for (int i = 0; i < 6; ++i)
+        stale += "key0" + std::to_string(i) + "=old" + std::to_string(i) + "\n";
     dir.Write("kelvane.prg", stale + "[class]\nkey00=Main\n");
     shell.folders["C:\\Menu\\Tools"] = {{"Notepad", "C:\\WINDOWS\\NOTEPAD.EXE", "C:\\WINDOWS"},
                                         {"Calculator", "C:\\WINDOWS\\CALC.EXE", ""},

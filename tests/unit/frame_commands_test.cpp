@@ -27,42 +27,39 @@ protected:
     }
 };
 
-struct ColourCase {
-    const char* what;
-    unsigned id;
-    const char* key;
-    Colour CKeyboardFrame::*member;
-    std::string shown; // what the window is asked after OK
-};
-
-class ColourCommand : public FrameCommandTest, public ::testing::WithParamInterface<ColourCase> {};
-
-TEST_P(ColourCommand, CancelChangesNothingOkStoresAndShowsTheColour) {
-    const ColourCase& c = GetParam();
-    const Colour before = frame.get()->*c.member;
+TEST_F(FrameCommandTest, ColourCommandsStoreAndShowTheColourChosenCancelChangesNothing) {
+    const struct {
+        unsigned id;
+        const char* key;
+        Colour CKeyboardFrame::*member;
+        std::string shown; // what the window is asked after OK
+    } cases[] = {
+        {483, "hint", &CKeyboardFrame::m_crHint,
+         "window: hint background " + std::to_string(MakeColour(1, 22, 203))},
+        {485, "highlite", &CKeyboardFrame::m_crHighlite, "window: invalidate erase"},
+        {486, "disable", &CKeyboardFrame::m_crDisable, "window: invalidate erase"},
+        {489, "mark", &CKeyboardFrame::m_crMark, "window: invalidate erase"},
+    };
     colours.answer = MakeColour(1, 22, 203);
-    colours.pressOk = false;
-    EXPECT_TRUE(frame->OnCommand(c.id, 0));
-    EXPECT_EQ(frame.get()->*c.member, before);
-    EXPECT_EQ(Effects(), Calls{});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        log.calls.clear();
+        colours.startedFrom.clear();
+        const Colour before = frame.get()->*c.member;
+        colours.pressOk = false;
+        EXPECT_TRUE(frame->OnCommand(c.id, 0));
+        EXPECT_EQ(frame.get()->*c.member, before);
+        EXPECT_EQ(Effects(), Calls{});
 
-    colours.pressOk = true;
-    EXPECT_TRUE(frame->OnCommand(c.id, 0));
-    EXPECT_EQ(colours.startedFrom, (std::vector<Colour>{before, before}));
-    EXPECT_EQ(frame.get()->*c.member, MakeColour(1, 22, 203));
-    EXPECT_EQ(Effects(), (Calls{std::string("profile: write kelvane.ini cfg ") + c.key + " = 1 22 203",
-                                c.shown}));
+        colours.pressOk = true;
+        EXPECT_TRUE(frame->OnCommand(c.id, 0));
+        EXPECT_EQ(colours.startedFrom, (std::vector<Colour>{before, before}));
+        EXPECT_EQ(frame.get()->*c.member, MakeColour(1, 22, 203));
+        EXPECT_EQ(Effects(), (Calls{std::string("profile: write kelvane.ini cfg ") + c.key +
+                                        " = 1 22 203",
+                                    c.shown}));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Colours, ColourCommand,
-    ::testing::Values(
-        ColourCase{"Hint", 483, "hint", &CKeyboardFrame::m_crHint, 
-                   "window: hint background " + std::to_string(MakeColour(1, 22, 203))},
-        ColourCase{"Highlite", 485, "highlite", &CKeyboardFrame::m_crHighlite, "window: invalidate erase"},
-        ColourCase{"Disable", 486, "disable", &CKeyboardFrame::m_crDisable, "window: invalidate erase"},
-        ColourCase{"Mark", 489, "mark", &CKeyboardFrame::m_crMark, "window: invalidate erase"}),
-    CaseName<ColourCase>);
 
 TEST_F(FrameCommandTest, CommandsAskTheWindowAndTheDesktopForExactlyTheirEffects) {
     const struct {
@@ -101,13 +98,16 @@ TEST_F(FrameCommandTest, UnknownIdsAreLeftToThePlatform) {
     EXPECT_EQ(frame->m_nOptions, 4703u);
 }
 
-TEST_F(FrameCommandTest, PopupItemPastItsListDoesNothing) {
-    dir.Write("kelvane.prg", "[Games]\nkey00=Mines (mines.exe) []\nkey01=Cards (cards.exe) [C:\\]\n");
+// Every item id of the popup list shown last is handled; one past the list,
+// of another list, or with no list shown does nothing.
+TEST_F(FrameCommandTest, PopupItemsAreHandledAndOnePastTheListDoesNothing) {
+    dir.Write("kelvane.prg", "[Games]\nkey00=Mines (mines.exe) []\nkey01=Cards (cards.exe) []\n");
     const struct {
         const char* list;
         unsigned id;
         bool withKey;
-    } cases[] = {{"Games", 802, true}, {"Games", 832, false}, {"Tools", 800, true}, {"", 801, false}};
+    } cases[] = {
+        {"Games", 802, true}, {"Games", 832, false}, {"Tools", 800, true}, {"", 801, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.id);
         frame->m_strPopupName = c.list;

@@ -47,51 +47,42 @@ TEST_F(KeyTableTest, AllKeysOptionLeavesReservedDigitsAlone) {
     EXPECT_EQ(Key("8").m_bAssignable, 1);
 }
 
-struct LayoutCase {
-    const char* what;
-    std::uint32_t options;
-    std::string file;
-    int keys;
-    std::string firstLabel;
-    Rect firstRect;
-};
-const std::string kTwoKeys = "[keys]\na=49 1 0 1  20 28 17 17\nb=65 1 0 A 36 68 17 17\n";
-const Rect kBuiltinEsc{8, 9, 25, 22};
-
-const LayoutCase kLayouts[] = {
-    {"file replaces the table", 0, kTwoKeys, 2, "Fn-1", {20, 28, 37, 45}},
-    {"scale 2", 0, kTwoKeys + "[opts]\nscale=2\n", 2, "Fn-1", {40, 56, 74, 90}},
-    {"no-override ignores file and scale", OPT_NOOVERRIDE, kTwoKeys + "[opts]\nscale=2\n", 63,
-     "Fn-ESC", kBuiltinEsc},
-    {"empty section keeps the built-in table and scale 1", 0, "[keys]\n[opts]\nscale=2\n", 63,
-     "Fn-ESC", kBuiltinEsc},
-    {"-1 ends the table", 0, "[keys]\na=65 1 0 A 1 1 1 1\nb=-1\nc=66 1 0 B 1 1 1 1\n", 1, "Fn-A",
-     {1, 1, 2, 2}},
-    {"-10 does not end it", 0, "[keys]\na=-10 1 0 A 1 1 1 1\n", 1, "Fn-A", {1, 1, 2, 2}},
-    {"negative scale mirrors", 0, "[keys]\na=65 1 0 A 1 1 1 1\n[opts]\nscale=-2\n", 1, "Fn-A",
-     {-2, -2, -4, -4}},
-    {"huge scale saturates", 0, "[keys]\na=65 1 0 A 1 -1 1 1\n[opts]\nscale=2147483647\n", 1,
-     "Fn-A", {INT_MAX, -INT_MAX, INT_MAX, 0}},
-};
-
-class KeyLayoutTest : public ModelTest, public ::testing::WithParamInterface<LayoutCase> {};
-
-TEST_P(KeyLayoutTest, BuildsTheTable) {
-    const LayoutCase& c = GetParam();
-    dir.Write("kelvane.key", c.file);
-    Start(c.options);
-    ASSERT_EQ(frame->m_nKeys, c.keys);
-    EXPECT_EQ(frame->m_keys[0]->m_strLabel, c.firstLabel);
-    EXPECT_EQ(frame->m_keys[0]->m_rect, c.firstRect);
+TEST_F(KeyTableTest, KeyLayoutFileReplacesTheBuiltInTable) {
+    const std::string twoKeys = "[keys]\na=49 1 0 1  20 28 17 17\nb=65 1 0 A 36 68 17 17\n";
+    const std::string oneKey = "[keys]\na=65 1 0 A 1 -1 1 1\n";
+    const struct {
+        const char* what;
+        std::uint32_t options;
+        std::string file;
+        int keys;
+        Rect firstRect;
+    } cases[] = {
+        {"file replaces the table", 0, twoKeys, 2, {20, 28, 37, 45}},
+        {"scale 2", 0, twoKeys + "[opts]\nscale=2\n", 2, {40, 56, 74, 90}},
+        {"no-override ignores file and scale", OPT_NOOVERRIDE, twoKeys + "[opts]\nscale=2\n", 63,
+         {8, 9, 25, 22}},
+        {"empty section: built-in table, scale 1", 0, "[keys]\n[opts]\nscale=2\n", 63,
+         {8, 9, 25, 22}},
+        {"-1 ends the table", 0, oneKey + "b=-1\nc=66 1 0 B 1 1 1 1\n", 1, {1, -1, 2, 0}},
+        {"-10 does not end it", 0, "[keys]\na=-10 1 0 A 1 -1 1 1\n", 1, {1, -1, 2, 0}},
+        {"negative scale mirrors", 0, oneKey + "[opts]\nscale=-2\n", 1, {-2, 2, -4, 0}},
+        {"huge scale saturates", 0, oneKey + "[opts]\nscale=2147483647\n", 1,
+         {INT_MAX, -INT_MAX, INT_MAX, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        dir.Write("kelvane.key", c.file);
+        Start(c.options);
+        ASSERT_EQ(frame->m_nKeys, c.keys);
+        EXPECT_EQ(frame->m_keys[0]->m_rect, c.firstRect);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Files, KeyLayoutTest, ::testing::ValuesIn(kLayouts), CaseName<LayoutCase>);
 
 TEST_F(KeyTableTest, AtMostOneHundredKeysAreBuilt) {
     std::string file = "[keys]\n";
     for (int i = 0; i < 150; ++i)
-        file += "k" + std::to_string(i) + "=" + std::to_string(i + 1) + " 1 0 K" + std::to_string(i) +
-                " 1 1 1 1\n";
+        file += "k" + std::to_string(i) + "=" + std::to_string(i + 1) + " 1 0 K" +
+                std::to_string(i) + " 1 1 1 1\n";
     dir.Write("kelvane.key", file);
     Start();
     EXPECT_EQ(frame->m_nKeys, 100);
@@ -110,18 +101,14 @@ TEST_F(KeyTableTest, LaterDuplicateWinsTheMapButBothStayInLoadOrder) {
     EXPECT_EQ(frame->m_mapKeys.size(), 1u);
 }
 
+// Loading again replaces the table, here with the empty one of a face that
+// has no descriptors.
 TEST_F(KeyTableTest, FacesWithoutDescriptorsAreEmpty) {
+    Start();
     for (int face : {1, 2, INT_MAX, INT_MIN}) {
         Start(0, face);
         EXPECT_EQ(frame->m_nKeys, 0) << face;
         EXPECT_TRUE(frame->m_mapKeys.empty()) << face;
     }
-}
-
-TEST_F(KeyTableTest, LoadingAgainReplacesTheTable) {
-    Start();
-    frame->LoadKeyTable(0);
-    EXPECT_EQ(frame->m_nKeys, 63);
-    EXPECT_EQ(frame->m_mapKeys.size(), 63u);
 }
 } // namespace

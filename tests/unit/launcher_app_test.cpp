@@ -1,5 +1,6 @@
 // Start-up where the end-to-end tests under Wine cannot see it: the order of
-// its steps, how early it ends, and a platform that fails it.
+// its steps, the one-shot actions and how early start-up ends, and a
+// platform that fails it.
 #include <string>
 #include <vector>
 
@@ -12,28 +13,28 @@ using Calls = std::vector<std::string>;
 
 class StartupTest : public ModelTest {
 protected:
-    StartupTest() : platform(log), startup(log) {}
+    StartupTest() : platform(log) {}
 
     std::unique_ptr<CKeyboardFrame> Run(const std::string& commandLine) {
-        return CLauncherApp(ports, platform, startup).InitInstance(commandLine);
+        return CLauncherApp(ports, platform, platform).InitInstance(commandLine);
     }
     int At(const std::string& call) const { return log.IndexOf(call); }
 
     FramePorts ports = Ports();
-    RecordingLauncherPlatform platform;
-    RecordingStartupPort startup;
+    RecordingStartup platform;
 };
 
 TEST_F(StartupTest, StepsComeInTheirOrder) {
     dir.Write("kelvane.ini", "[cfg]\nfIcon=1\nx=-20\n");
     const auto started = Run("-db -nomenu");
     ASSERT_TRUE(started);
-    // Creating and sizing the window store fIcon 0: the stored minimized state
-    // counts only because it is read before.
+    // Creating the window stores fIcon 0: the stored minimized state counts
+    // only because it is read before.
     EXPECT_EQ(log.Of("platform"),
-              (Calls{"raise Kelvane", "configuration library 1", "create Kelvane without menu at -20,100",
-                     "size 323 x 138", "show minimized", "system menu popup &KLV Configuration..."}));
-    EXPECT_EQ(log.Of("window"), (Calls{"hide status bar", "accept drops", "accept drops", "refuse drops"}));
+              (Calls{"raise Kelvane", "configuration library 1",
+                     "create Kelvane without menu at -20,100", "size 323 x 138", "show minimized",
+                     "system menu popup &KLV Configuration..."}));
+    EXPECT_EQ(log.Of("window"), (Calls{"hide status bar", "accept drops", "refuse drops"}));
     EXPECT_EQ(Stored("cfg", "fIcon"), "1");
 
     // The settings come before the configuration library, the face's name after it.
@@ -48,8 +49,9 @@ TEST_F(StartupTest, StepsComeInTheirOrder) {
     EXPECT_EQ(started->m_bDebug, 1);
 }
 
-// One-shot options act before the instance check; with another instance
-// running, start-up ends before any setting is read or anything is created.
+// The one-shot options act in their order before the instance check; all
+// but "-quit" and "-restart" end start-up, "-cwd" at once. With another
+// instance running, start-up ends before any setting is read.
 TEST_F(StartupTest, OneShotOptionsAndARunningInstanceEndStartUpEarly) {
     platform.otherInstance = true;
     const struct {
@@ -59,6 +61,9 @@ TEST_F(StartupTest, OneShotOptionsAndARunningInstanceEndStartUpEarly) {
         {"-top -icon -face 1 -db -nomenu", {"platform: raise Kelvane"}},
         {"-quit -top", {"startup: logoff", "platform: raise Kelvane"}},
         {"-vol 20 -top", {"startup: volume 16384"}},
+        {"-quit -vol -3 -play a.wav",
+         {"startup: logoff", "startup: volume 4294955008", "startup: play a.wav"}},
+        {"-quit -cwd -play a.wav", {"startup: logoff", "startup: cwd"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);

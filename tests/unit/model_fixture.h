@@ -1,7 +1,6 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
@@ -17,15 +16,6 @@
 #include "platform/portable/builtin_strings.h"
 #include "temp_dir.h"
 
-// A test name made of the letters and digits of a table case's `what`.
-template <typename Case>
-std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
-    std::string name;
-    for (const char* p = info.param.what; *p; ++p)
-        if (std::isalnum(static_cast<unsigned char>(*p))) name += *p;
-    return name;
-}
-
 // The main window's logic over real profile files in a temporary Windows
 // directory, the real string table and the built-in faces, with recording
 // fakes for the rest. The profile, window, desktop and start-up calls go to
@@ -37,7 +27,9 @@ protected:
         frame = NewFrame();
     }
 
-    FramePorts Ports() { return {&profile, &strings, &shell, &colours, &system, &window, &window, &assets}; }
+    FramePorts Ports() {
+        return {&profile, &strings, &shell, &colours, &system, &window, &window, &assets};
+    }
     std::unique_ptr<CKeyboardFrame> NewFrame() { return std::make_unique<CKeyboardFrame>(Ports()); }
 
     // Start-up's order: settings, key table, then assignments.
@@ -49,7 +41,8 @@ protected:
     }
 
     // A value as the program would read it, or "<absent>"; not logged.
-    std::string Stored(const char* section, const char* key, const std::string& file = "kelvane.ini") {
+    std::string Stored(const char* section, const char* key,
+                       const std::string& file = "kelvane.ini") {
         char buffer[1024];
         return std::string(buffer, profile.IniProfile::GetString(section, key, "<absent>", buffer,
                                                                  sizeof buffer, file.c_str()));

@@ -11,17 +11,19 @@ TEST_F(SettingsTest, WithoutFilesEverythingHasItsDefault) {
     const std::uint32_t commandLine = OPT_TOPMOST | OPT_ALLKEYS;
     frame->LoadSettings(&commandLine);
     EXPECT_EQ(frame->m_nOptions, commandLine);
-    const std::array<Colour, 6> colours = {frame->m_crHighlite, frame->m_crMark, frame->m_crDisable,
-                                           frame->m_crHint,     frame->m_crWhite, frame->m_crDarkGray};
-    EXPECT_EQ(colours, (std::array<Colour, 6>{MakeColour(0, 0, 255), MakeColour(255, 0, 0),
-                                              MakeColour(128, 128, 128), MakeColour(255, 255, 128),
-                                              MakeColour(255, 255, 255), MakeColour(128, 128, 128)}));
-    EXPECT_EQ((std::vector<std::string>{frame->m_strNone, frame->m_strNotAssignable, frame->m_strClickHint}),
-              (std::vector<std::string>{"none", "Not assignable", "Left click to run, right to edit"}));
-    EXPECT_EQ((std::vector<std::string>{frame->m_strIniFile, frame->m_strCfgFile, frame->m_strPrgFile,
-                                        frame->m_strFaceFile, frame->m_strKeyFile}),
-              (std::vector<std::string>{"kelvane.ini", "kelvane.cfg", dir.path() + "\\kelvane.prg",
-                                        "kelvane.fac", "kelvane.key"}));
+    using Colours = std::array<Colour, 6>;
+    EXPECT_EQ((Colours{frame->m_crHighlite, frame->m_crMark, frame->m_crDisable, frame->m_crHint,
+                       frame->m_crWhite, frame->m_crDarkGray}),
+              (Colours{MakeColour(0, 0, 255), MakeColour(255, 0, 0), MakeColour(128, 128, 128),
+                       MakeColour(255, 255, 128), MakeColour(255, 255, 255),
+                       MakeColour(128, 128, 128)}));
+    using Texts = std::vector<std::string>;
+    EXPECT_EQ((Texts{frame->m_strNone, frame->m_strNotAssignable, frame->m_strClickHint}),
+              (Texts{"none", "Not assignable", "Left click to run, right to edit"}));
+    EXPECT_EQ((Texts{frame->m_strIniFile, frame->m_strCfgFile, frame->m_strPrgFile,
+                     frame->m_strFaceFile, frame->m_strKeyFile}),
+              (Texts{"kelvane.ini", "kelvane.cfg", dir.path() + "\\kelvane.prg", "kelvane.fac",
+                     "kelvane.key"}));
     EXPECT_EQ(frame->m_strStartupSound + frame->m_strSwitchToSound, "");
     EXPECT_FALSE(std::filesystem::exists(dir / "kelvane.ini")); // reading never creates a file
 }
