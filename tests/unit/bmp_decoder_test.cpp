@@ -19,7 +19,7 @@ void Put(Bytes& b, std::size_t at, std::uint32_t v, int size = 4) {
 // palette indices and a palette of distinct colours; height < 0 stores the
 // rows top-down. A table shorter than the depth allows leaves the higher
 // indices black.
-struct BmpSpec {
+struct BmpShape {
     int bitCount, width, height;
     std::uint32_t coloursUsed = 0; // 0: the full table
 
@@ -77,16 +77,16 @@ std::optional<Image> DecodePacked(const Bytes& file) {
 } // namespace
 
 TEST(BmpDecoder, DecodesPaletteBitmapsOfEveryDepthAndRowOrder) {
-    const BmpSpec cases[] = {{1, 13, 5}, {1, 33, -4}, {4, 7, 3}, {4, 6, 2, 3}, {8, 5, -5}};
-    for (const BmpSpec& spec : cases) {
-        SCOPED_TRACE(testing::Message() << spec.bitCount << " bits, " << spec.width << " x "
-                                        << spec.height);
-        const Bytes file = spec.File();
+    const BmpShape cases[] = {{1, 13, 5}, {1, 33, -4}, {4, 7, 3}, {4, 6, 2, 3}, {8, 5, -5}};
+    for (const BmpShape& shape : cases) {
+        SCOPED_TRACE(testing::Message() << shape.bitCount << " bits, " << shape.width << " x "
+                                        << shape.height);
+        const Bytes file = shape.File();
         const auto fromFile = DecodeFile(file);
         const auto fromPacked = DecodePacked(file);
         ASSERT_TRUE(fromFile && fromPacked);
-        EXPECT_TRUE(*fromFile == spec.Expected());
-        EXPECT_TRUE(*fromPacked == spec.Expected());
+        EXPECT_TRUE(*fromFile == shape.Expected());
+        EXPECT_TRUE(*fromPacked == shape.Expected());
     }
 }
 
@@ -109,7 +109,7 @@ TEST(BmpDecoder, RefusesWhatItDoesNotSupportAndLyingHeaders) {
         {"data offset near 4 GB", 10, 4, 0xFFFFFFF0},
         {"file size short of the rows", 2, 4, 100},
     };
-    const Bytes good = BmpSpec{4, 20, 10}.File();
+    const Bytes good = BmpShape{4, 20, 10}.File();
     ASSERT_TRUE(DecodeFile(good));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -123,8 +123,8 @@ TEST(BmpDecoder, RefusesWhatItDoesNotSupportAndLyingHeaders) {
 }
 
 TEST(BmpDecoder, RefusesEveryTruncation) {
-    for (const BmpSpec& spec : {BmpSpec{1, 9, 3}, BmpSpec{8, 4, -3}}) {
-        const Bytes file = spec.File();
+    for (const BmpShape& shape : {BmpShape{1, 9, 3}, BmpShape{8, 4, -3}}) {
+        const Bytes file = shape.File();
         for (std::size_t size = 0; size < file.size(); ++size) {
             // A copy of exactly that length, so that a read past it is caught.
             const Bytes cut(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(size));
