@@ -222,4 +222,25 @@ TEST_F(KlvTest, HelpCommandsSayThereIsNoHelp) {
     EXPECT_TRUE(klv.Send(WM_NULL));
 }
 
+// The colour dialog, on the program's own template: pure blue chosen for the
+// hint background is stored as "0 0 255"; Cancel stores nothing.
+TEST_F(KlvTest, ColourDialogStoresTheChosenColour) {
+    ASSERT_TRUE(klv.Start());
+    for (WORD answer : {WORD{IDCANCEL}, WORD{IDOK}}) {
+        SCOPED_TRACE(answer);
+        ASSERT_TRUE(klv.Post(WM_COMMAND, 483));
+        HWND box = klv.WaitForTopLevelWindow("Color");
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(TextOf(GetDlgItem(box, IDOK)), "&OK");
+        const char* rgb[] = {"0", "0", "255"};
+        for (int i = 0; i < 3; ++i) // the red, green and blue fields
+            SendMessageA(GetDlgItem(box, 706 + i), WM_SETTEXT, 0,
+                         reinterpret_cast<LPARAM>(rgb[i]));
+        ASSERT_TRUE(PostMessageA(box, WM_COMMAND, answer, 0));
+        EXPECT_TRUE(Disappears(box));
+        EXPECT_TRUE(klv.Send(WM_NULL));
+        EXPECT_EQ(StoredCfg("hint"), answer == IDOK ? "0 0 255" : "<absent>");
+    }
+}
+
 } // namespace
