@@ -1,6 +1,6 @@
 #pragma once
 
-// Message box flags and answers, with the values Windows gives them.
+// Message box flags, with the values Windows gives them.
 enum : unsigned {
     MB_FLAG_OK = 0x0000,
     MB_FLAG_OKCANCEL = 0x0001,
