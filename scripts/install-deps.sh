@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when any is missing.
+# With --list it only prints the package names, one a line (scripts/check-packages.sh
+# reads them from there).
 set -euo pipefail
+# wine64 is only the loader: /usr/bin/wine and wineserver come with wine, and
+# the Marlett font that draws the caption buttons with fonts-wine.
 packages=(
     cmake make g++ clang libclang-rt-14-dev libgtest-dev googletest libbenchmark-dev
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-    wine64 xvfb xauth x11-utils imagemagick
+    wine wine64 fonts-wine xvfb xauth x11-utils imagemagick
 )
+if [ "${1:-}" = --list ]; then
+    printf '%s\n' "${packages[@]}"
+    exit 0
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
