@@ -1,98 +1,49 @@
 // Start-up's reading of the settings, configuration, key-layout and
-// program-list files, fed with arbitrary contents. One input holds the four
-// files' contents separated by NUL bytes; a file without its part is absent.
-// The files live in a directory of this process under TMPDIR; TMPDIR=/dev/shm
-// makes runs several times faster.
+// program-list files, fed with arbitrary values. One input holds the four
+// files' "[section]" and "key=value" lines separated by NUL bytes; a file
+// without its part is absent.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "app/keyboard_frame.h"
+#include "fakes/fixed_system_info.h"
+#include "fakes/memory_profile.h"
+#include "fakes/recording_platform.h"
+#include "fakes/recording_shell_folders.h"
+#include "fakes/scripted_colour_chooser.h"
+#include "fakes/served_assets.h"
 #include "platform/portable/builtin_strings.h"
-#include "platform/portable/ini_profile.h"
-#include "platform/ports/shell_folder_port.h"
-#include "platform/ports/system_info.h"
-
-namespace {
-// A Windows directory for this process, removed when it ends.
-struct ProcessDir {
-    ProcessDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "klv-fuzz-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) std::abort();
-        path = pattern;
-    }
-    ~ProcessDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    std::string path;
-};
-
-class FixedDirectory : public SystemInfo {
-public:
-    explicit FixedDirectory(std::string path) : m_path(std::move(path)) {}
-    std::string WindowsDirectory() const override { return m_path; }
-
-private:
-    std::string m_path;
-};
-
-// Every folder holds a few items made from its own name.
-class NameEchoShell : public ShellFolderPort {
-public:
-    int CollectFolderItems(const std::string& folderPath, ShortcutItems& items) override {
-        for (std::size_t i = 0; i < folderPath.size() % 4; ++i) {
-            auto item = std::make_unique<ShortcutItem>();
-            item->title = folderPath.substr(i);
-            item->command = folderPath + "\\x.exe";
-            item->workingDirectory = folderPath.substr(0, i);
-            items.push_back(std::move(item));
-        }
-        return 1;
-    }
-};
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static ProcessDir dir;
     static const BuiltinStrings strings;
-    static NameEchoShell shell;
-    static const FixedDirectory system(dir.path);
+    static const FixedSystemInfo system("C:\\WINDOWS");
+    MemoryProfile profile;
+    RecordingShellFolders shell;
+    ScriptedColourChooser colours;
+    RecordingPlatform platform;
+    ServedAssets assets;
 
     const std::string input(reinterpret_cast<const char*>(data), size);
-    const char* const names[] = {"kelvane.ini", "kelvane.cfg", "kelvane.key", "kelvane.prg"};
     std::size_t start = 0;
-    for (const char* name : names) {
-        const std::string path = dir.path + "/" + name;
-        if (start > input.size()) {
-            std::filesystem::remove(path);
-            continue;
-        }
+    for (const char* name : {"kelvane.ini", "kelvane.cfg", "kelvane.key", "kelvane.prg"}) {
+        if (start > input.size()) break;
         std::size_t end = input.find('\0', start);
         if (end == std::string::npos) end = input.size();
-        const std::string part = input.substr(start, end - start);
-        // The configuration file names the key-layout file; keep it inside
-        // this directory so a name like ..\..\dev\zero is not followed.
-        if (name == names[1] && part.find("..") != std::string::npos) return 0;
-        std::ofstream(path, std::ios::binary | std::ios::trunc) << part;
+        profile.Load(name, input.substr(start, end - start));
         start = end + 1;
     }
+    // Every popup-list folder holds one item made from its own name.
+    for (const char* section : {"cmd"})
+        if (auto command = profile.Value("kelvane.ini", section, "Fn-Q"); command && !command->empty())
+            shell.folders[command->substr(1)] = {{*command, *command + "\\x.exe", *command}};
 
-    IniProfile profile(dir.path);
-    FramePorts ports;
-    ports.profile = &profile;
-    ports.strings = &strings;
-    ports.shell = &shell;
-    ports.system = &system;
-    CKeyboardFrame frame(ports);
+    CKeyboardFrame frame({&profile, &strings, &shell, &colours, &system, &platform, &platform, &assets});
     const std::uint32_t commandLine = size ? data[0] : 0;
     frame.LoadSettings(&commandLine);
-    frame.m_strWindowsDir = dir.path;
     frame.LoadKeyTable(0);
     frame.LoadAssignments();
-    if (frame.m_nKeys < 0 || frame.m_nKeys > CKeyboardFrame::kMaxKeys) __builtin_trap();
+    frame.SaveAssignments();
+    if (frame.Keys().Count() < 0 || frame.Keys().Count() > KeyTable::kMaxKeys) __builtin_trap();
     return 0;
 }

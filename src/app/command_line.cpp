@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "app/volume.h"
-#include "model/decimal.h"
-#include "model/options.h"
+#include "common/decimal.h"
+#include "common/options.h"
 
 namespace {
 

@@ -4,8 +4,9 @@
 #include <shellapi.h>
 
 #include "app/keyboard_frame.h"
+#include "common/resource_ids.h"
 #include "face/image_blit_win32.h"
-#include "resource_ids.h"
+#include "platform/win32/modal_dialog.h"
 
 namespace {
 constexpr char kClassName[] = "KelvaneFrame";
@@ -14,59 +15,31 @@ constexpr UINT kStatusBarId = 0xE801;
 constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT_PTR kHintTimer = 2;
 
-INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        // The line under the version carries no build stamp.
-        SetDlgItemTextA(dialog, IDC_ABOUT_TIMESTAMP, "");
-        return TRUE;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-            EndDialog(dialog, LOWORD(wParam));
-            return TRUE;
-        }
-        break;
-    }
-    return FALSE;
-}
+// The About box; the line under the version carries no build stamp.
+class AboutBox : public ModalDialog {
+    void OnInit(HWND dialog) override { SetDlgItemTextA(dialog, IDC_ABOUT_TIMESTAMP, ""); }
+};
 } // namespace
 
-FrameWindow::FrameWindow(HINSTANCE instance) : m_instance(instance) {}
-
-FrameWindow::~FrameWindow() {
-    if (m_hwnd) DestroyWindow(m_hwnd);
-    if (m_hbrHint) DeleteObject(m_hbrHint);
-    if (m_fontHint) DeleteObject(m_fontHint);
-}
-
-bool FrameWindow::RegisterFrameClass() const {
-    WNDCLASSA existing;
-    if (GetClassInfoA(m_instance, kClassName, &existing)) return true;
+bool FrameWindow::Create(CKeyboardFrame& frame, const std::string& title, bool withMenu, int x,
+                         int y) {
+    m_frame = &frame;
     WNDCLASSA wc{};
     wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-    wc.lpfnWndProc = WindowProc;
     wc.hInstance = m_instance;
     wc.hIcon = LoadIconA(m_instance, MAKEINTRESOURCEA(IDR_MAINFRAME));
     wc.hCursor = LoadCursorA(m_instance, MAKEINTRESOURCEA(IDC_MAIN_CURSOR));
     if (!wc.hCursor) wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
-    wc.lpszClassName = kClassName;
-    return RegisterClassA(&wc) != 0;
-}
-
-bool FrameWindow::Create(CKeyboardFrame& frame, const std::string& title, bool withMenu, int x,
-                         int y) {
-    m_frame = &frame;
-    if (!RegisterFrameClass()) return false;
+    if (!Register(wc, kClassName)) return false;
     // Place the client area's top-left at (x, y) from the start, so that the
     // moves during creation store the position the window already has.
     RECT outer{x, y, x + 1, y + 1};
     AdjustWindowRectEx(&outer, kFrameStyle, withMenu, 0);
     HMENU menu = withMenu ? LoadMenuA(m_instance, MAKEINTRESOURCEA(IDR_MAINFRAME)) : nullptr;
-    CreateWindowExA(0, kClassName, title.c_str(), kFrameStyle, outer.left, outer.top,
-                    outer.right - outer.left, outer.bottom - outer.top, nullptr, menu, m_instance,
-                    this);
-    return m_hwnd != nullptr;
+    return WindowBase::Create(0, kClassName, title.c_str(), kFrameStyle, outer.left, outer.top,
+                              outer.right - outer.left, outer.bottom - outer.top, nullptr, menu,
+                              m_instance);
 }
 
 void FrameWindow::SizeClientArea(int width, int height) {
@@ -75,34 +48,28 @@ void FrameWindow::SizeClientArea(int width, int height) {
     // decide; a second round catches a menu bar that wraps differently.
     for (int round = 0; round < 2; ++round) {
         RECT window, client;
-        GetWindowRect(m_hwnd, &window);
-        GetClientRect(m_hwnd, &client);
+        GetWindowRect(Handle(), &window);
+        GetClientRect(Handle(), &client);
         if (client.right == width && client.bottom == height) return;
         const int extraWidth = (window.right - window.left) - client.right;
         const int extraHeight = (window.bottom - window.top) - client.bottom;
-        SetWindowPos(m_hwnd, nullptr, 0, 0, width + extraWidth, height + extraHeight,
+        SetWindowPos(Handle(), nullptr, 0, 0, width + extraWidth, height + extraHeight,
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     }
 }
 
+void FrameWindow::Show(bool minimized) {
+    // No paint yet: the keys and their assignments are loaded after this, and
+    // the first paint, from the message loop, shows them.
+    ShowWindow(Handle(), minimized ? SW_SHOWMINIMIZED : m_showCommand);
+}
+
 void FrameWindow::AppendConfigurationPopup(const std::string& text) {
-    HMENU system = GetSystemMenu(m_hwnd, FALSE);
+    HMENU system = GetSystemMenu(Handle(), FALSE);
     HMENU popup = LoadMenuA(m_instance, MAKEINTRESOURCEA(IDR_MAINFRAME));
     if (!system || !popup) return;
     AppendMenuA(system, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(system, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), text.c_str());
-}
-
-LRESULT CALLBACK FrameWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        auto* self = static_cast<FrameWindow*>(create->lpCreateParams);
-        self->m_hwnd = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<FrameWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
-    return self->HandleMessage(message, wParam, lParam);
 }
 
 void CALLBACK FrameWindow::ClockTick(HWND status, UINT, UINT_PTR, DWORD) {
@@ -113,36 +80,30 @@ void CALLBACK FrameWindow::ClockTick(HWND status, UINT, UINT_PTR, DWORD) {
 }
 
 void FrameWindow::CreateChildren() {
-    m_status = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, m_hwnd,
+    m_status = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, Handle(),
                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kStatusBarId)),
                                m_instance, nullptr);
     m_statusShown = m_status != nullptr;
     LayoutStatusBar();
     SetTimer(m_status, kClockTimer, 1000, ClockTick);
     ClockTick(m_status, 0, 0, 0);
-    SetTimer(m_hwnd, kHintTimer, 1000, nullptr);
+    SetTimer(Handle(), kHintTimer, 1000, nullptr);
 
-    m_hint = CreateWindowExA(0, "STATIC", "hint", WS_POPUP | WS_BORDER, 0, 0, 40, 20, m_hwnd,
-                             nullptr, m_instance, nullptr);
-    m_hbrHint = CreateSolidBrush(m_frame->m_crHint);
-    m_fontHint = CreateFontA(6, 4, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             VARIABLE_PITCH, "Helv");
-    if (m_hint) SendMessageA(m_hint, WM_SETFONT, reinterpret_cast<WPARAM>(m_fontHint), TRUE);
+    m_hint.Create(Handle(), m_instance, m_frame->GetSettings().Get(ColourSetting::Hint));
 }
 
 void FrameWindow::LayoutStatusBar() {
     if (!m_status) return;
     SendMessageA(m_status, WM_SIZE, 0, 0);
     // Pane 1, the clock, is as wide as "00:00:00"; pane 0 takes the rest.
-    HDC dc = GetDC(m_status);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(m_status, WM_GETFONT, 0, 0)));
     SIZE extent{};
-    GetTextExtentPoint32A(dc, "00:00:00", 8, &extent);
-    SelectObject(dc, old);
-    ReleaseDC(m_status, dc);
+    {
+        ClientDC dc(m_status);
+        SelectedObject font(dc.Get(), reinterpret_cast<HFONT>(SendMessageA(m_status, WM_GETFONT, 0, 0)));
+        GetTextExtentPoint32A(dc.Get(), "00:00:00", 8, &extent);
+    }
     RECT client;
-    GetClientRect(m_hwnd, &client);
+    GetClientRect(Handle(), &client);
     int edges[2] = {client.right - (extent.cx + 12), -1};
     if (edges[0] < 0) edges[0] = 0;
     SendMessageA(m_status, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
@@ -193,54 +154,45 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         LayoutStatusBar();
         return 0;
     case WM_CTLCOLORSTATIC:
-        if (reinterpret_cast<HWND>(lParam) == m_hint) {
-            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            return reinterpret_cast<LRESULT>(m_hbrHint);
-        }
+        if (HBRUSH brush = m_hint.ColourFor(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
+            return reinterpret_cast<LRESULT>(brush);
         break;
     case WM_QUERYDRAGICON:
         return reinterpret_cast<LRESULT>(LoadCursorA(m_instance, MAKEINTRESOURCEA(IDC_DRAG_ICON)));
-    case WM_PAINT:
-        Paint();
+    case WM_PAINT: {
+        PaintDC dc(Handle());
+        DrawImage(dc.Get(), 0, 0, m_frame->OnPaint());
         return 0;
+    }
     case WM_TIMER:
         return 0;
     case WM_CLOSE:
         m_frame->OnClose();
         KillTimer(m_status, kClockTimer);
-        DestroyWindow(m_hwnd);
+        DestroyWindow(Handle());
         return 0;
     case WM_DESTROY:
-        m_hwnd = nullptr;
         PostQuitMessage(0);
         return 0;
     }
-    return DefWindowProcA(m_hwnd, message, wParam, lParam);
-}
-
-void FrameWindow::Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(m_hwnd, &ps);
-    DrawImage(dc, 0, 0, m_frame->OnPaint());
-    EndPaint(m_hwnd, &ps);
+    return Default(message, wParam, lParam);
 }
 
 void FrameWindow::PostCommand(unsigned id, long lParam) {
-    PostMessageA(m_hwnd, WM_COMMAND, id, static_cast<LPARAM>(lParam));
+    PostMessageA(Handle(), WM_COMMAND, id, static_cast<LPARAM>(lParam));
 }
 
 void FrameWindow::SendCommand(unsigned id, long lParam) {
-    SendMessageA(m_hwnd, WM_COMMAND, id, static_cast<LPARAM>(lParam));
+    SendMessageA(Handle(), WM_COMMAND, id, static_cast<LPARAM>(lParam));
 }
 
-void FrameWindow::Invalidate(bool erase) { InvalidateRect(m_hwnd, nullptr, erase); }
+void FrameWindow::Invalidate(bool erase) { InvalidateRect(Handle(), nullptr, erase); }
 
 void FrameWindow::RedrawFrameRect(const Rect& rect) {
     // Drawn at once from the current frame: a repaint would compose the face anew.
-    HDC dc = GetDC(m_hwnd);
-    IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
-    DrawImage(dc, 0, 0, m_frame->CurrentFrame());
-    ReleaseDC(m_hwnd, dc);
+    ClientDC dc(Handle());
+    IntersectClipRect(dc.Get(), rect.left, rect.top, rect.right, rect.bottom);
+    DrawImage(dc.Get(), 0, 0, m_frame->CurrentFrame());
 }
 
 void FrameWindow::SetTopmost(bool topmost) {
@@ -248,16 +200,17 @@ void FrameWindow::SetTopmost(bool topmost) {
     // Wine places an owner right below the popups it owns instead of among the
     // topmost windows, so the hint window lets go of its owner for the move;
     // then it takes the same state, as Windows gives owned windows.
-    if (m_hint) SetWindowLongPtrA(m_hint, GWLP_HWNDPARENT, 0);
-    SetWindowPos(m_hwnd, after, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-    if (!m_hint) return;
-    SetWindowLongPtrA(m_hint, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(m_hwnd));
-    SetWindowPos(m_hint, after, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    HWND hint = m_hint.Handle();
+    if (hint) SetWindowLongPtrA(hint, GWLP_HWNDPARENT, 0);
+    SetWindowPos(Handle(), after, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+    if (!hint) return;
+    SetWindowLongPtrA(hint, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(Handle()));
+    SetWindowPos(hint, after, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
-bool FrameWindow::IsMinimized() const { return IsIconic(m_hwnd) != FALSE; }
+bool FrameWindow::IsMinimized() const { return IsIconic(Handle()) != FALSE; }
 
-void FrameWindow::AcceptDroppedFiles(bool accept) { DragAcceptFiles(m_hwnd, accept); }
+void FrameWindow::AcceptDroppedFiles(bool accept) { DragAcceptFiles(Handle(), accept); }
 
 void FrameWindow::SetStatusText(const std::string& text) {
     if (m_status)
@@ -270,17 +223,15 @@ void FrameWindow::ShowStatusBar(bool show) {
     m_statusShown = show;
 }
 
-void FrameWindow::SetHintBackground(Colour colour) {
-    if (m_hbrHint) DeleteObject(m_hbrHint);
-    m_hbrHint = CreateSolidBrush(colour);
-}
+void FrameWindow::SetHintBackground(Colour colour) { m_hint.SetBackground(colour); }
 
 void FrameWindow::ShowAboutBox() {
-    DialogBoxParamA(m_instance, MAKEINTRESOURCEA(IDD_ABOUTBOX), m_hwnd, AboutProc, 0);
+    AboutBox about;
+    about.Run(m_instance, IDD_ABOUTBOX, Handle());
 }
 
 int FrameWindow::ShowMessage(const std::string& text, const std::string& caption, unsigned flags) {
-    return MessageBoxA(m_hwnd, text.c_str(), caption.c_str(), flags);
+    return MessageBoxA(Handle(), text.c_str(), caption.c_str(), flags);
 }
 
 std::string FrameWindow::ApplicationName() const {
@@ -294,4 +245,4 @@ std::string FrameWindow::ApplicationName() const {
     return name;
 }
 
-void FrameWindow::CloseApplication() { SendMessageA(m_hwnd, WM_CLOSE, 0, 0); }
+void FrameWindow::CloseApplication() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }

@@ -3,28 +3,26 @@
 
 #include <string>
 
+#include "face/hint_window_win32.h"
 #include "platform/ports/window_port.h"
+#include "platform/win32/window_base.h"
 
 class CKeyboardFrame;
 
-// The Win32 main window: owns the HWND, the status bar, the hint window and
-// their GDI objects, and forwards every message to the frame's logic.
-class FrameWindow : public WindowPort {
+// The Win32 main window: owns the HWND, the status bar and the hint window,
+// and forwards every message to the frame's logic.
+class FrameWindow : public WindowBase, public WindowPort {
 public:
-    explicit FrameWindow(HINSTANCE instance);
-    ~FrameWindow() override;
-    FrameWindow(const FrameWindow&) = delete;
-    FrameWindow& operator=(const FrameWindow&) = delete;
-
-    // Creates the window hidden, with its client area's top-left at (x, y).
-    bool Create(CKeyboardFrame& frame, const std::string& title, bool withMenu, int x, int y);
-    // Sizes the window so that its client area is width x height above the
-    // status bar (when shown), keeping the client area's top-left where it is.
-    void SizeClientArea(int width, int height);
-    void AppendConfigurationPopup(const std::string& text);
-    HWND Handle() const { return m_hwnd; }
+    // showCommand: how the program was asked to show its window (WinMain's nCmdShow).
+    FrameWindow(HINSTANCE instance, int showCommand)
+        : m_instance(instance), m_showCommand(showCommand) {}
 
     // WindowPort
+    bool Create(CKeyboardFrame& frame, const std::string& title, bool withMenu, int x,
+                int y) override;
+    void SizeClientArea(int width, int height) override;
+    void Show(bool minimized) override;
+    void AppendConfigurationPopup(const std::string& text) override;
     void PostCommand(unsigned id, long lParam) override;
     void SendCommand(unsigned id, long lParam) override;
     void Invalidate(bool erase) override;
@@ -41,21 +39,16 @@ public:
     void CloseApplication() override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     static void CALLBACK ClockTick(HWND status, UINT, UINT_PTR, DWORD);
-    bool RegisterFrameClass() const;
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateChildren();
     void LayoutStatusBar();
     int StatusBarHeight() const;
-    void Paint();
 
     HINSTANCE m_instance;
+    int m_showCommand;
     CKeyboardFrame* m_frame = nullptr;
-    HWND m_hwnd = nullptr;
     HWND m_status = nullptr;
-    HWND m_hint = nullptr;
-    HBRUSH m_hbrHint = nullptr;
-    HFONT m_fontHint = nullptr;
+    HintWindow m_hint;
     bool m_statusShown = false;
 };

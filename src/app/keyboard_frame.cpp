@@ -1,34 +1,64 @@
-// The main window's commands: menu items, system-menu items and the commands
-// other programs send it.
-#include <cstdio>
-
 #include "app/keyboard_frame.h"
-#include "app/message_box.h"
-#include "model/profile_section_array.h"
-#include "platform/ports/profile_port.h"
+
+#include "common/message_box_flags.h"
+#include "common/options.h"
+#include "common/resource_ids.h"
+#include "common/string_ids.h"
 #include "platform/ports/string_table.h"
 #include "platform/ports/window_port.h"
-#include "resource_ids.h"
 
 namespace {
-constexpr unsigned kNoHelpText = 495;
 constexpr int kSizeMinimized = 1; // SIZE_MINIMIZED
 
-// System commands the frame answers itself (the platform's own ids).
-constexpr unsigned kSysAbout = 0xE140;
-constexpr unsigned kSysHelpIndex = 0xE142;
-constexpr unsigned kSysHelpUsing = 0xE144;
-constexpr unsigned kSysHelp = 0xE146;
-
 bool IsHelpCommand(unsigned id) {
-    return id >= ID_HELP_INDEX_CMD && id <= ID_DEFAULT_HELP_CMD && id != 57667;
+    return id >= ID_HELP_INDEX_CMD && id <= ID_DEFAULT_HELP_CMD && id != ID_HELP_INDEX_CMD + 1;
 }
 } // namespace
 
+CKeyboardFrame::CKeyboardFrame(const FramePorts& ports)
+    : m_ports(ports),
+      m_settings(*ports.profile, *ports.strings, *ports.system, *ports.colours),
+      m_keys(*ports.profile, *ports.strings),
+      m_store(*ports.profile, *ports.shell, m_settings),
+      m_face(*ports.assets, *ports.strings) {}
+
+void CKeyboardFrame::LoadSettings(const std::uint32_t* commandLineOptions) {
+    m_settings.LoadSettings(commandLineOptions);
+}
+
+bool CKeyboardFrame::LoadFace(const std::string& resourceName) {
+    const bool useFile = !m_settings.Has(OPT_NOOVERRIDE);
+    return m_face.LoadFace(resourceName, useFile ? m_settings.InWindowsDir(m_settings.FaceFile()) : "");
+}
+
+void CKeyboardFrame::LoadKeyTable(int faceIndex) {
+    m_keys.LoadKeyTable(faceIndex, m_settings.Options(), m_settings.InWindowsDir(m_settings.KeyFile()));
+}
+
+void CKeyboardFrame::LoadAssignments() { m_store.LoadAssignments(m_keys); }
+
+void CKeyboardFrame::SaveAssignments() { m_store.SaveAssignments(m_keys); }
+
+const Image& CKeyboardFrame::OnPaint() {
+    FacePaintStyle style;
+    style.highlite = m_settings.Get(ColourSetting::Highlite);
+    style.disable = m_settings.Get(ColourSetting::Disable);
+    style.mark = m_settings.Get(ColourSetting::Mark);
+    style.options = m_settings.Options();
+    style.debug = m_bDebug;
+    return m_face.Compose(m_keys, style);
+}
+
+void CKeyboardFrame::DrawKeyPressed(bool down, const Rect& rect) {
+    const Rect changed = m_face.DrawKeyPressed(down, rect, m_settings.Get(ColourSetting::White),
+                                               m_settings.Get(ColourSetting::DarkGray), m_bDebug);
+    m_ports.window->RedrawFrameRect(changed);
+}
+
 void CKeyboardFrame::OnCreate() {
-    m_ports.window->ShowStatusBar((m_nOptions & OPT_STATUSBAR) != 0);
+    m_ports.window->ShowStatusBar((m_settings.Options() & OPT_STATUSBAR) != 0);
     // Applies the stored topmost state without toggling it.
-    if (m_nOptions & OPT_TOPMOST) m_ports.window->PostCommand(ID_TOPMOST, -1);
+    if (m_settings.Has(OPT_TOPMOST)) m_ports.window->PostCommand(ID_TOPMOST, -1);
 }
 
 bool CKeyboardFrame::OnCommand(unsigned wParam, long lParam) {
@@ -39,33 +69,33 @@ bool CKeyboardFrame::OnCommand(unsigned wParam, long lParam) {
         window.ShowAboutBox();
         return true;
     case ID_ASSIGNMENTS: {
-        const bool expand = (m_nOptions & OPT_EXPAND_POPUPS) != 0;
-        if (ShowAssignmentList(expand) != expand) ToggleOption(OPT_EXPAND_POPUPS);
+        const bool expand = m_settings.Has(OPT_EXPAND_POPUPS);
+        if (ShowAssignmentList(expand) != expand) m_settings.ToggleOption(OPT_EXPAND_POPUPS);
         return true;
     }
     case ID_MINIMIZE_ON_USE:
-        ToggleOption(OPT_MINIMIZE);
+        m_settings.ToggleOption(OPT_MINIMIZE);
         return true;
     case ID_CONFIRM_CHANGES:
-        ToggleOption(OPT_NOCONFIRM);
+        m_settings.ToggleOption(OPT_NOCONFIRM);
         return true;
     case ID_HINTS:
-        ToggleOption(OPT_NOHINTS);
+        m_settings.ToggleOption(OPT_NOHINTS);
         return true;
     case ID_FNTAB_MINIMIZE:
-        ToggleOption(OPT_FNTAB_MINIMIZE);
+        m_settings.ToggleOption(OPT_FNTAB_MINIMIZE);
         return true;
     case ID_TOPMOST:
         ApplyTopmost(lParam);
         return true;
     case ID_MARK_POPUPS:
-        ToggleOption(OPT_NOMARK);
+        m_settings.ToggleOption(OPT_NOMARK);
         window.Invalidate(true);
         return true;
     case ID_BUILD_GROUPS:
         if (!m_ports.desktop->TopLevelWindowOfClassExists("PROGMAN"))
             m_ports.desktop->StartMinimized("progman.exe");
-        BuildGroupLists(m_strPrgFile);
+        BuildGroupLists(m_settings.PrgFile());
         m_ports.desktop->WaitMessage();
         return true;
     case ID_EXIT:
@@ -76,31 +106,27 @@ bool CKeyboardFrame::OnCommand(unsigned wParam, long lParam) {
         m_ports.desktop->LogOff();
         return true;
     case ID_SAVE_OPTIONS:
-        SaveOptions();
+        m_settings.SaveOptions();
         return true;
     case ID_NO_HELP:
         ShowNoHelp();
         return true;
     case ID_COLOR_HINT:
-        if (PickColour(&m_crHint, "hint")) window.SetHintBackground(m_crHint);
+        if (PickColour(ColourSetting::Hint)) window.SetHintBackground(m_settings.Get(ColourSetting::Hint));
         return true;
     case ID_COLOR_MARK:
-        if (PickColour(&m_crMark, "mark")) window.Invalidate(true);
+        if (PickColour(ColourSetting::Mark)) window.Invalidate(true);
         return true;
     case ID_COLOR_HIGHLITE:
-        if (PickColour(&m_crHighlite, "highlite")) window.Invalidate(true);
+        if (PickColour(ColourSetting::Highlite)) window.Invalidate(true);
         return true;
     case ID_COLOR_DISABLE:
-        if (PickColour(&m_crDisable, "disable")) window.Invalidate(true);
+        if (PickColour(ColourSetting::Disable)) window.Invalidate(true);
         return true;
     case ID_NOTHING:
         return true;
     default:
         break;
-    }
-    if (wParam >= ID_POPUP_FIRST && wParam <= ID_POPUP_LAST) {
-        LaunchPopupItem(wParam - ID_POPUP_FIRST);
-        return true;
     }
     if (IsHelpCommand(wParam)) {
         // There is no help file; the standard help commands say so.
@@ -111,13 +137,13 @@ bool CKeyboardFrame::OnCommand(unsigned wParam, long lParam) {
 }
 
 bool CKeyboardFrame::OnSysCommand(unsigned nID, long lParam) {
-    if (nID == kSysAbout) return true;
+    if (nID == SC_ABOUT_CMD) return true;
     if (nID >= 300 && nID <= 500) {
         // Items of the configuration popup on the system menu.
         m_ports.window->SendCommand(nID, lParam);
         return true;
     }
-    if (nID == kSysHelpIndex || nID == kSysHelpUsing || nID == kSysHelp) {
+    if (nID == SC_HELP_INDEX_CMD || nID == SC_HELP_USING_CMD || nID == SC_HELP_CMD) {
         ShowNoHelp();
         return true;
     }
@@ -126,11 +152,11 @@ bool CKeyboardFrame::OnSysCommand(unsigned nID, long lParam) {
 
 std::vector<std::pair<unsigned, bool>> CKeyboardFrame::MenuCheckMarks() const {
     return {
-        {ID_TOPMOST, (m_nOptions & OPT_TOPMOST) != 0},
-        {ID_MARK_POPUPS, (m_nOptions & OPT_NOMARK) == 0},
-        {ID_MINIMIZE_ON_USE, (m_nOptions & OPT_MINIMIZE) != 0},
-        {ID_HINTS, (m_nOptions & OPT_NOHINTS) == 0},
-        {ID_CONFIRM_CHANGES, (m_nOptions & OPT_NOCONFIRM) == 0},
+        {ID_TOPMOST, m_settings.Has(OPT_TOPMOST)},
+        {ID_MARK_POPUPS, !m_settings.Has(OPT_NOMARK)},
+        {ID_MINIMIZE_ON_USE, m_settings.Has(OPT_MINIMIZE)},
+        {ID_HINTS, !m_settings.Has(OPT_NOHINTS)},
+        {ID_CONFIRM_CHANGES, !m_settings.Has(OPT_NOCONFIRM)},
     };
 }
 
@@ -139,51 +165,31 @@ std::string CKeyboardFrame::MenuPrompt(unsigned id) const {
 }
 
 void CKeyboardFrame::OnMove(int x, int y) {
-    if (m_ports.window->IsMinimized()) return;
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", x);
-    m_ports.profile->WriteString("cfg", "x", text, m_strIniFile.c_str());
-    std::snprintf(text, sizeof text, "%d", y);
-    m_ports.profile->WriteString("cfg", "y", text, m_strIniFile.c_str());
+    if (!m_ports.window->IsMinimized()) m_settings.StorePosition(x, y);
 }
 
 void CKeyboardFrame::OnSize(int type) {
     const bool minimized = type == kSizeMinimized;
     // Files can be dropped on the face only while it can be seen.
     m_ports.window->AcceptDroppedFiles(!minimized);
-    m_ports.profile->WriteString("cfg", "fIcon", minimized ? "1" : "0", m_strIniFile.c_str());
+    m_settings.StoreMinimized(minimized);
 }
 
-void CKeyboardFrame::OnClose() { DeleteKeys(); }
+void CKeyboardFrame::OnClose() { m_keys.DeleteKeys(); }
 
 bool CKeyboardFrame::ShowAssignmentList(bool expandPopups) { return expandPopups; }
 
 void CKeyboardFrame::BuildGroupLists(const std::string&) {}
 
-void CKeyboardFrame::LaunchCommand(const std::string&, const std::string*) {}
-
-void CKeyboardFrame::ToggleOption(std::uint32_t bit) {
-    m_nOptions ^= bit;
-    SaveOptions();
-}
+bool CKeyboardFrame::PickColour(ColourSetting which) { return m_settings.PickColour(which); }
 
 void CKeyboardFrame::ApplyTopmost(long lParam) {
-    if (lParam != -1) ToggleOption(OPT_TOPMOST);
-    m_ports.window->SetTopmost((m_nOptions & OPT_TOPMOST) != 0);
-}
-
-void CKeyboardFrame::LaunchPopupItem(unsigned index) {
-    CProfileSectionArray items(*m_ports.profile, m_strPopupName.c_str(), m_strPrgFile.c_str());
-    // The list may have changed since its menu was shown; an index past its end does nothing.
-    if (index >= items.size()) return;
-    if (m_pPopupKey)
-        LaunchCommand(items[index], &m_pPopupKey->m_strDirectory);
-    else
-        LaunchCommand(items[index], nullptr);
+    if (lParam != -1) m_settings.ToggleOption(OPT_TOPMOST);
+    m_ports.window->SetTopmost(m_settings.Has(OPT_TOPMOST));
 }
 
 void CKeyboardFrame::ShowNoHelp() {
     WindowPort& window = *m_ports.window;
-    window.ShowMessage(m_ports.strings->Get(kNoHelpText), window.ApplicationName(),
+    window.ShowMessage(m_ports.strings->Get(IDS_NO_HELP), window.ApplicationName(),
                       MB_FLAG_OKCANCEL);
 }

@@ -1,8 +1,9 @@
 #include "app/startup_actions.h"
 
 #include "platform/ports/startup_port.h"
+#include "platform/ports/window_port.h"
 
-bool RunStartupActions(const StartupOptions& options, StartupPort& port) {
+bool RunStartupActions(const StartupOptions& options, StartupPort& port, DesktopPort& desktop) {
     for (const StartupAction& action : options.actions) {
         switch (action.kind) {
         case StartupAction::ShowCurrentDirectory:
@@ -15,7 +16,7 @@ bool RunStartupActions(const StartupOptions& options, StartupPort& port) {
             port.SetWaveVolume(action.volumeValue);
             break;
         case StartupAction::LogOff:
-            port.RequestLogOff();
+            desktop.LogOff();
             break;
         }
     }

@@ -40,3 +40,9 @@
 #define ID_CONTEXT_HELP_CMD 57669
 #define ID_HELP_CMD 57670
 #define ID_DEFAULT_HELP_CMD 57671
+
+/* System-menu commands of the platform that the window answers itself. */
+#define SC_ABOUT_CMD 0xE140
+#define SC_HELP_INDEX_CMD 0xE142
+#define SC_HELP_USING_CMD 0xE144
+#define SC_HELP_CMD 0xE146

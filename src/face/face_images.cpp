@@ -1,9 +1,8 @@
-// The main window's face: loading the picture and drawing the keys' states.
-#include "app/keyboard_frame.h"
+#include "face/face_images.h"
+
 #include "face/bmp_decoder.h"
-#include "face/face_painter.h"
+#include "model/key_table.h"
 #include "platform/ports/asset_port.h"
-#include "platform/ports/window_port.h"
 
 namespace {
 std::optional<Image> DecodeFile(const std::optional<std::vector<std::uint8_t>>& bytes) {
@@ -17,48 +16,44 @@ std::optional<Image> DecodeResource(const std::optional<std::vector<std::uint8_t
 }
 } // namespace
 
-bool CKeyboardFrame::LoadFace(const std::string& resourceName) {
-    m_bmpKeySave = PressedLook(LoadScratchSize(*m_ports.strings));
-    AssetPort& assets = *m_ports.assets;
+FaceImages::FaceImages(AssetPort& assets, const StringTable& strings)
+    : m_assets(assets), m_strings(strings) {}
+
+bool FaceImages::LoadFace(const std::string& resourceName, const std::string& faceFilePath) {
+    m_bmpKeySave = PressedLook(LoadScratchSize(m_strings));
     std::optional<Image> face;
-    // A face file in the Windows directory wins unless the built-in faces are forced;
-    // one the decoder refuses counts as absent.
-    if (!(m_nOptions & OPT_NOOVERRIDE))
-        face = DecodeFile(assets.ReadFile(m_strWindowsDir + "\\" + m_strFaceFile));
-    if (!face) face = DecodeResource(assets.LoadBitmapResource(resourceName));
+    // A face file the decoder refuses counts as absent.
+    if (!faceFilePath.empty()) face = DecodeFile(m_assets.ReadFile(faceFilePath));
+    if (!face) face = DecodeResource(m_assets.LoadBitmapResource(resourceName));
     if (!face) return false;
     m_bmpFace = std::move(*face);
     m_frame = m_bmpFace;
     return BuildLegendMask();
 }
 
-bool CKeyboardFrame::BuildLegendMask() {
+bool FaceImages::BuildLegendMask() {
     m_bmpMask = LegendMask(m_bmpFace);
     return true;
 }
 
-const Image& CKeyboardFrame::OnPaint() {
-    // Painting walks the load order and paints what each character finds in the map.
-    std::vector<const FaceKey*> keys;
-    keys.reserve(static_cast<std::size_t>(m_nKeys));
-    for (int i = 0; i < m_nKeys; ++i) keys.push_back(FindKey(std::string(1, m_keyChars[i])));
-    FacePaintStyle style;
-    style.highlite = m_crHighlite;
-    style.disable = m_crDisable;
-    style.mark = m_crMark;
-    style.options = m_nOptions;
-    style.debug = m_bDebug != 0;
-    m_frame = ComposeFrame(m_bmpFace, m_bmpMask, keys, style);
+const Image& FaceImages::Compose(const KeyTable& keys, const FacePaintStyle& style) {
+    // Painting walks the load order and paints what each character finds.
+    std::vector<const FaceKey*> painted;
+    painted.reserve(static_cast<std::size_t>(keys.Count()));
+    for (int i = 0; i < keys.Count(); ++i)
+        painted.push_back(keys.FindKey(keys.InLoadOrder(i).m_strKey));
+    m_frame = ComposeFrame(m_bmpFace, m_bmpMask, painted, style);
     return m_frame;
 }
 
-void CKeyboardFrame::DrawKeyPressed(bool down, const Rect& rect) {
+Rect FaceImages::DrawKeyPressed(bool down, const Rect& rect, Colour white, Colour darkGray,
+                                bool debug) {
     if (down) {
         m_rectPressed = rect;
-        m_bmpKeySave.Press(m_frame, rect, m_crWhite, m_crDarkGray, m_bDebug != 0);
+        m_bmpKeySave.Press(m_frame, rect, white, darkGray, debug);
     } else {
         m_bmpKeySave.Release(m_frame, rect);
     }
     // The saved area reaches one pixel past the key's right and bottom edges.
-    m_ports.window->RedrawFrameRect(Rect{rect.left, rect.top, rect.right + 1, rect.bottom + 1});
+    return Rect{rect.left, rect.top, rect.right + 1, rect.bottom + 1};
 }

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "model/options.h"
+#include "common/options.h"
 
 namespace {
 bool IsPopupCommand(const std::string& command) { return !command.empty() && command[0] == '@'; }

@@ -1,7 +1,7 @@
 #pragma once
 #include <vector>
 
-#include "model/geometry.h"
+#include "common/geometry.h"
 
 // A true-colour picture in memory, row by row from the top. Every pixel
 // access is bounds-checked: reads outside give kNoPixel, writes outside are

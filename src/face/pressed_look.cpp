@@ -1,26 +1,21 @@
 #include "face/pressed_look.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <climits>
-#include <cstdlib>
 
+#include "common/decimal.h"
+#include "common/string_ids.h"
 #include "face/face_painter.h"
 #include "platform/ports/string_table.h"
 
 namespace {
-constexpr unsigned kScratchSizeId = 64; // "120 050"
-
-constexpr long kMaxScratchSide = 4096;
+constexpr int kMaxScratchSide = 4096;
 
 // The leading decimal number of text, as atoi reads it; 0 when there is none
 // or when it is negative or beyond any sensible picture size.
 int LeadingNumber(const char* text) {
-    char* end = nullptr;
-    errno = 0;
-    const long value = std::strtol(text, &end, 10);
-    if (end == text || errno == ERANGE || value < 0 || value > kMaxScratchSide) return 0;
-    return static_cast<int>(value);
+    const int value = LeadingDecimal(text);
+    return value < 0 || value > kMaxScratchSide ? 0 : value;
 }
 
 // The rectangle spanned by the key's corners, both included, in int range.
@@ -42,7 +37,7 @@ ScratchSize ParseScratchSize(const std::string& text) {
 }
 
 ScratchSize LoadScratchSize(const StringTable& strings) {
-    return ParseScratchSize(strings.Get(kScratchSizeId));
+    return ParseScratchSize(strings.Get(IDS_SCRATCH_SIZE));
 }
 
 PressedLook::PressedLook(ScratchSize scratch) : m_scratch(scratch.width, scratch.height) {}

@@ -1,11 +1,17 @@
+#include "model/assignment_store.h"
+
 #include <cstdint>
 #include <cstdio>
 
-#include "app/keyboard_frame.h"
-#include "model/decimal.h"
+#include "common/decimal.h"
+#include "common/options.h"
+#include "model/key_table.h"
+#include "model/settings.h"
 #include "model/profile_text.h"
 #include "platform/ports/profile_port.h"
 #include "platform/ports/shell_folder_port.h"
+
+using namespace profile_names;
 
 namespace {
 constexpr unsigned kValueBuffer = 256; // a stored value holds at most 255 characters
@@ -26,7 +32,7 @@ void RefreshPopupList(ProfilePort& profile, ShellFolderPort& shell, const std::s
     shell.CollectFolderItems(name, items); // only the items count, not the result
     for (std::size_t i = 0; i < items.size(); ++i) {
         char entry[24];
-        std::snprintf(entry, sizeof entry, "key%02zu", i);
+        std::snprintf(entry, sizeof entry, kListEntryFormat, i);
         const ShortcutItem& item = *items[i];
         const std::string value =
             item.title + " (" + item.command + ") [" + item.workingDirectory + "]";
@@ -35,42 +41,43 @@ void RefreshPopupList(ProfilePort& profile, ShellFolderPort& shell, const std::s
 }
 } // namespace
 
-void CKeyboardFrame::LoadAssignments() {
-    ProfilePort& profile = *m_ports.profile;
-    const char* ini = m_strIniFile.c_str();
-    for (auto& [character, keyPointer] : m_mapKeys) {
+void AssignmentStore::LoadAssignments(KeyTable& keys) {
+    const std::string& none = m_settings.None();
+    const char* ini = m_settings.IniFile().c_str();
+    for (FaceKey* keyPointer : keys.ByCharacter()) {
         FaceKey& key = *keyPointer;
         if (!TakesPartInStore(key)) continue;
         const char* label = key.m_strLabel.c_str();
 
         key.m_strCommand =
-            ReadProfileText(profile, "cmd", label, m_strNone.c_str(), kValueBuffer, ini);
-        if (key.m_strCommand.empty()) key.m_strCommand = m_strNone;
-        key.m_bAssigned = key.m_strCommand != m_strNone ? 1 : 0;
-        key.m_strDirectory = ReadProfileText(profile, "cwd", label, "", kValueBuffer, ini);
-        key.m_strDescription = ReadProfileText(profile, "desc", label, "", kValueBuffer, ini);
-        const std::string options = ReadProfileText(profile, "opts", label, "", kValueBuffer, ini);
+            ReadProfileText(m_profile, kCommandSection, label, none.c_str(), kValueBuffer, ini);
+        if (key.m_strCommand.empty()) key.m_strCommand = none;
+        key.m_bAssigned = key.m_strCommand != none ? 1 : 0;
+        key.m_strDirectory = ReadProfileText(m_profile, kDirectorySection, label, "", kValueBuffer, ini);
+        key.m_strDescription =
+            ReadProfileText(m_profile, kDescriptionSection, label, "", kValueBuffer, ini);
+        const std::string options =
+            ReadProfileText(m_profile, kKeyOptionsSection, label, "", kValueBuffer, ini);
         key.m_nKeyOptions = static_cast<std::uint32_t>(LeadingDecimal(options.c_str()));
         if (key.m_nKeyOptions & KEY_DISABLED) key.m_bAssignable = 0;
 
         if (!key.m_strCommand.empty() && key.m_strCommand[0] == '@')
-            RefreshPopupList(profile, *m_ports.shell, key.m_strCommand.substr(1), m_strPrgFile);
+            RefreshPopupList(m_profile, m_shell, key.m_strCommand.substr(1), m_settings.PrgFile());
     }
 }
 
-void CKeyboardFrame::SaveAssignments() {
-    ProfilePort& profile = *m_ports.profile;
-    const char* ini = m_strIniFile.c_str();
-    for (const auto& [character, keyPointer] : m_mapKeys) {
+void AssignmentStore::SaveAssignments(KeyTable& keys) {
+    const char* ini = m_settings.IniFile().c_str();
+    for (const FaceKey* keyPointer : keys.ByCharacter()) {
         const FaceKey& key = *keyPointer;
         if (!TakesPartInStore(key)) continue;
         const char* label = key.m_strLabel.c_str();
 
-        const bool assigned = key.m_bAssigned && key.m_strCommand != m_strNone;
-        profile.WriteString("cmd", label, assigned ? key.m_strCommand.c_str() : nullptr, ini);
-        profile.WriteString("cwd", label, key.m_strDirectory.c_str(), ini);
-        profile.WriteString("desc", label, key.m_strDescription.c_str(), ini);
+        const bool assigned = key.m_bAssigned && key.m_strCommand != m_settings.None();
+        m_profile.WriteString(kCommandSection, label, assigned ? key.m_strCommand.c_str() : nullptr, ini);
+        m_profile.WriteString(kDirectorySection, label, key.m_strDirectory.c_str(), ini);
+        m_profile.WriteString(kDescriptionSection, label, key.m_strDescription.c_str(), ini);
         const std::string options = std::to_string(static_cast<std::int32_t>(key.m_nKeyOptions));
-        profile.WriteString("opts", label, options.c_str(), ini);
+        m_profile.WriteString(kKeyOptionsSection, label, options.c_str(), ini);
     }
 }

@@ -4,12 +4,11 @@
 #include <cstdint>
 #include <limits>
 
-#include "model/decimal.h"
+#include "common/decimal.h"
+#include "common/string_ids.h"
 #include "platform/ports/string_table.h"
 
 namespace {
-constexpr unsigned kNoneId = 75;       // "none"
-constexpr unsigned kLabelPrefixId = 77; // "Fn-"
 constexpr std::size_t kMaxNameChars = 19;
 constexpr std::size_t kMaxDescriptionChars = 35;
 
@@ -54,7 +53,7 @@ FaceKey::FaceKey(const std::string& descriptor, const StringTable& strings)
     const DescriptorFields f = ScanDescriptor(descriptor.c_str());
     m_bAssignable = f.assignable;
     m_bReserved = f.reserved;
-    m_strLabel = strings.Get(kLabelPrefixId) + f.name;
+    m_strLabel = strings.Get(IDS_LABEL_PREFIX) + f.name;
     m_strKey = std::string(1, static_cast<char>(f.code & 0xFF));
     if (f.count == 9) {
         m_strDescription = f.description;
@@ -65,6 +64,6 @@ FaceKey::FaceKey(const std::string& descriptor, const StringTable& strings)
     m_rect.top = f.top;
     m_rect.right = ClampToInt(std::int64_t{f.left} + f.width);
     m_rect.bottom = ClampToInt(std::int64_t{f.top} + f.height);
-    m_strCommand = strings.Get(kNoneId);
+    m_strCommand = strings.Get(IDS_NONE);
     if (m_strDescription.empty()) m_strDescription = m_strCommand;
 }

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/geometry.h"
+#include "common/geometry.h"
 
 class StringTable;
 

@@ -1,19 +1,23 @@
+#include "model/key_table.h"
+
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
-#include "app/keyboard_frame.h"
-#include "model/decimal.h"
+#include "common/decimal.h"
+#include "common/options.h"
+#include "common/string_ids.h"
 #include "model/profile_section_array.h"
+#include "model/settings.h"
 #include "platform/ports/profile_port.h"
 #include "platform/ports/string_table.h"
 
 namespace {
-constexpr std::int64_t kFirstDescriptorBlock = 50; // descriptor ids are 5000 + 100 x face + position
-
 // The string id of a built-in descriptor; false when the face index puts it
 // outside the ids a string table can hold.
 bool DescriptorId(int faceIndex, int position, unsigned& id) {
-    const std::int64_t wide = (faceIndex + kFirstDescriptorBlock) * 100 + position;
+    const std::int64_t wide =
+        std::int64_t{IDS_FIRST_DESCRIPTOR} + std::int64_t{faceIndex} * 100 + position;
     if (wide < 0 || wide > std::numeric_limits<unsigned>::max()) return false;
     id = static_cast<unsigned>(wide);
     return true;
@@ -32,17 +36,22 @@ bool IsDigitOneToNine(const std::string& character) {
 }
 } // namespace
 
-void CKeyboardFrame::LoadKeyTable(int faceIndex) {
+KeyTable::KeyTable(ProfilePort& profile, const StringTable& strings)
+    : m_profile(profile), m_strings(strings) {
+    m_keys.reserve(kMaxKeys);
+}
+
+void KeyTable::LoadKeyTable(int faceIndex, std::uint32_t options, const std::string& keyFilePath) {
     // A second load starts from an empty table rather than mixing two layouts.
     DeleteKeys();
 
-    const std::string path = m_strWindowsDir + "\\" + m_strKeyFile;
-    const CProfileSectionArray fileKeys(*m_ports.profile, "keys", path.c_str());
-    const bool fromFile = fileKeys.size() > 0 && (m_nOptions & OPT_NOOVERRIDE) == 0;
+    using namespace profile_names;
+    const char* path = keyFilePath.c_str();
+    const CProfileSectionArray fileKeys(m_profile, kKeysSection, path);
+    const bool fromFile = !fileKeys.empty() && (options & OPT_NOOVERRIDE) == 0;
     // The stored scale is read as the platform's unsigned integer and used as a
     // signed factor, so "-2" mirrors the face.
-    const int scale =
-        fromFile ? static_cast<int>(m_ports.profile->GetInt("opts", "scale", 1, path.c_str())) : 1;
+    const int scale = fromFile ? static_cast<int>(m_profile.GetInt(kKeyOptsSection, kScale, 1, path)) : 1;
 
     for (int position = 0; position < kMaxKeys; ++position) {
         std::string descriptor;
@@ -51,32 +60,35 @@ void CKeyboardFrame::LoadKeyTable(int faceIndex) {
             descriptor = fileKeys[position];
         } else {
             unsigned id = 0;
-            if (!DescriptorId(faceIndex, position, id) || !m_ports.strings->Load(id, descriptor))
-                continue;
+            if (!DescriptorId(faceIndex, position, id) || !m_strings.Load(id, descriptor)) continue;
         }
         if (LeadingDecimal(descriptor.c_str()) == -1) break;
 
-        auto key = std::make_unique<FaceKey>(descriptor, *m_ports.strings);
-        if (scale != 1) ScaleRect(key->m_rect, scale);
-        m_mapKeys[key->m_strKey] = key.get();
-        m_keyChars[m_nKeys] = key->m_strKey[0];
-        m_keys[m_nKeys] = key.get();
-        ++m_nKeys;
-        if ((m_nOptions & OPT_ALLKEYS) && !key->m_bReserved && IsDigitOneToNine(key->m_strKey))
-            key->m_bAssignable = 1;
-        m_ownedKeys.push_back(std::move(key));
+        FaceKey& key = m_keys.emplace_back(descriptor, m_strings);
+        if (scale != 1) ScaleRect(key.m_rect, scale);
+        if ((options & OPT_ALLKEYS) && !key.m_bReserved && IsDigitOneToNine(key.m_strKey))
+            key.m_bAssignable = 1;
     }
 }
 
-FaceKey* CKeyboardFrame::FindKey(const std::string& character) const {
-    const auto it = m_mapKeys.find(character);
-    return it == m_mapKeys.end() ? nullptr : it->second;
+void KeyTable::DeleteKeys() { m_keys.clear(); }
+
+FaceKey* KeyTable::FindKey(const std::string& character) {
+    const auto found = std::find_if(m_keys.rbegin(), m_keys.rend(),
+                                    [&](const FaceKey& key) { return key.m_strKey == character; });
+    return found == m_keys.rend() ? nullptr : &*found;
 }
 
-void CKeyboardFrame::DeleteKeys() {
-    m_mapKeys.clear();
-    m_keys.fill(nullptr);
-    m_keyChars.fill('\0');
-    m_nKeys = 0;
-    m_ownedKeys.clear();
+const FaceKey* KeyTable::FindKey(const std::string& character) const {
+    return const_cast<KeyTable*>(this)->FindKey(character);
+}
+
+std::vector<FaceKey*> KeyTable::ByCharacter() {
+    std::vector<FaceKey*> keys;
+    for (FaceKey& key : m_keys)
+        if (FindKey(key.m_strKey) == &key) keys.push_back(&key);
+    std::sort(keys.begin(), keys.end(), [](const FaceKey* a, const FaceKey* b) {
+        return static_cast<unsigned char>(a->m_strKey[0]) < static_cast<unsigned char>(b->m_strKey[0]);
+    });
+    return keys;
 }

@@ -1,78 +1,87 @@
+#include "model/settings.h"
+
 #include <cstdio>
 
-#include "app/keyboard_frame.h"
-#include "model/decimal.h"
+#include "common/decimal.h"
+#include "common/string_ids.h"
 #include "model/profile_text.h"
 #include "platform/ports/colour_chooser.h"
 #include "platform/ports/profile_port.h"
 #include "platform/ports/string_table.h"
 #include "platform/ports/system_info.h"
 
+using namespace profile_names;
+
 namespace {
 constexpr unsigned kShortText = 80; // buffer of file names, sounds and colours
-constexpr const char* kSection = "cfg";
+constexpr unsigned kFaceNameBuffer = 40;
+constexpr int kDefaultX = 150;
+constexpr int kDefaultY = 100;
 
-// String ids of the texts and file names.
-enum : unsigned {
-    kNone = 75,
-    kNotAssignable = 76,
-    kClickHint = 78,
-    kIniFile = 80,
-    kPrgFile = 81,
-    kCfgFile = 82,
-    kFaceFile = 83,
-    kKeyFile = 84,
-    kDisableDefault = 51,
-    kHighliteDefault = 52,
-    kMarkDefault = 54,
-    kHintDefault = 55,
-    kWhiteDefault = 56,
-    kDarkGrayDefault = 57,
+struct ColourEntry {
+    const char* key;
+    unsigned defaultId;
 };
+
+ColourEntry EntryOf(ColourSetting which) {
+    switch (which) {
+    case ColourSetting::Highlite: return {"highlite", IDS_HIGHLITE_DEFAULT};
+    case ColourSetting::Disable: return {"disable", IDS_DISABLE_DEFAULT};
+    case ColourSetting::Mark: return {"mark", IDS_MARK_DEFAULT};
+    case ColourSetting::Hint: return {"hint", IDS_HINT_DEFAULT};
+    case ColourSetting::White: return {"white", IDS_WHITE_DEFAULT};
+    case ColourSetting::DarkGray: return {"darkgray", IDS_DARKGRAY_DEFAULT};
+    }
+    return {"", 0};
+}
+
+constexpr ColourSetting kAllColours[] = {ColourSetting::Highlite, ColourSetting::Disable,
+                                         ColourSetting::Mark,     ColourSetting::Hint,
+                                         ColourSetting::White,    ColourSetting::DarkGray};
 } // namespace
 
-void CKeyboardFrame::LoadSettings(const std::uint32_t* commandLineOptions) {
-    const StringTable& strings = *m_ports.strings;
-    ProfilePort& profile = *m_ports.profile;
-    m_strNone = strings.Get(kNone);
-    m_strNotAssignable = strings.Get(kNotAssignable);
-    m_strClickHint = strings.Get(kClickHint);
-    m_strIniFile = strings.Get(kIniFile);
-    m_strCfgFile = strings.Get(kCfgFile);
-    m_strPrgFile = strings.Get(kPrgFile);
-    m_strFaceFile = strings.Get(kFaceFile);
-    m_strKeyFile = strings.Get(kKeyFile);
+Settings::Settings(ProfilePort& profile, const StringTable& strings, const SystemInfo& system,
+                   ColourChooser& colours)
+    : m_profile(profile), m_strings(strings), m_system(system), m_colours(colours) {}
+
+void Settings::LoadSettings(const std::uint32_t* commandLineOptions) {
+    m_strNone = m_strings.Get(IDS_NONE);
+    m_strNotAssignable = m_strings.Get(IDS_NOT_ASSIGNABLE);
+    m_strClickHint = m_strings.Get(IDS_CLICK_HINT);
+    m_strIniFile = m_strings.Get(IDS_INI_FILE);
+    m_strCfgFile = m_strings.Get(IDS_CFG_FILE);
 
     // The program-list file is the only one kept as a full path. The Windows
     // directory is taken whole: the platform call fails rather than cutting a
     // directory too long for its buffer.
-    m_strPrgFile = m_ports.system->WindowsDirectory() + "\\" + m_strPrgFile;
+    m_strWindowsDir = m_system.WindowsDirectory();
+    m_strPrgFile = InWindowsDir(m_strings.Get(IDS_PRG_FILE));
 
     const char* cfg = m_strCfgFile.c_str();
-    m_strFaceFile = ReadProfileText(profile, kSection, "fac", m_strFaceFile.c_str(), kShortText, cfg);
-    m_strKeyFile = ReadProfileText(profile, kSection, "key", m_strKeyFile.c_str(), kShortText, cfg);
+    m_strFaceFile = ReadProfileText(m_profile, kCfgSection, kFaceFile,
+                                    m_strings.Get(IDS_FACE_FILE).c_str(), kShortText, cfg);
+    m_strKeyFile = ReadProfileText(m_profile, kCfgSection, kKeyFile,
+                                   m_strings.Get(IDS_KEY_FILE).c_str(), kShortText, cfg);
 
     const char* ini = m_strIniFile.c_str();
     const std::uint32_t commandLine = commandLineOptions ? *commandLineOptions : 0;
     const std::uint32_t stored =
-        profile.GetInt(kSection, "opts", static_cast<int>(commandLine), ini);
+        m_profile.GetInt(kCfgSection, kOptions, static_cast<int>(commandLine), ini);
     m_nOptions = (stored & OPT_STORED_MASK) | commandLine;
 
-    m_strStartupSound = ReadProfileText(profile, kSection, "startup", "", kShortText, ini);
-    m_strSwitchToSound = ReadProfileText(profile, kSection, "switchto", "", kShortText, ini);
+    m_strStartupSound = ReadProfileText(m_profile, kCfgSection, kStartupSound, "", kShortText, ini);
+    m_strSwitchToSound = ReadProfileText(m_profile, kCfgSection, kSwitchToSound, "", kShortText, ini);
 
-    m_crHighlite = ReadColour(kHighliteDefault, ini, "highlite");
-    m_crDisable = ReadColour(kDisableDefault, ini, "disable");
-    m_crMark = ReadColour(kMarkDefault, ini, "mark");
-    m_crHint = ReadColour(kHintDefault, ini, "hint");
-    m_crWhite = ReadColour(kWhiteDefault, ini, "white");
-    m_crDarkGray = ReadColour(kDarkGrayDefault, ini, "darkgray");
+    for (ColourSetting which : kAllColours) {
+        const ColourEntry entry = EntryOf(which);
+        Slot(which) = ReadColour(entry.defaultId, ini, entry.key);
+    }
 }
 
-Colour CKeyboardFrame::ReadColour(unsigned defaultId, const char* file, const char* key) {
-    const std::string deflt = m_ports.strings->Get(defaultId);
+Colour Settings::ReadColour(unsigned defaultId, const char* file, const char* key) {
+    const std::string deflt = m_strings.Get(defaultId);
     const std::string text =
-        ReadProfileText(*m_ports.profile, kSection, key, deflt.c_str(), kShortText, file);
+        ReadProfileText(m_profile, kCfgSection, key, deflt.c_str(), kShortText, file);
     // "%d %d %d": reading stops at the first part that is not a number; the
     // components not read are 0.
     int rgb[3] = {0, 0, 0};
@@ -84,18 +93,66 @@ Colour CKeyboardFrame::ReadColour(unsigned defaultId, const char* file, const ch
                       static_cast<unsigned>(rgb[2]));
 }
 
-void CKeyboardFrame::SaveOptions() {
+void Settings::SaveOptions() {
     const std::string word = std::to_string(static_cast<std::int32_t>(m_nOptions));
-    m_ports.profile->WriteString(kSection, "opts", word.c_str(), m_strIniFile.c_str());
+    m_profile.WriteString(kCfgSection, kOptions, word.c_str(), m_strIniFile.c_str());
 }
 
-int CKeyboardFrame::PickColour(Colour* colour, const char* key) {
-    Colour chosen = *colour;
-    if (!m_ports.colours->Choose(*colour, chosen)) return 0;
-    *colour = chosen;
+void Settings::ToggleOption(std::uint32_t bit) {
+    m_nOptions ^= bit;
+    SaveOptions();
+}
+
+Colour Settings::Get(ColourSetting which) const {
+    return const_cast<Settings*>(this)->Slot(which);
+}
+
+Colour& Settings::Slot(ColourSetting which) {
+    switch (which) {
+    case ColourSetting::Highlite: return m_crHighlite;
+    case ColourSetting::Disable: return m_crDisable;
+    case ColourSetting::Mark: return m_crMark;
+    case ColourSetting::Hint: return m_crHint;
+    case ColourSetting::White: return m_crWhite;
+    case ColourSetting::DarkGray: break;
+    }
+    return m_crDarkGray;
+}
+
+bool Settings::PickColour(ColourSetting which) {
+    Colour& colour = Slot(which);
+    Colour chosen = colour;
+    if (!m_colours.Choose(colour, chosen)) return false;
+    colour = chosen;
     char text[40];
     std::snprintf(text, sizeof text, "%u %u %u", chosen & 0xFF, (chosen >> 8) & 0xFF,
                   (chosen >> 16) & 0xFF);
-    m_ports.profile->WriteString(kSection, key, text, m_strIniFile.c_str());
-    return 1;
+    m_profile.WriteString(kCfgSection, EntryOf(which).key, text, m_strIniFile.c_str());
+    return true;
+}
+
+std::string Settings::FaceName(const std::string& deflt) const {
+    return ReadProfileText(m_profile, kCfgSection, kFaceName, deflt.c_str(), kFaceNameBuffer,
+                           m_strIniFile.c_str());
+}
+
+int Settings::StoredX() const {
+    return static_cast<int>(m_profile.GetInt(kCfgSection, kX, kDefaultX, m_strIniFile.c_str()));
+}
+
+int Settings::StoredY() const {
+    return static_cast<int>(m_profile.GetInt(kCfgSection, kY, kDefaultY, m_strIniFile.c_str()));
+}
+
+bool Settings::StoredMinimized() const {
+    return m_profile.GetInt(kCfgSection, kMinimized, 0, m_strIniFile.c_str()) != 0;
+}
+
+void Settings::StorePosition(int x, int y) {
+    m_profile.WriteString(kCfgSection, kX, std::to_string(x).c_str(), m_strIniFile.c_str());
+    m_profile.WriteString(kCfgSection, kY, std::to_string(y).c_str(), m_strIniFile.c_str());
+}
+
+void Settings::StoreMinimized(bool minimized) {
+    m_profile.WriteString(kCfgSection, kMinimized, minimized ? "1" : "0", m_strIniFile.c_str());
 }

@@ -5,7 +5,7 @@
 #include "model_fixture.h"
 
 namespace {
-using AssignmentStoreTest = ModelTest;
+using AssignmentStoreTest = PartsTest;
 
 TEST_F(AssignmentStoreTest, LoadReadsTheFourSections) {
     const std::string longText(300, 'c');
@@ -29,7 +29,7 @@ TEST_F(AssignmentStoreTest, LoadReadsTheFourSections) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        dir.Write("kelvane.ini", c.entries);
+        profile.Load("kelvane.ini", c.entries);
         Start();
         const FaceKey& a = Key("A");
         EXPECT_EQ(a.m_strCommand, c.command);
@@ -49,24 +49,23 @@ TEST_F(AssignmentStoreTest, SavedAssignmentsLoadBackUnchanged) {
     b.m_strDescription = "Notes";
     b.m_bAssigned = 1;
     b.m_nKeyOptions = KEY_SWITCHTO;
-    frame->SaveAssignments();
+    store.SaveAssignments(keys);
     const auto fields = [](const FaceKey& k) {
         return std::make_tuple(k.m_strCommand, k.m_strDirectory, k.m_strDescription, k.m_bAssigned,
                                k.m_nKeyOptions);
     };
     const auto saved = fields(b);
-    frame = NewFrame();
     Start();
     EXPECT_EQ(fields(Key("B")), saved);
 }
 
 // A key is saved as assigned only while it is marked so and has a command.
 TEST_F(AssignmentStoreTest, UnassignedKeysAreSavedWithoutCommand) {
-    dir.Write("kelvane.ini", "[cmd]\nFn-B=b.exe\nFn-C=calc.exe\n");
+    profile.Load("kelvane.ini", "[cmd]\nFn-B=b.exe\nFn-C=calc.exe\n");
     Start();
     Key("B").m_strCommand = "none";
     Key("C").m_bAssigned = 0;
-    frame->SaveAssignments();
+    store.SaveAssignments(keys);
     EXPECT_EQ(Stored("cmd", "Fn-B"), "<absent>");
     EXPECT_EQ(Stored("cmd", "Fn-C"), "<absent>");
     EXPECT_EQ(Stored("cwd", "Fn-C"), "");
@@ -77,16 +76,16 @@ TEST_F(AssignmentStoreTest, UnassignedKeysAreSavedWithoutCommand) {
 // Keys not assignable or reserved, and keys disabled by their options, keep
 // what their descriptor gave them and are never stored.
 TEST_F(AssignmentStoreTest, KeysNotAssignableOrReservedAreNeitherReadNorWritten) {
-    dir.Write("kelvane.key", "[keys]\nu=85 0 0 U 1 1 1 1\nr=82 1 1 R 2 2 1 1 Reserved\n"
+    profile.Load("kelvane.key", "[keys]\nu=85 0 0 U 1 1 1 1\nr=82 1 1 R 2 2 1 1 Reserved\n"
                              "d=68 1 0 D 3 3 1 1\na=65 1 0 A 4 4 1 1\n");
-    dir.Write("kelvane.ini", "[cmd]\nFn-U=u.exe\nFn-R=r.exe\nFn-D=d.exe\n[opts]\nFn-U=1\nFn-D=5\n");
+    profile.Load("kelvane.ini", "[cmd]\nFn-U=u.exe\nFn-R=r.exe\nFn-D=d.exe\n[opts]\nFn-U=1\nFn-D=5\n");
     Start();
     EXPECT_EQ(Key("U").m_strCommand, "none");
     EXPECT_EQ(Key("U").m_nKeyOptions, 0u);
     EXPECT_EQ(Key("R").m_strCommand, "none");
     EXPECT_EQ(Key("R").m_strDescription, "Reserved");
     Key("D").m_strCommand = "new.exe";
-    frame->SaveAssignments();
+    store.SaveAssignments(keys);
     EXPECT_EQ(Stored("cmd", "Fn-U"), "u.exe");
     EXPECT_EQ(Stored("cmd", "Fn-R"), "r.exe");
     EXPECT_EQ(Stored("cmd", "Fn-D"), "d.exe");
@@ -96,11 +95,11 @@ TEST_F(AssignmentStoreTest, KeysNotAssignableOrReservedAreNeitherReadNorWritten)
 }
 
 TEST_F(AssignmentStoreTest, PopupListIsRewrittenFromItsFolder) {
-    dir.Write("kelvane.ini", "[cmd]\nFn-E=@C:\\Menu\\Tools\n");
+    profile.Load("kelvane.ini", "[cmd]\nFn-E=@C:\\Menu\\Tools\n");
     std::string stale = "[C:\\Menu\\Tools]\n";
     for (int i = 0; i < 6; ++i)
         stale += "key0" + std::to_string(i) + "=old" + std::to_string(i) + "\n";
-    dir.Write("kelvane.prg", stale + "[class]\nkey00=Main\n");
+    profile.Load("kelvane.prg", stale + "[class]\nkey00=Main\n");
     shell.folders["C:\\Menu\\Tools"] = {{"Notepad", "C:\\WINDOWS\\NOTEPAD.EXE", "C:\\WINDOWS"},
                                         {"Calculator", "C:\\WINDOWS\\CALC.EXE", ""},
                                         {"", "", ""}};
@@ -108,20 +107,21 @@ TEST_F(AssignmentStoreTest, PopupListIsRewrittenFromItsFolder) {
     EXPECT_EQ(shell.asked, std::vector<std::string>{"C:\\Menu\\Tools"});
     EXPECT_EQ(Key("E").m_bAssigned, 1);
 
-    const std::string prg = frame->m_strPrgFile;
+    const std::string prg = settings.PrgFile();
     EXPECT_EQ(CProfileSectionArray(profile, "C:\\Menu\\Tools", prg.c_str()),
               (std::vector<std::string>{"Notepad (C:\\WINDOWS\\NOTEPAD.EXE) [C:\\WINDOWS]",
-                                        "Calculator (C:\\WINDOWS\\CALC.EXE) []", "() []"}));
+                                        "Calculator (C:\\WINDOWS\\CALC.EXE) []", " () []"}));
     EXPECT_EQ(Stored("C:\\Menu\\Tools", "key03", prg), "<absent>");
     EXPECT_EQ(Stored("class", "key00", prg), "Main"); // other sections stay
 }
 
 TEST_F(AssignmentStoreTest, MissingFolderLeavesNoSection) {
-    dir.Write("kelvane.ini", "[cmd]\nFn-F=@C:\\Gone\n");
-    dir.Write("kelvane.prg", "[C:\\Gone]\nkey00=old (x) []\n[class]\nkey00=Main\n");
+    profile.Load("kelvane.ini", "[cmd]\nFn-F=@C:\\Gone\n");
+    profile.Load("kelvane.prg", "[C:\\Gone]\nkey00=old (x) []\n[class]\nkey00=Main\n");
     Start();
     EXPECT_EQ(shell.asked, std::vector<std::string>{"C:\\Gone"});
     EXPECT_EQ(Key("F").m_strCommand, "@C:\\Gone");
-    EXPECT_EQ(Stored(nullptr, nullptr, frame->m_strPrgFile), std::string("class\0", 6));
+    EXPECT_EQ(Stored("C:\\Gone", "key00", "kelvane.prg"), "<absent>");
+    EXPECT_EQ(Stored("class", "key00", "kelvane.prg"), "Main");
 }
 } // namespace

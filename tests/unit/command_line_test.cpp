@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "app/command_line.h"
-#include "model/options.h"
+#include "common/options.h"
 
 void PrintTo(const StartupAction& action, std::ostream* out) {
     static const char* const kinds[] = {"ShowCurrentDirectory", "PlaySound", "SetVolume", "LogOff"};

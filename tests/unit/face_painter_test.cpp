@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "face/face_painter.h"
-#include "model/options.h"
+#include "common/options.h"
 #include "pictures.h"
 #include "platform/portable/builtin_strings.h"
 

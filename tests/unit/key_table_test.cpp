@@ -4,7 +4,7 @@
 #include "model_fixture.h"
 
 namespace {
-using KeyTableTest = ModelTest;
+using KeyTableTest = PartsTest;
 
 TEST_F(KeyTableTest, BuiltinFaceHasItsKeysInIdOrder) {
     Start();
@@ -13,16 +13,12 @@ TEST_F(KeyTableTest, BuiltinFaceHasItsKeysInIdOrder) {
         std::string text;
         if (strings.Load(id, text)) expected.push_back(text);
     }
-    ASSERT_EQ(expected.size(), 63u);
-    ASSERT_EQ(frame->m_nKeys, 63);
-    EXPECT_EQ(frame->m_mapKeys.size(), 63u);
-    for (int i = 0; i < frame->m_nKeys; ++i) {
-        const FaceKey* key = frame->m_keys[i];
-        EXPECT_EQ(key->m_strDescriptor, expected[i]) << i;
-        EXPECT_EQ(frame->m_keyChars[i], key->m_strKey[0]) << i;
-        EXPECT_EQ(frame->FindKey(key->m_strKey), key) << i;
+    ASSERT_EQ(keys.Count(), static_cast<int>(expected.size()));
+    for (int i = 0; i < keys.Count(); ++i) {
+        const FaceKey& key = keys.InLoadOrder(i);
+        EXPECT_EQ(key.m_strDescriptor, expected[i]) << i;
+        EXPECT_EQ(keys.FindKey(key.m_strKey), &key) << i;
     }
-    EXPECT_EQ(frame->m_keys[63], nullptr);
 }
 
 TEST_F(KeyTableTest, AllKeysOptionMakesTheDigitsOneToNineAssignable) {
@@ -30,20 +26,15 @@ TEST_F(KeyTableTest, AllKeysOptionMakesTheDigitsOneToNineAssignable) {
         const char* character;
         int plain, allKeys; // m_bAssignable without and with OPT_ALLKEYS
     } cases[] = {{"1", 1, 1}, {"7", 0, 1}, {"9", 0, 1}, {"0", 0, 0}, {":", 0, 0}, {"U", 0, 0}};
-    Start();
-    auto plain = std::move(frame);
-    frame = NewFrame();
-    Start(OPT_ALLKEYS);
     for (const auto& c : cases) {
-        EXPECT_EQ(plain->FindKey(c.character)->m_bAssignable, c.plain) << c.character;
+        Start();
+        EXPECT_EQ(Key(c.character).m_bAssignable, c.plain) << c.character;
+        Start(OPT_ALLKEYS);
         EXPECT_EQ(Key(c.character).m_bAssignable, c.allKeys) << c.character;
     }
-}
-
-TEST_F(KeyTableTest, AllKeysOptionLeavesReservedDigitsAlone) {
-    dir.Write("kelvane.key", "[keys]\na=55 0 1 7 1 1 1 1\nb=56 0 0 8 1 1 1 1\n");
+    profile.Load("kelvane.key", "[keys]\na=55 0 1 7 1 1 1 1\nb=56 0 0 8 1 1 1 1\n");
     Start(OPT_ALLKEYS);
-    EXPECT_EQ(Key("7").m_bAssignable, 0);
+    EXPECT_EQ(Key("7").m_bAssignable, 0); // reserved
     EXPECT_EQ(Key("8").m_bAssignable, 1);
 }
 
@@ -71,10 +62,10 @@ TEST_F(KeyTableTest, KeyLayoutFileReplacesTheBuiltInTable) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        dir.Write("kelvane.key", c.file);
+        profile.Load("kelvane.key", c.file);
         Start(c.options);
-        ASSERT_EQ(frame->m_nKeys, c.keys);
-        EXPECT_EQ(frame->m_keys[0]->m_rect, c.firstRect);
+        ASSERT_EQ(keys.Count(), c.keys);
+        EXPECT_EQ(keys.InLoadOrder(0).m_rect, c.firstRect);
     }
 }
 
@@ -83,22 +74,24 @@ TEST_F(KeyTableTest, AtMostOneHundredKeysAreBuilt) {
     for (int i = 0; i < 150; ++i)
         file += "k" + std::to_string(i) + "=" + std::to_string(i + 1) + " 1 0 K" +
                 std::to_string(i) + " 1 1 1 1\n";
-    dir.Write("kelvane.key", file);
+    profile.Load("kelvane.key", file);
     Start();
-    EXPECT_EQ(frame->m_nKeys, 100);
-    EXPECT_EQ(frame->m_keys[99]->m_strLabel, "Fn-K99");
-    EXPECT_EQ(frame->m_mapKeys.size(), 100u);
+    ASSERT_EQ(keys.Count(), 100);
+    EXPECT_EQ(keys.InLoadOrder(99).m_strLabel, "Fn-K99");
+    EXPECT_EQ(keys.ByCharacter().size(), 100u);
 }
 
-TEST_F(KeyTableTest, LaterDuplicateWinsTheMapButBothStayInLoadOrder) {
-    dir.Write("kelvane.key", "[keys]\na=65 1 0 A 0 0 10 10\nb=65 1 0 AA 20 0 10 10\n");
+TEST_F(KeyTableTest, LaterDuplicateIsFoundButBothStayInLoadOrder) {
+    profile.Load("kelvane.key", "[keys]\na=66 1 0 B 0 0 1 1\nb=65 1 0 A 0 0 10 10\n"
+                                "c=65 1 0 AA 20 0 10 10\n");
     Start();
-    ASSERT_EQ(frame->m_nKeys, 2);
-    EXPECT_EQ(frame->m_keys[0]->m_strLabel, "Fn-A");
-    EXPECT_EQ(frame->m_keys[1]->m_strLabel, "Fn-AA");
-    EXPECT_EQ(frame->m_keyChars[0], 'A');
+    ASSERT_EQ(keys.Count(), 3);
+    EXPECT_EQ(keys.InLoadOrder(1).m_strLabel, "Fn-A");
+    EXPECT_EQ(keys.InLoadOrder(2).m_strLabel, "Fn-AA");
     EXPECT_EQ(Key("A").m_strLabel, "Fn-AA");
-    EXPECT_EQ(frame->m_mapKeys.size(), 1u);
+    const std::vector<FaceKey*> byCharacter = keys.ByCharacter();
+    ASSERT_EQ(byCharacter.size(), 2u);
+    EXPECT_EQ(byCharacter[0]->m_strLabel + byCharacter[1]->m_strLabel, "Fn-AAFn-B");
 }
 
 // Loading again replaces the table, here with the empty one of a face that
@@ -107,8 +100,8 @@ TEST_F(KeyTableTest, FacesWithoutDescriptorsAreEmpty) {
     Start();
     for (int face : {1, 2, INT_MAX, INT_MIN}) {
         Start(0, face);
-        EXPECT_EQ(frame->m_nKeys, 0) << face;
-        EXPECT_TRUE(frame->m_mapKeys.empty()) << face;
+        EXPECT_EQ(keys.Count(), 0) << face;
+        EXPECT_EQ(keys.FindKey("Q"), nullptr) << face;
     }
 }
 } // namespace

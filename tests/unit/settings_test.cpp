@@ -5,27 +5,27 @@
 #include "model_fixture.h"
 
 namespace {
-using SettingsTest = ModelTest;
+using SettingsTest = PartsTest;
+using Texts = std::vector<std::string>;
 
 TEST_F(SettingsTest, WithoutFilesEverythingHasItsDefault) {
     const std::uint32_t commandLine = OPT_TOPMOST | OPT_ALLKEYS;
-    frame->LoadSettings(&commandLine);
-    EXPECT_EQ(frame->m_nOptions, commandLine);
+    settings.LoadSettings(&commandLine);
+    EXPECT_EQ(settings.Options(), commandLine);
     using Colours = std::array<Colour, 6>;
-    EXPECT_EQ((Colours{frame->m_crHighlite, frame->m_crMark, frame->m_crDisable, frame->m_crHint,
-                       frame->m_crWhite, frame->m_crDarkGray}),
+    EXPECT_EQ((Colours{settings.Get(ColourSetting::Highlite), settings.Get(ColourSetting::Mark),
+                       settings.Get(ColourSetting::Disable), settings.Get(ColourSetting::Hint),
+                       settings.Get(ColourSetting::White), settings.Get(ColourSetting::DarkGray)}),
               (Colours{MakeColour(0, 0, 255), MakeColour(255, 0, 0), MakeColour(128, 128, 128),
                        MakeColour(255, 255, 128), MakeColour(255, 255, 255),
                        MakeColour(128, 128, 128)}));
-    using Texts = std::vector<std::string>;
-    EXPECT_EQ((Texts{frame->m_strNone, frame->m_strNotAssignable, frame->m_strClickHint}),
-              (Texts{"none", "Not assignable", "Left click to run, right to edit"}));
-    EXPECT_EQ((Texts{frame->m_strIniFile, frame->m_strCfgFile, frame->m_strPrgFile,
-                     frame->m_strFaceFile, frame->m_strKeyFile}),
-              (Texts{"kelvane.ini", "kelvane.cfg", dir.path() + "\\kelvane.prg", "kelvane.fac",
-                     "kelvane.key"}));
-    EXPECT_EQ(frame->m_strStartupSound + frame->m_strSwitchToSound, "");
-    EXPECT_FALSE(std::filesystem::exists(dir / "kelvane.ini")); // reading never creates a file
+    EXPECT_EQ((Texts{settings.IniFile(), settings.PrgFile(), settings.FaceFile(), settings.KeyFile(),
+                     settings.StartupSound() + settings.SwitchToSound()}),
+              (Texts{"kelvane.ini", "C:\\WINDOWS\\kelvane.prg", "kelvane.fac", "kelvane.key", ""}));
+    EXPECT_EQ((Texts{settings.FaceName("FACE1"), std::to_string(settings.StoredX()),
+                     std::to_string(settings.StoredY()), std::to_string(settings.StoredMinimized())}),
+              (Texts{"FACE1", "150", "100", "0"}));
+    EXPECT_FALSE(profile.HasFile("kelvane.ini")); // reading never creates a file
 }
 
 TEST_F(SettingsTest, OptionsWordIsMaskedAndOredWithTheCommandLine) {
@@ -39,9 +39,9 @@ TEST_F(SettingsTest, OptionsWordIsMaskedAndOredWithTheCommandLine) {
         {nullptr, 0x0102, 0x0102},
     };
     for (const auto& c : cases) {
-        dir.Write("kelvane.ini", c.stored ? std::string("[cfg]\nopts=") + c.stored + "\n" : "");
-        frame->LoadSettings(&c.commandLine);
-        EXPECT_EQ(frame->m_nOptions, c.expected) << (c.stored ? c.stored : "(none)");
+        profile.Load("kelvane.ini", c.stored ? std::string("[cfg]\nopts=") + c.stored + "\n" : "");
+        settings.LoadSettings(&c.commandLine);
+        EXPECT_EQ(settings.Options(), c.expected) << (c.stored ? c.stored : "(none)");
     }
 }
 
@@ -58,26 +58,48 @@ TEST_F(SettingsTest, ColoursAreReadComponentByComponent) {
         {"", 0},                           // present but empty: not the default
     };
     for (const auto& c : cases) {
-        dir.Write("kelvane.ini", std::string("[cfg]\nhighlite=") + c.stored + "\n");
-        EXPECT_EQ(frame->ReadColour(52, "kelvane.ini", "highlite"), c.expected) << c.stored;
+        profile.Load("kelvane.ini", std::string("[cfg]\nhighlite=") + c.stored + "\n");
+        settings.LoadSettings(nullptr);
+        EXPECT_EQ(settings.Get(ColourSetting::Highlite), c.expected) << c.stored;
     }
 }
 
 TEST_F(SettingsTest, ConfigurationFileNamesTheFaceAndKeyLayoutFiles) {
-    dir.Write("kelvane.cfg", "[cfg]\nfac=other.fac\nkey=other.key\n");
-    dir.Write("other.key", "[keys]\na=65 1 0 A 1 1 1 1\n");
+    profile.Load("kelvane.cfg", "[cfg]\nfac=other.fac\nkey=other.key\n");
+    profile.Load("other.key", "[keys]\na=65 1 0 A 1 1 1 1\n");
     Start();
-    EXPECT_EQ(frame->m_strFaceFile, "other.fac");
-    EXPECT_EQ(frame->m_strKeyFile, "other.key");
-    EXPECT_EQ(frame->m_nKeys, 1);
+    EXPECT_EQ(settings.FaceFile(), "other.fac");
+    EXPECT_EQ(keys.Count(), 1);
 }
 
 TEST_F(SettingsTest, LongTextsAreCutToTheirBuffers) {
     const std::string longName(200, 'x');
-    dir.Write("kelvane.ini", "[cfg]\nstartup=" + longName + "\n");
-    dir.Write("kelvane.cfg", "[cfg]\nkey=" + longName + "\n");
-    frame->LoadSettings(nullptr);
-    EXPECT_EQ(frame->m_strStartupSound, std::string(79, 'x'));
-    EXPECT_EQ(frame->m_strKeyFile, std::string(79, 'x'));
+    profile.Load("kelvane.ini", "[cfg]\nstartup=" + longName + "\nface=" + longName + "\n");
+    profile.Load("kelvane.cfg", "[cfg]\nkey=" + longName + "\n");
+    settings.LoadSettings(nullptr);
+    EXPECT_EQ(settings.StartupSound(), std::string(79, 'x'));
+    EXPECT_EQ(settings.KeyFile(), std::string(79, 'x'));
+    EXPECT_EQ(settings.FaceName("FACE0"), std::string(39, 'x'));
+}
+
+// What the user changes is written where the next start reads it.
+TEST_F(SettingsTest, ChangedSettingsLoadBack) {
+    settings.LoadSettings(nullptr);
+    settings.ToggleOption(OPT_MINIMIZE | OPT_NOHINTS);
+    colours.answer = MakeColour(1, 22, 203);
+    EXPECT_TRUE(settings.PickColour(ColourSetting::Mark));
+    colours.pressOk = false;
+    EXPECT_FALSE(settings.PickColour(ColourSetting::Hint));
+    settings.StorePosition(-20, 7);
+    settings.StoreMinimized(true);
+
+    Settings next(profile, strings, system, colours);
+    next.LoadSettings(nullptr);
+    EXPECT_EQ(next.Options(), OPT_MINIMIZE | OPT_NOHINTS);
+    EXPECT_EQ(next.Get(ColourSetting::Mark), MakeColour(1, 22, 203));
+    EXPECT_EQ(next.Get(ColourSetting::Hint), MakeColour(255, 255, 128));
+    EXPECT_EQ((Texts{std::to_string(next.StoredX()), std::to_string(next.StoredY()),
+                     std::to_string(next.StoredMinimized())}),
+              (Texts{"-20", "7", "1"}));
 }
 } // namespace

@@ -14,15 +14,7 @@
 #include "app/frame_window_win32.h"
 #include "app/keyboard_frame.h"
 #include "app/launcher_app.h"
-#include "app/launcher_platform_win32.h"
-#include "app/startup_actions_win32.h"
-#include "pickers/shortcut_resolution_win32.h"
-#include "platform/win32/win32_assets.h"
-#include "platform/win32/win32_colour_chooser.h"
-#include "platform/win32/win32_desktop.h"
-#include "platform/win32/win32_profile.h"
-#include "platform/win32/win32_strings.h"
-#include "platform/win32/win32_system_info.h"
+#include "platform/win32/win32_adapters.h"
 #include "wine/e2e/klv_process.h"
 
 namespace {
@@ -44,8 +36,8 @@ void PumpMessages(DWORD milliseconds) {
 class InProcessKelvane {
   public:
     InProcessKelvane()
-        : window_(GetModuleHandleA(nullptr)),
-          colours_(GetModuleHandleA(nullptr), [this] { return window_.Handle(); }) {}
+        : window_(GetModuleHandleA(nullptr), SW_SHOWNORMAL),
+          adapters_(GetModuleHandleA(nullptr), window_, [this] { return window_.Handle(); }) {}
     ~InProcessKelvane() {
         if (window_.Handle()) SendMessageA(window_.Handle(), WM_CLOSE, 0, 0);
         // Closing the window ends "the application": drop the quit message it posts.
@@ -55,7 +47,7 @@ class InProcessKelvane {
     }
 
     bool Start(const std::string& commandLine) {
-        CLauncherApp app(ports_, platform_, startup_);
+        CLauncherApp app(adapters_.Ports(), adapters_.startup);
         frame_ = app.InitInstance(commandLine);
         PumpMessages(50);
         return frame_ != nullptr;
@@ -63,18 +55,8 @@ class InProcessKelvane {
     HWND Handle() const { return window_.Handle(); }
 
   private:
-    Win32Profile profile_;
-    Win32Strings strings_;
-    Win32ShellFolders shell_;
-    Win32SystemInfo system_;
-    Win32Desktop desktop_;
-    Win32Assets assets_;
     FrameWindow window_;
-    Win32ColourChooser colours_;
-    FramePorts ports_{&profile_, &strings_, &shell_,   &colours_,
-                      &system_,  &window_,  &desktop_, &assets_};
-    Win32StartupActions startup_;
-    Win32LauncherPlatform platform_{window_, SW_SHOWNORMAL};
+    Win32Adapters adapters_;
     std::unique_ptr<CKeyboardFrame> frame_;
 };
 

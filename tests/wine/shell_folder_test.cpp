@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "pickers/shortcut_resolution_win32.h"
+#include "platform/win32/win32_shell_folders.h"
 
 using Microsoft::WRL::ComPtr;
 namespace fs = std::filesystem;

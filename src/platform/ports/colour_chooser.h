@@ -1,5 +1,5 @@
 #pragma once
-#include "model/geometry.h"
+#include "common/geometry.h"
 
 // The platform's colour dialog, opened modally over the main window.
 class ColourChooser {

@@ -1,13 +1,13 @@
 #pragma once
 
-class ProfilePort;
-class StringTable;
-class ShellFolderPort;
+class AssetPort;
 class ColourChooser;
+class DesktopPort;
+class ProfilePort;
+class ShellFolderPort;
+class StringTable;
 class SystemInfo;
 class WindowPort;
-class DesktopPort;
-class AssetPort;
 
 // The outside world as the main window's logic reaches it. Each pointer is
 // owned by whoever builds the frame (the Win32 program or a test) and outlives it.

@@ -2,7 +2,8 @@
 #include <cstdint>
 #include <string>
 
-// The platform operations behind the one-shot command-line options.
+// The platform operations of start-up that come before the main window: the
+// one-shot command-line actions, the other instance, the configuration library.
 class StartupPort {
   public:
     virtual ~StartupPort() = default;
@@ -20,6 +21,9 @@ class StartupPort {
     // only when that probe fails, as it normally does, is device 0 set.
     virtual void SetWaveVolume(std::uint32_t value) = 0;
 
-    // Asks the system to log the user off; returns without waiting.
-    virtual void RequestLogOff() = 0;
+    // Restores and raises a top-level window titled exactly title; false when there is none.
+    virtual bool RaiseRunningInstance(const std::string& title) = 0;
+
+    // Calls CheckCfg(debug) of the configuration library once, when it is there.
+    virtual void CallConfigurationLibrary(int debug) = 0;
 };

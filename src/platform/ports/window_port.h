@@ -1,12 +1,24 @@
 #pragma once
 #include <string>
 
-#include "model/geometry.h"
+#include "common/geometry.h"
 
-// The main window's own operations, as the frame's logic asks for them.
+class CKeyboardFrame;
+
+// The main window's own operations, as start-up and the frame's logic ask for them.
 class WindowPort {
 public:
     virtual ~WindowPort() = default;
+
+    // Creates the window hidden, with its client area's top-left at (x, y);
+    // from then on the window forwards its messages to frame.
+    virtual bool Create(CKeyboardFrame& frame, const std::string& title, bool withMenu, int x,
+                        int y) = 0;
+    // Makes the client area width x height, plus the status bar when it is shown.
+    virtual void SizeClientArea(int width, int height) = 0;
+    virtual void Show(bool minimized) = 0;
+    // Appends a separator and the main menu as a popup titled text to the system menu.
+    virtual void AppendConfigurationPopup(const std::string& text) = 0;
 
     virtual void PostCommand(unsigned id, long lParam) = 0; // WM_COMMAND to itself, queued
     virtual void SendCommand(unsigned id, long lParam) = 0; // WM_COMMAND to itself, at once
@@ -33,5 +45,5 @@ public:
     virtual bool TopLevelWindowOfClassExists(const char* className) = 0;
     virtual void StartMinimized(const char* commandLine) = 0; // without waiting for it
     virtual void WaitMessage() = 0;
-    virtual void LogOff() = 0;
+    virtual void LogOff() = 0; // asks the system to log the user off; returns at once
 };

@@ -1,4 +1,4 @@
-#include "pickers/shortcut_resolution_win32.h"
+#include "platform/win32/win32_shell_folders.h"
 
 #include <shellapi.h>
 #include <wrl/client.h>

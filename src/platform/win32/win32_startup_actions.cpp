@@ -1,4 +1,4 @@
-#include "app/startup_actions_win32.h"
+#include "platform/win32/win32_startup_actions.h"
 
 #include <windows.h>
 
@@ -39,6 +39,24 @@ void Win32StartupActions::SetWaveVolume(std::uint32_t value) {
     waveOutClose(device0);
 }
 
-void Win32StartupActions::RequestLogOff() {
-    ExitWindowsEx(0, 0xFFFFFFFF);
+bool Win32StartupActions::RaiseRunningInstance(const std::string& title) {
+    HWND other = FindWindowA(nullptr, title.c_str());
+    if (!other) return false;
+    ShowWindow(other, SW_SHOWNORMAL);
+    BringWindowToTop(other);
+    // Today's Windows raises a window of another program only when the caller
+    // may set the foreground; a start by the user may.
+    SetForegroundWindow(other);
+    return true;
+}
+
+void Win32StartupActions::CallConfigurationLibrary(int debug) {
+    SetErrorMode(SEM_NOOPENFILEERRORBOX);
+    HMODULE library = LoadLibraryA("klvcfg.dll");
+    if (!library) return;
+    using CheckCfgEntry = int(WINAPI*)(int);
+    auto entry = reinterpret_cast<CheckCfgEntry>(
+        reinterpret_cast<void*>(GetProcAddress(library, "CheckCfg")));
+    if (entry) entry(debug);
+    FreeLibrary(library);
 }

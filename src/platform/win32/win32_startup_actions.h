@@ -1,11 +1,12 @@
 #pragma once
 #include "platform/ports/startup_port.h"
 
-// The one-shot start-up actions with the Windows calls.
+// Start-up's platform operations with the Windows calls.
 class Win32StartupActions : public StartupPort {
   public:
     void ShowCurrentDirectory() override;
     void PlaySoundSync(const std::string& file) override;
     void SetWaveVolume(std::uint32_t value) override;
-    void RequestLogOff() override;
+    bool RaiseRunningInstance(const std::string& title) override;
+    void CallConfigurationLibrary(int debug) override;
 };

@@ -1,0 +1,26 @@
+#pragma once
+
+// Ids of the string-table entries the program reads by name. The texts live
+// in resources/strings.def; menu prompts share their command's id.
+enum StringId : unsigned {
+    IDS_DISABLE_DEFAULT = 51,  // colour defaults, "red green blue"
+    IDS_HIGHLITE_DEFAULT = 52,
+    IDS_MARK_DEFAULT = 54,
+    IDS_HINT_DEFAULT = 55,
+    IDS_WHITE_DEFAULT = 56,
+    IDS_DARKGRAY_DEFAULT = 57,
+    IDS_PRODUCT_NAME = 60,     // the main window's title
+    IDS_SCRATCH_SIZE = 64,     // first size of the pressed-key scratch picture
+    IDS_CONFIG_POPUP = 65,     // the system menu's configuration popup
+    IDS_NONE = 75,             // the command of an unassigned key
+    IDS_NOT_ASSIGNABLE = 76,
+    IDS_LABEL_PREFIX = 77,     // "Fn-", before a key's name
+    IDS_CLICK_HINT = 78,
+    IDS_INI_FILE = 80,         // settings and assignments
+    IDS_PRG_FILE = 81,         // popup lists
+    IDS_CFG_FILE = 82,         // names the face and key-layout files
+    IDS_FACE_FILE = 83,
+    IDS_KEY_FILE = 84,
+    IDS_NO_HELP = 495,
+    IDS_FIRST_DESCRIPTOR = 5000, // key descriptors: 5000 + 100 x face + position
+};

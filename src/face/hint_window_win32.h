@@ -1,0 +1,22 @@
+#pragma once
+#include <windows.h>
+
+#include "common/geometry.h"
+#include "platform/win32/gdi_handles.h"
+
+// The small popup that names the key under the pointer, owned by the main
+// window: a static control with the hint colour behind its text.
+class HintWindow {
+public:
+    ~HintWindow();
+    void Create(HWND owner, HINSTANCE instance, Colour background);
+    void SetBackground(Colour colour);
+    // The brush for WM_CTLCOLORSTATIC when control is the hint; null otherwise.
+    HBRUSH ColourFor(HWND control, HDC dc) const;
+    HWND Handle() const { return m_hwnd; }
+
+private:
+    HWND m_hwnd = nullptr;
+    GdiObject<HBRUSH> m_brush;
+    GdiObject<HFONT> m_font;
+};

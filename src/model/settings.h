@@ -1,0 +1,100 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "common/geometry.h"
+#include "common/options.h"
+
+class ColourChooser;
+class ProfilePort;
+class StringTable;
+class SystemInfo;
+
+// The names of every section and key of the program's profile files.
+namespace profile_names {
+// The settings file, section "cfg".
+constexpr char kCfgSection[] = "cfg";
+constexpr char kOptions[] = "opts";
+constexpr char kFaceName[] = "face";
+constexpr char kX[] = "x";
+constexpr char kY[] = "y";
+constexpr char kMinimized[] = "fIcon";
+constexpr char kStartupSound[] = "startup";
+constexpr char kSwitchToSound[] = "switchto";
+// The configuration file, section "cfg".
+constexpr char kFaceFile[] = "fac";
+constexpr char kKeyFile[] = "key";
+// The key-layout file.
+constexpr char kKeysSection[] = "keys";
+constexpr char kKeyOptsSection[] = "opts";
+constexpr char kScale[] = "scale";
+// The settings file: one entry per key, named by the key's label.
+constexpr char kCommandSection[] = "cmd";
+constexpr char kDirectorySection[] = "cwd";
+constexpr char kDescriptionSection[] = "desc";
+constexpr char kKeyOptionsSection[] = "opts";
+// The program-list file: one section per list, entries "key00", "key01" ...
+constexpr char kListEntryFormat[] = "key%02zu";
+} // namespace profile_names
+
+// The colours the user can set, with their key in section "cfg".
+enum class ColourSetting { Highlite, Disable, Mark, Hint, White, DarkGray };
+
+// The program's settings: the options word, the colours, the file names and
+// texts, and the main window's stored place. Read by LoadSettings; the
+// options word and colours are written back where the user changes them.
+class Settings {
+public:
+    Settings(ProfilePort& profile, const StringTable& strings, const SystemInfo& system,
+             ColourChooser& colours);
+
+    // commandLineOptions (may be null) are OR-ed into the stored options word.
+    void LoadSettings(const std::uint32_t* commandLineOptions);
+    Colour ReadColour(unsigned defaultId, const char* file, const char* key);
+    void SaveOptions();
+
+    std::uint32_t Options() const { return m_nOptions; }
+    bool Has(std::uint32_t bit) const { return (m_nOptions & bit) != 0; }
+    void ToggleOption(std::uint32_t bit); // and saves the word
+
+    Colour Get(ColourSetting which) const;
+    // Opens the colour dialog on the colour; OK stores the choice. False on Cancel.
+    bool PickColour(ColourSetting which);
+
+    const std::string& None() const { return m_strNone; }
+    const std::string& NotAssignable() const { return m_strNotAssignable; }
+    const std::string& ClickHint() const { return m_strClickHint; }
+    const std::string& IniFile() const { return m_strIniFile; }
+    const std::string& PrgFile() const { return m_strPrgFile; } // a full path
+    const std::string& FaceFile() const { return m_strFaceFile; }
+    const std::string& KeyFile() const { return m_strKeyFile; }
+    const std::string& WindowsDir() const { return m_strWindowsDir; }
+    std::string InWindowsDir(const std::string& file) const { return m_strWindowsDir + "\\" + file; }
+    const std::string& StartupSound() const { return m_strStartupSound; }
+    const std::string& SwitchToSound() const { return m_strSwitchToSound; }
+
+    // The main window's stored state: the face's resource name (deflt when
+    // none is stored), the client area's place and whether it was minimized.
+    std::string FaceName(const std::string& deflt) const;
+    int StoredX() const;
+    int StoredY() const;
+    bool StoredMinimized() const;
+    void StorePosition(int x, int y);
+    void StoreMinimized(bool minimized);
+
+private:
+    Colour& Slot(ColourSetting which);
+
+    ProfilePort& m_profile;
+    const StringTable& m_strings;
+    const SystemInfo& m_system;
+    ColourChooser& m_colours;
+
+    std::uint32_t m_nOptions = 0;
+    Colour m_crHighlite = 0, m_crDisable = 0, m_crMark = 0, m_crHint = 0, m_crWhite = 0,
+           m_crDarkGray = 0;
+    std::string m_strNone, m_strNotAssignable, m_strClickHint;
+    std::string m_strIniFile, m_strCfgFile, m_strPrgFile, m_strFaceFile, m_strKeyFile;
+    std::string m_strWindowsDir;
+    std::string m_strStartupSound, m_strSwitchToSound;
+};
