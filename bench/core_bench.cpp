@@ -8,13 +8,7 @@
 #include <string>
 
 #include "app/keyboard_frame.h"
-#include "fakes/fixed_system_info.h"
-#include "fakes/memory_profile.h"
-#include "fakes/recording_platform.h"
-#include "fakes/recording_shell_folders.h"
-#include "fakes/scripted_colour_chooser.h"
-#include "fakes/served_assets.h"
-#include "platform/portable/builtin_strings.h"
+#include "fakes/fake_ports.h"
 
 namespace {
 // The layouts measured: the 63 built-in keys of face 0, or 100 keys (the most a
@@ -23,10 +17,9 @@ enum Layout { kBuiltIn = 0, kHundredFromFile = 1 };
 
 // Settings files in which every assignable key carries a command, a working
 // directory and a description, and the ports a frame needs over them.
-class Files {
+class Files : public FakePorts {
 public:
     explicit Files(Layout layout) {
-        assets.ServeFaces(std::string(KLV_SOURCE_DIR) + "/resources");
         if (layout == kHundredFromFile) profile.Load("kelvane.key", HundredKeyLayout());
         CKeyboardFrame frame(Ports());
         Load(frame);
@@ -40,9 +33,6 @@ public:
         profile.Load("kelvane.ini", ini);
     }
 
-    FramePorts Ports() {
-        return {&profile, &strings, &shell, &colours, &system, &platform, &platform, &assets};
-    }
     // Start-up's core work: settings, key table, assignments.
     static void Load(CKeyboardFrame& frame) {
         const std::uint32_t commandLine = 0;
@@ -63,14 +53,6 @@ private:
         }
         return text;
     }
-
-    MemoryProfile profile;
-    BuiltinStrings strings;
-    RecordingShellFolders shell;
-    ScriptedColourChooser colours;
-    FixedSystemInfo system{"C:\\WINDOWS"};
-    RecordingPlatform platform;
-    ServedAssets assets;
 };
 
 int Assigned(const CKeyboardFrame& frame) {

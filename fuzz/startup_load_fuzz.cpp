@@ -7,22 +7,11 @@
 #include <string>
 
 #include "app/keyboard_frame.h"
-#include "fakes/fixed_system_info.h"
-#include "fakes/memory_profile.h"
-#include "fakes/recording_platform.h"
-#include "fakes/recording_shell_folders.h"
-#include "fakes/scripted_colour_chooser.h"
-#include "fakes/served_assets.h"
-#include "platform/portable/builtin_strings.h"
+#include "fakes/fake_ports.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const BuiltinStrings strings;
-    static const FixedSystemInfo system("C:\\WINDOWS");
-    MemoryProfile profile;
-    RecordingShellFolders shell;
-    ScriptedColourChooser colours;
-    RecordingPlatform platform;
-    ServedAssets assets;
+    FakePorts ports;
+    MemoryProfile& profile = ports.profile;
 
     const std::string input(reinterpret_cast<const char*>(data), size);
     std::size_t start = 0;
@@ -36,9 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Every popup-list folder holds one item made from its own name.
     for (const char* section : {"cmd"})
         if (auto command = profile.Value("kelvane.ini", section, "Fn-Q"); command && !command->empty())
-            shell.folders[command->substr(1)] = {{*command, *command + "\\x.exe", *command}};
+            ports.shell.folders[command->substr(1)] = {{*command, *command + "\\x.exe", *command}};
 
-    CKeyboardFrame frame({&profile, &strings, &shell, &colours, &system, &platform, &platform, &assets});
+    CKeyboardFrame frame(ports.Ports());
     const std::uint32_t commandLine = size ? data[0] : 0;
     frame.LoadSettings(&commandLine);
     frame.LoadKeyTable(0);

@@ -9,26 +9,22 @@
 
 #include "platform/ports/asset_port.h"
 
-// The built-in faces FACE0 and FACE1, once ServeFaces has named the directory
-// of their committed bitmap files, as the resource compiler stores them:
-// without the 14-byte file header. There are no face files.
-class ServedAssets : public AssetPort {
-public:
+// The built-in faces FACE0 and FACE1 from their committed bitmap files, as
+// the resource compiler stores them: without the 14-byte file header. There
+// are no face files; with servesFaces false there are no faces at all.
+struct ServedAssets : AssetPort {
     using Bytes = std::vector<std::uint8_t>;
-
-    void ServeFaces(const std::string& resourcesDir) { m_resourcesDir = resourcesDir; }
 
     std::optional<Bytes> ReadFile(const std::string&) override { return std::nullopt; }
     std::optional<Bytes> LoadBitmapResource(const std::string& name) override {
         std::string file = name; // resource names ignore case
         for (char& c : file) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        if (m_resourcesDir.empty() || (file != "face0" && file != "face1")) return std::nullopt;
-        std::ifstream in(m_resourcesDir + "/" + file + ".bmp", std::ios::binary);
+        if (!servesFaces || (file != "face0" && file != "face1")) return std::nullopt;
+        std::ifstream in(std::string(KLV_SOURCE_DIR) + "/resources/" + file + ".bmp", std::ios::binary);
         const Bytes bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
         if (bytes.size() <= 14) return std::nullopt;
         return Bytes(bytes.begin() + 14, bytes.end());
     }
 
-private:
-    std::string m_resourcesDir; // empty: no faces
+    bool servesFaces = true;
 };

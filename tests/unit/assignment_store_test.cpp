@@ -94,34 +94,28 @@ TEST_F(AssignmentStoreTest, KeysNotAssignableOrReservedAreNeitherReadNorWritten)
     EXPECT_EQ(Stored("opts", "Fn-A"), "0");
 }
 
-TEST_F(AssignmentStoreTest, PopupListIsRewrittenFromItsFolder) {
-    profile.Load("kelvane.ini", "[cmd]\nFn-E=@C:\\Menu\\Tools\n");
+// A folder that gives no items (here F's missing one) leaves no section.
+TEST_F(AssignmentStoreTest, PopupListsAreRewrittenFromTheirFolders) {
+    profile.Load("kelvane.ini", "[cmd]\nFn-E=@C:\\Menu\\Tools\nFn-F=@C:\\Gone\n");
     std::string stale = "[C:\\Menu\\Tools]\n";
     for (int i = 0; i < 6; ++i)
         stale += "key0" + std::to_string(i) + "=old" + std::to_string(i) + "\n";
-    profile.Load("kelvane.prg", stale + "[class]\nkey00=Main\n");
+    profile.Load("kelvane.prg", stale + "[class]\nkey00=Main\n[C:\\Gone]\nkey00=old (x) []\n");
     shell.folders["C:\\Menu\\Tools"] = {{"Notepad", "C:\\WINDOWS\\NOTEPAD.EXE", "C:\\WINDOWS"},
                                         {"Calculator", "C:\\WINDOWS\\CALC.EXE", ""},
                                         {"", "", ""}};
     Start();
-    EXPECT_EQ(shell.asked, std::vector<std::string>{"C:\\Menu\\Tools"});
+    EXPECT_EQ(shell.asked, (std::vector<std::string>{"C:\\Menu\\Tools", "C:\\Gone"}));
     EXPECT_EQ(Key("E").m_bAssigned, 1);
+    EXPECT_EQ(Key("F").m_strCommand, "@C:\\Gone");
 
     const std::string prg = settings.PrgFile();
     EXPECT_EQ(CProfileSectionArray(profile, "C:\\Menu\\Tools", prg.c_str()),
               (std::vector<std::string>{"Notepad (C:\\WINDOWS\\NOTEPAD.EXE) [C:\\WINDOWS]",
                                         "Calculator (C:\\WINDOWS\\CALC.EXE) []", " () []"}));
     EXPECT_EQ(Stored("C:\\Menu\\Tools", "key03", prg), "<absent>");
+    EXPECT_EQ(Stored("C:\\Gone", "key00", prg), "<absent>");
     EXPECT_EQ(Stored("class", "key00", prg), "Main"); // other sections stay
 }
 
-TEST_F(AssignmentStoreTest, MissingFolderLeavesNoSection) {
-    profile.Load("kelvane.ini", "[cmd]\nFn-F=@C:\\Gone\n");
-    profile.Load("kelvane.prg", "[C:\\Gone]\nkey00=old (x) []\n[class]\nkey00=Main\n");
-    Start();
-    EXPECT_EQ(shell.asked, std::vector<std::string>{"C:\\Gone"});
-    EXPECT_EQ(Key("F").m_strCommand, "@C:\\Gone");
-    EXPECT_EQ(Stored("C:\\Gone", "key00", "kelvane.prg"), "<absent>");
-    EXPECT_EQ(Stored("class", "key00", "kelvane.prg"), "Main");
-}
 } // namespace

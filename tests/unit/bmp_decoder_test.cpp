@@ -5,8 +5,6 @@
 #include <vector>
 
 #include "face/bmp_decoder.h"
-#include "face/legend_mask.h"
-#include "pictures.h"
 
 namespace {
 using Bytes = std::vector<std::uint8_t>;
@@ -138,19 +136,3 @@ TEST(BmpDecoder, RefusesEveryTruncation) {
     EXPECT_FALSE(DecodePackedDib(nullptr, 100));
 }
 
-// A face saved as a file decodes to the same picture and legend mask as the
-// built-in resource, which holds the same bitmap without the file header.
-TEST(BmpDecoder, FaceFileMatchesTheBuiltInFace) {
-    for (const char* name : {"face0.bmp", "face1.bmp"}) {
-        SCOPED_TRACE(name);
-        const Bytes file = ResourceBytes(name);
-        ASSERT_GT(file.size(), 54u);
-        const auto fromFile = DecodeFile(file);
-        const auto builtIn = DecodePacked(file);
-        ASSERT_TRUE(fromFile && builtIn);
-        EXPECT_EQ(fromFile->Width(), 322);
-        EXPECT_EQ(fromFile->Height(), 136);
-        EXPECT_TRUE(*fromFile == *builtIn);
-        EXPECT_TRUE(LegendMask(*fromFile) == LegendMask(*builtIn));
-    }
-}

@@ -1,16 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <ostream>
 
 #include "app/command_line.h"
 #include "common/options.h"
-
-void PrintTo(const StartupAction& action, std::ostream* out) {
-    static const char* const kinds[] = {"ShowCurrentDirectory", "PlaySound", "SetVolume", "LogOff"};
-    *out << kinds[action.kind] << "(\"" << action.file << "\", 0x" << std::hex << action.volumeValue
-         << std::dec << ")";
-}
 
 namespace {
 

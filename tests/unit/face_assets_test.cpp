@@ -9,31 +9,11 @@
 
 // The committed faces drawn by tools/make_assets.
 namespace {
-using Bytes = std::vector<std::uint8_t>;
 
 const Colour kBlack = MakeColour(0, 0, 0);
 const Colour kWhite = MakeColour(255, 255, 255);
 const Colour kDarkGray = MakeColour(128, 128, 128);
 } // namespace
-
-// Four bits a pixel, uncompressed, with the colours painting relies on where
-// the standard sixteen-colour table has them.
-TEST(FaceAssets, FacesAreFourBitWithTheStandardColours) {
-    for (const char* name : {"face0.bmp", "face1.bmp"}) {
-        SCOPED_TRACE(name);
-        const Bytes file = ResourceBytes(name);
-        ASSERT_GE(file.size(), 118u);
-        EXPECT_EQ(file[28], 4);
-        EXPECT_EQ(file[30], 0);
-        const auto entry = [&](int i) {
-            return MakeColour(file[56 + 4 * i], file[55 + 4 * i], file[54 + 4 * i]);
-        };
-        EXPECT_EQ(entry(0), kBlack);
-        EXPECT_EQ(entry(7), MakeColour(192, 192, 192));
-        EXPECT_EQ(entry(8), kDarkGray);
-        EXPECT_EQ(entry(15), kWhite);
-    }
-}
 
 // What painting relies on: each key's outer edge is bevelled, black pixels
 // lie only inside its inner rectangle, keys that can be assigned have a black

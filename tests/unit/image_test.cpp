@@ -11,17 +11,6 @@ Image Numbered(int width, int height) {
 }
 } // namespace
 
-TEST(Image, ReadsOutsideGiveNoPixelAndWritesOutsideAreDropped) {
-    Image image(3, 2, 7);
-    for (auto [x, y] :
-         {std::pair{-1LL, 0LL}, {3LL, 0LL}, {0LL, 2LL}, {0LL, -1LL}, {1LL << 40, 0LL}}) {
-        EXPECT_EQ(image.Get(x, y), Image::kNoPixel);
-        image.Set(x, y, 9);
-    }
-    EXPECT_TRUE(image == Image(3, 2, 7));
-    EXPECT_TRUE(Image(-4, 5).Empty());
-}
-
 // Copies within one picture give what a copy through a separate buffer gives,
 // whichever way the areas overlap, and copies are clipped at every edge.
 TEST(Image, CopiesAreClippedAndSafeWhenAreasOverlap) {

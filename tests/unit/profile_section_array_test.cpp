@@ -25,18 +25,9 @@ TEST_F(ProfileSectionArrayTest, ValuesInFileOrderWithoutEmptyOnes) {
               (Values{"2", "1", "26"}));
 }
 
-TEST_F(ProfileSectionArrayTest, MissingSectionOrFileGivesNothing) {
-    EXPECT_TRUE(Read("[other]\nq=0\n").empty());
-    EXPECT_TRUE(CProfileSectionArray(profile, "keys", "absent.prg").empty());
-}
-
 TEST_F(ProfileSectionArrayTest, ValuesAreCutAt127Characters) {
     EXPECT_EQ(Read("[keys]\nlong=" + std::string(200, 'v') + "\nshort=s\n"),
               (Values{std::string(127, 'v'), "s"}));
-}
-
-TEST_F(ProfileSectionArrayTest, DuplicateNamesYieldTheFirstValue) {
-    EXPECT_EQ(Read("[keys]\nx=1\ny=2\nX=3\n"), (Values{"1", "2", "1"}));
 }
 
 // 300 names of 7 characters take 8 bytes each in the name list; 2046 bytes
