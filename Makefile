@@ -30,7 +30,7 @@ asan:
 win32:
 	cmake -S . -B build/win32 -DCMAKE_BUILD_TYPE=Release -DKLV_WERROR=ON \
 	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
-	$(call CMAKE_BUILD,build/win32,--target KLV)
+	$(call CMAKE_BUILD,build/win32,--target KLV klv_hotkeys)
 
 win64:
 	cmake -S . -B build/win64 -DCMAKE_BUILD_TYPE=Release -DKLV_WERROR=ON \

@@ -23,4 +23,6 @@ echo "== preparing a fresh Wine prefix"
 wine_fresh_prefix "$build/wineprefix-bench"
 echo "== start-up under Wine"
 (cd "$build/win64/bench" && wine startup_bench_win32.exe "$runs") || status=1
+echo "== launching under Wine"
+(cd "$build/win64/bench" && wine launch_bench_win32.exe "$runs") || status=1
 exit $status

@@ -6,7 +6,12 @@
 #include "app/keyboard_frame.h"
 #include "common/resource_ids.h"
 #include "face/image_blit_win32.h"
+#include "launch/key_request.h"
 #include "platform/win32/modal_dialog.h"
+
+// The hotkey service's message, registered before the window exists and
+// accepted whenever it does, visible or not.
+const UINT WM_QSERVICE_HOTKEY = RegisterWindowMessageA("WM_QSERVICE_HOTKEY");
 
 namespace {
 constexpr char kClassName[] = "KelvaneFrame";
@@ -90,6 +95,7 @@ void FrameWindow::CreateChildren() {
     SetTimer(Handle(), kHintTimer, 1000, nullptr);
 
     m_hint.Create(Handle(), m_instance, m_frame->GetSettings().Get(ColourSetting::Hint));
+    m_menus.SetOwner(Handle());
 }
 
 void FrameWindow::LayoutStatusBar() {
@@ -116,7 +122,46 @@ int FrameWindow::StatusBarHeight() const {
     return rect.bottom - rect.top;
 }
 
+// Keys, the mouse, the hint's tick and the popup menu's header.
+bool FrameWindow::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
+    const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
+    if (message == WM_QSERVICE_HOTKEY) {
+        m_frame->OnHotkey(static_cast<unsigned>(wParam), static_cast<long>(lParam));
+        return true;
+    }
+    switch (message) {
+    case WM_CHAR:
+        m_frame->OnChar(static_cast<unsigned>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return true;
+    case WM_MOUSEMOVE:
+        m_frame->OnMouseMove(x, y);
+        return true;
+    case WM_LBUTTONDOWN:
+        m_frame->OnLButtonDown(x, y);
+        return true;
+    case WM_LBUTTONUP:
+        m_frame->OnLButtonUp(x, y);
+        return true;
+    case WM_RBUTTONUP:
+        m_frame->OnRButtonUp(x, y);
+        return true;
+    case WM_RBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: // the second press of a double click runs nothing
+    case WM_RBUTTONDBLCLK:
+        return true;
+    case WM_TIMER:
+        m_frame->OnTimer();
+        return true;
+    case WM_MEASUREITEM:
+        return m_menus.MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    case WM_DRAWITEM:
+        return m_menus.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    }
+    return false;
+}
+
 LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (m_frame && HandleInput(message, wParam, lParam)) return message == WM_MEASUREITEM || message == WM_DRAWITEM;
     switch (message) {
     case WM_CREATE:
         CreateChildren();
@@ -164,8 +209,6 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         DrawImage(dc.Get(), 0, 0, m_frame->OnPaint());
         return 0;
     }
-    case WM_TIMER:
-        return 0;
     case WM_CLOSE:
         m_frame->OnClose();
         KillTimer(m_status, kClockTimer);
@@ -184,6 +227,10 @@ void FrameWindow::PostCommand(unsigned id, long lParam) {
 
 void FrameWindow::SendCommand(unsigned id, long lParam) {
     SendMessageA(Handle(), WM_COMMAND, id, static_cast<LPARAM>(lParam));
+}
+
+void FrameWindow::PostKeyRequest(char key, unsigned code) {
+    PostMessageA(Handle(), WM_CHAR, static_cast<unsigned char>(key), code);
 }
 
 void FrameWindow::Invalidate(bool erase) { InvalidateRect(Handle(), nullptr, erase); }
@@ -209,6 +256,34 @@ void FrameWindow::SetTopmost(bool topmost) {
 }
 
 bool FrameWindow::IsMinimized() const { return IsIconic(Handle()) != FALSE; }
+
+bool FrameWindow::IsVisible() const { return IsWindowVisible(Handle()) != FALSE; }
+
+void FrameWindow::ShowWindowState(ShowState state) {
+    ShowWindow(Handle(), state == ShowState::Minimize        ? SW_MINIMIZE
+                         : state == ShowState::ShowMinimized ? SW_SHOWMINIMIZED
+                                                             : SW_SHOWNORMAL);
+}
+
+void FrameWindow::BringToTop() { BringWindowToTop(Handle()); }
+
+bool FrameWindow::IsWindowUncovered() {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const Rect onScreen{client.left, client.top, client.right, client.bottom};
+    for (const auto& [x, y] : CornersToTest(onScreen, GetSystemMetrics(SM_CXFULLSCREEN),
+                                            GetSystemMetrics(SM_CYFULLSCREEN)))
+        if (WindowFromPoint(POINT{x, y}) != Handle()) return false;
+    return true;
+}
+
+void FrameWindow::CaptureMouse(bool capture) {
+    if (capture)
+        SetCapture(Handle());
+    else
+        ReleaseCapture();
+}
 
 void FrameWindow::AcceptDroppedFiles(bool accept) { DragAcceptFiles(Handle(), accept); }
 

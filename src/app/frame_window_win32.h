@@ -4,6 +4,7 @@
 #include <string>
 
 #include "face/hint_window_win32.h"
+#include "launch/popup_menu_win32.h"
 #include "platform/ports/window_port.h"
 #include "platform/win32/window_base.h"
 
@@ -15,7 +16,10 @@ class FrameWindow : public WindowBase, public WindowPort {
 public:
     // showCommand: how the program was asked to show its window (WinMain's nCmdShow).
     FrameWindow(HINSTANCE instance, int showCommand)
-        : m_instance(instance), m_showCommand(showCommand) {}
+        : m_instance(instance), m_showCommand(showCommand), m_menus(instance) {}
+
+    HintPort& Hint() { return m_hint; }
+    PopupMenuPort& Menus() { return m_menus; }
 
     // WindowPort
     bool Create(CKeyboardFrame& frame, const std::string& title, bool withMenu, int x,
@@ -25,10 +29,16 @@ public:
     void AppendConfigurationPopup(const std::string& text) override;
     void PostCommand(unsigned id, long lParam) override;
     void SendCommand(unsigned id, long lParam) override;
+    void PostKeyRequest(char key, unsigned code) override;
     void Invalidate(bool erase) override;
     void RedrawFrameRect(const Rect& rect) override;
     void SetTopmost(bool topmost) override;
     bool IsMinimized() const override;
+    bool IsVisible() const override;
+    void ShowWindowState(ShowState state) override;
+    void BringToTop() override;
+    bool IsWindowUncovered() override;
+    void CaptureMouse(bool capture) override;
     void AcceptDroppedFiles(bool accept) override;
     void SetStatusText(const std::string& text) override;
     void ShowStatusBar(bool show) override;
@@ -40,6 +50,7 @@ public:
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool HandleInput(UINT message, WPARAM wParam, LPARAM lParam);
     static void CALLBACK ClockTick(HWND status, UINT, UINT_PTR, DWORD);
     void CreateChildren();
     void LayoutStatusBar();
@@ -50,5 +61,6 @@ private:
     CKeyboardFrame* m_frame = nullptr;
     HWND m_status = nullptr;
     HintWindow m_hint;
+    PopupMenuWin32 m_menus;
     bool m_statusShown = false;
 };

@@ -4,11 +4,13 @@
 #include "common/options.h"
 #include "common/resource_ids.h"
 #include "common/string_ids.h"
+#include "launch/key_request.h"
 #include "platform/ports/string_table.h"
 #include "platform/ports/window_port.h"
 
 namespace {
 constexpr int kSizeMinimized = 1; // SIZE_MINIMIZED
+constexpr unsigned kVkTab = 9;
 
 bool IsHelpCommand(unsigned id) {
     return id >= ID_HELP_INDEX_CMD && id <= ID_DEFAULT_HELP_CMD && id != ID_HELP_INDEX_CMD + 1;
@@ -20,7 +22,12 @@ CKeyboardFrame::CKeyboardFrame(const FramePorts& ports)
       m_settings(*ports.profile, *ports.strings, *ports.system, *ports.colours),
       m_keys(*ports.profile, *ports.strings),
       m_store(*ports.profile, *ports.shell, m_settings),
-      m_face(*ports.assets, *ports.strings) {}
+      m_face(*ports.assets, *ports.strings),
+      m_launcher(*ports.launch, *ports.processes, *ports.window, *ports.strings, m_settings),
+      m_popup(*ports.profile, *ports.menus, *ports.window, m_launcher, m_settings, *ports.strings),
+      m_hint(*ports.hint, *ports.window, m_keys, m_settings),
+      m_pointer(m_keys, *ports.window, m_hint,
+                [this](bool down, const Rect& key) { DrawKeyPressed(down, key); }) {}
 
 void CKeyboardFrame::LoadSettings(const std::uint32_t* commandLineOptions) {
     m_settings.LoadSettings(commandLineOptions);
@@ -128,6 +135,10 @@ bool CKeyboardFrame::OnCommand(unsigned wParam, long lParam) {
     default:
         break;
     }
+    if (wParam >= ID_POPUP_FIRST && wParam <= ID_POPUP_LAST) {
+        m_popup.LaunchItem(wParam - ID_POPUP_FIRST);
+        return true;
+    }
     if (IsHelpCommand(wParam)) {
         // There is no help file; the standard help commands say so.
         ShowNoHelp();
@@ -175,7 +186,77 @@ void CKeyboardFrame::OnSize(int type) {
     m_settings.StoreMinimized(minimized);
 }
 
-void CKeyboardFrame::OnClose() { m_keys.DeleteKeys(); }
+void CKeyboardFrame::OnClose() {
+    m_popup.Forget();
+    m_keys.DeleteKeys();
+}
+
+void CKeyboardFrame::OnHotkey(unsigned wParam, long lParam) {
+    WindowPort& window = *m_ports.window;
+    // Fn+Tab looks at the window only when it is the key reported.
+    const unsigned key = lParam == 0 ? m_ports.desktop->VirtualKeyOfScanCode(wParam) : 0;
+    WindowShowState shown;
+    if (key == kVkTab) shown = {window.IsVisible(), window.IsMinimized(), window.IsWindowUncovered()};
+    const HotkeyAction action = DecideHotkey(key, lParam, shown, m_settings.Options());
+    switch (action.kind) {
+    case HotkeyAction::Nothing:
+        break;
+    case HotkeyAction::PostRun:
+        window.PostKeyRequest(static_cast<char>(action.key), KC_RUN);
+        break;
+    case HotkeyAction::Raise:
+        window.BringToTop();
+        break;
+    case HotkeyAction::Minimize:
+        m_hint.Hide();
+        window.ShowWindowState(ShowState::Minimize);
+        break;
+    case HotkeyAction::ShowMinimized:
+        window.ShowWindowState(ShowState::ShowMinimized);
+        break;
+    case HotkeyAction::ShowNormal:
+        window.ShowWindowState(ShowState::ShowNormal);
+        break;
+    }
+}
+
+void CKeyboardFrame::OnChar(unsigned nChar, unsigned nRepCnt, unsigned) {
+    const char character = RequestCharacter(nChar, nRepCnt);
+    FaceKey* key = m_keys.FindKey(std::string(1, character));
+    const KeyAction action = DecideKeyRequest(key, nRepCnt, m_settings);
+    switch (action.kind) {
+    case KeyAction::Nothing:
+        break;
+    case KeyAction::PostCommand:
+        if (action.command) m_ports.window->PostCommand(action.command, 0);
+        break;
+    case KeyAction::ShowPopup:
+        m_hint.Hide();
+        m_popup.ShowPopupList(key->m_strCommand, *key);
+        break;
+    case KeyAction::SwitchTo:
+        m_launcher.SwitchToRunning(key->m_strCommand, &key->m_strDirectory);
+        break;
+    case KeyAction::Launch:
+        m_launcher.LaunchCommand(key->m_strCommand, &key->m_strDirectory);
+        break;
+    case KeyAction::PostEdit:
+        m_ports.window->PostKeyRequest(character, KC_EDIT);
+        break;
+    case KeyAction::Edit:
+        EditKeyAssignment(*key, key->m_strCommand, key->m_strDirectory, key->m_strDescription, false);
+        break;
+    case KeyAction::StatusText:
+        m_ports.window->SetStatusText(action.text);
+        break;
+    }
+}
+
+// Editing comes with the assignment dialogs; until then a key keeps what it has.
+bool CKeyboardFrame::EditKeyAssignment(FaceKey&, const std::string&, const std::string&,
+                                       const std::string&, bool) {
+    return false;
+}
 
 bool CKeyboardFrame::ShowAssignmentList(bool expandPopups) { return expandPopups; }
 

@@ -5,6 +5,10 @@
 #include <vector>
 
 #include "face/face_images.h"
+#include "face/hint.h"
+#include "face/pointer_input.h"
+#include "launch/launcher.h"
+#include "launch/popup_list.h"
 #include "model/assignment_store.h"
 #include "model/key_table.h"
 #include "model/settings.h"
@@ -12,7 +16,8 @@
 
 // The main window's logic. The Win32 window forwards its messages to the
 // handlers here, which delegate to the parts the frame owns: the settings,
-// the key table, the assignment store and the face's pictures.
+// the key table, the assignment store, the face's pictures, the launcher,
+// the popup list, the hint and the pointer on the face.
 class CKeyboardFrame {
 public:
     explicit CKeyboardFrame(const FramePorts& ports);
@@ -49,6 +54,25 @@ public:
     void OnMove(int x, int y);
     void OnSize(int type);
     void OnClose();
+    // The hotkey service's report: a scan code, lParam 0.
+    void OnHotkey(unsigned wParam, long lParam);
+    // Key requests (repeat count KC_HOVER to KC_NOKEY) and typed characters.
+    void OnChar(unsigned nChar, unsigned nRepCnt, unsigned nFlags);
+    void OnMouseMove(int x, int y) { m_pointer.OnMouseMove(x, y); }
+    void OnLButtonDown(int x, int y) { m_pointer.OnLButtonDown(x, y); }
+    void OnLButtonUp(int x, int y) { m_pointer.OnLButtonUp(x, y); }
+    void OnRButtonUp(int x, int y) { m_pointer.OnRButtonUp(x, y); }
+    void OnTimer() { m_hint.OnTimer(m_popup.MenuShowing()); }
+
+    void LaunchCommand(const std::string& command, const std::string* directory) {
+        m_launcher.LaunchCommand(command, directory);
+    }
+    void ReportLaunchError(int code, const std::string* command) {
+        m_launcher.ReportLaunchError(code, command);
+    }
+    // The editing of a key's assignment; the result tells whether it changed.
+    bool EditKeyAssignment(FaceKey& key, const std::string& command, const std::string& directory,
+                           const std::string& description, bool fromDrop);
 
 private:
     bool PickColour(ColourSetting which);
@@ -63,5 +87,9 @@ private:
     KeyTable m_keys;
     AssignmentStore m_store;
     FaceImages m_face;
+    Launcher m_launcher;
+    PopupList m_popup;
+    HintTracker m_hint;
+    PointerInput m_pointer;
     bool m_bDebug = false;
 };

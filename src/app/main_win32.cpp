@@ -8,15 +8,12 @@
 #include "app/launcher_app.h"
 #include "platform/win32/win32_adapters.h"
 
-// The hotkey service's message, registered before anything else runs.
-const UINT WM_QSERVICE_HOTKEY = RegisterWindowMessageA("WM_QSERVICE_HOTKEY");
-
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 
     FrameWindow window(instance, showCommand);
-    Win32Adapters adapters(instance, window, [&window] { return window.Handle(); });
+    Win32Adapters adapters(instance, window);
     CLauncherApp app(adapters.Ports(), adapters.startup);
     std::unique_ptr<CKeyboardFrame> frame = app.InitInstance(commandLine ? commandLine : "");
     if (!frame) return 0;

@@ -46,3 +46,7 @@
 #define SC_HELP_INDEX_CMD 0xE142
 #define SC_HELP_USING_CMD 0xE144
 #define SC_HELP_CMD 0xE146
+
+/* Commands that the reserved keys "o" and "q" post; no menu item carries them. */
+#define ID_RESERVED_O 484
+#define ID_RESERVED_Q 490

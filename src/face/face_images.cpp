@@ -48,12 +48,10 @@ const Image& FaceImages::Compose(const KeyTable& keys, const FacePaintStyle& sty
 
 Rect FaceImages::DrawKeyPressed(bool down, const Rect& rect, Colour white, Colour darkGray,
                                 bool debug) {
-    if (down) {
-        m_rectPressed = rect;
+    if (down)
         m_bmpKeySave.Press(m_frame, rect, white, darkGray, debug);
-    } else {
+    else
         m_bmpKeySave.Release(m_frame, rect);
-    }
     // The saved area reaches one pixel past the key's right and bottom edges.
     return Rect{rect.left, rect.top, rect.right + 1, rect.bottom + 1};
 }

@@ -38,5 +38,4 @@ private:
     LegendMask m_bmpMask;
     PressedLook m_bmpKeySave{ScratchSize{}};
     Image m_frame;
-    Rect m_rectPressed;
 };

@@ -5,6 +5,7 @@ HintWindow::~HintWindow() {
 }
 
 void HintWindow::Create(HWND owner, HINSTANCE instance, Colour background) {
+    m_owner = owner;
     m_hwnd = CreateWindowExA(0, "STATIC", "hint", WS_POPUP | WS_BORDER, 0, 0, 40, 20, owner,
                              nullptr, instance, nullptr);
     SetBackground(background);
@@ -21,3 +22,49 @@ HBRUSH HintWindow::ColourFor(HWND control, HDC dc) const {
     SetBkMode(dc, TRANSPARENT);
     return m_brush.Get();
 }
+
+namespace {
+bool PointerIn(RECT rect) {
+    POINT pointer{};
+    return GetCursorPos(&pointer) && PtInRect(&rect, pointer);
+}
+} // namespace
+
+bool HintWindow::PointerInWindow() {
+    RECT window{};
+    GetWindowRect(m_owner, &window);
+    return PointerIn(window);
+}
+
+bool HintWindow::PointerInClientArea() {
+    RECT client{};
+    GetClientRect(m_owner, &client);
+    MapWindowPoints(m_owner, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return PointerIn(client);
+}
+
+bool HintWindow::IsActiveWindow() { return GetActiveWindow() == m_owner; }
+
+HintPort::Size HintWindow::MeasureHint(const std::string& text) {
+    ClientDC dc(m_hwnd);
+    SelectedObject font(dc.Get(), m_font.Get());
+    SIZE extent{};
+    GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    return {extent.cx, extent.cy};
+}
+
+HintPort::Point HintWindow::ClientToScreen(Point client) {
+    POINT point{client.x, client.y};
+    ::ClientToScreen(m_owner, &point);
+    return {point.x, point.y};
+}
+
+int HintWindow::ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
+
+void HintWindow::ShowHintAt(const std::string& text, int x, int y, int w, int h) {
+    SetWindowTextA(m_hwnd, text.c_str());
+    MoveWindow(m_hwnd, x, y, w, h, TRUE);
+    ShowWindow(m_hwnd, SW_SHOWNA);
+}
+
+void HintWindow::HideHint() { ShowWindow(m_hwnd, SW_HIDE); }

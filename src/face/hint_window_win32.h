@@ -2,20 +2,32 @@
 #include <windows.h>
 
 #include "common/geometry.h"
+#include "platform/ports/hint_port.h"
 #include "platform/win32/gdi_handles.h"
 
 // The small popup that names the key under the pointer, owned by the main
 // window: a static control with the hint colour behind its text.
-class HintWindow {
+class HintWindow : public HintPort {
 public:
-    ~HintWindow();
+    ~HintWindow() override;
     void Create(HWND owner, HINSTANCE instance, Colour background);
     void SetBackground(Colour colour);
     // The brush for WM_CTLCOLORSTATIC when control is the hint; null otherwise.
     HBRUSH ColourFor(HWND control, HDC dc) const;
     HWND Handle() const { return m_hwnd; }
 
+    // HintPort
+    bool PointerInWindow() override;
+    bool PointerInClientArea() override;
+    bool IsActiveWindow() override;
+    Size MeasureHint(const std::string& text) override;
+    Point ClientToScreen(Point client) override;
+    int ScreenWidth() override;
+    void ShowHintAt(const std::string& text, int x, int y, int w, int h) override;
+    void HideHint() override;
+
 private:
+    HWND m_owner = nullptr;
     HWND m_hwnd = nullptr;
     GdiObject<HBRUSH> m_brush;
     GdiObject<HFONT> m_font;

@@ -92,3 +92,14 @@ std::vector<FaceKey*> KeyTable::ByCharacter() {
     });
     return keys;
 }
+
+const FaceKey* KeyTable::KeyAt(int x, int y) const {
+    for (const FaceKey& key : m_keys)
+        if (key.m_rect.Contains(x, y)) return FindKey(key.m_strKey);
+    return nullptr;
+}
+
+char KeyTable::KeyCharAt(int x, int y) const {
+    const FaceKey* key = KeyAt(x, y);
+    return key && key->m_bAssignable ? key->m_strKey[0] : 0;
+}

@@ -31,6 +31,12 @@ public:
     // One key per character (the one FindKey gives), ordered by character code.
     std::vector<FaceKey*> ByCharacter();
 
+    // The key under a face point: the first key in load order whose
+    // rectangle holds it, as FindKey gives its character; null for none.
+    const FaceKey* KeyAt(int x, int y) const;
+    // The character of KeyAt's key when that key is assignable; 0 otherwise.
+    char KeyCharAt(int x, int y) const;
+
 private:
     ProfilePort& m_profile;
     const StringTable& m_strings;

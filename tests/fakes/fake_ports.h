@@ -3,6 +3,7 @@
 
 #include "fakes/fixed_system_info.h"
 #include "fakes/memory_profile.h"
+#include "fakes/recording_launch.h"
 #include "fakes/recording_platform.h"
 #include "fakes/recording_shell_folders.h"
 #include "fakes/scripted_colour_chooser.h"
@@ -15,7 +16,8 @@
 // built-in faces, and recording fakes for the rest.
 struct FakePorts {
     FramePorts Ports() {
-        return {&profile, &strings, &shell, &colours, &system, &platform, &platform, &assets};
+        return {&profile,  &strings, &shell,  &colours,  &system,  &platform, &platform,
+                &assets,   &launch,  &launch, &platform, &platform};
     }
     // A value of a file of the Windows directory, or "<absent>".
     std::string Stored(const char* section, const char* key,
@@ -31,4 +33,5 @@ struct FakePorts {
     FixedSystemInfo system{kWindowsDir};
     RecordingPlatform platform;
     ServedAssets assets;
+    RecordingLaunch launch;
 };

@@ -4,16 +4,23 @@
 #include <vector>
 
 #include "app/keyboard_frame.h"
+#include "platform/ports/hint_port.h"
+#include "platform/ports/popup_menu_port.h"
 #include "platform/ports/startup_port.h"
 #include "platform/ports/window_port.h"
 
-// The main window, the desktop and start-up's platform as one list of what
-// they were asked to do, one line each ("topmost", "desktop: log off" ...). Creation reaches the
+// The main window (with its hint and popup menus), the desktop and start-up's
+// platform as one list of what they were asked to do, one line each
+// ("topmost", "desktop: log off" ...). Creation reaches the
 // frame as on Windows: it runs OnCreate and reports the first size and
 // place; a minimized show reports the new size. The test says whether
 // creation fails, whether another instance runs and whether a top-level
 // window of class "PROGMAN" exists.
-class RecordingPlatform : public WindowPort, public DesktopPort, public StartupPort {
+class RecordingPlatform : public WindowPort,
+                          public DesktopPort,
+                          public StartupPort,
+                          public HintPort,
+                          public PopupMenuPort {
 public:
     bool Create(CKeyboardFrame& frame, const std::string& title, bool withMenu, int x,
                 int y) override {
@@ -42,10 +49,22 @@ public:
     void SendCommand(unsigned id, long lParam) override {
         Add("send " + std::to_string(id) + " " + std::to_string(lParam));
     }
+    void PostKeyRequest(char key, unsigned code) override {
+        Add("post key " + std::to_string(static_cast<unsigned char>(key)) + " " + std::to_string(code));
+    }
     void Invalidate(bool erase) override { Add(erase ? "invalidate erase" : "invalidate"); }
     void RedrawFrameRect(const Rect&) override { Add("redraw"); }
     void SetTopmost(bool topmost) override { Add(topmost ? "topmost" : "not topmost"); }
-    bool IsMinimized() const override { return false; }
+    bool IsMinimized() const override { return minimized; }
+    bool IsVisible() const override { return visible; }
+    void ShowWindowState(ShowState state) override {
+        Add(state == ShowState::Minimize        ? "minimize"
+            : state == ShowState::ShowMinimized ? "show minimized"
+                                                : "show normal");
+    }
+    void BringToTop() override { Add("bring to top"); }
+    bool IsWindowUncovered() override { return uncovered; }
+    void CaptureMouse(bool capture) override { Add(capture ? "capture" : "release capture"); }
     void AcceptDroppedFiles(bool accept) override { Add(accept ? "accept drops" : "refuse drops"); }
     void SetStatusText(const std::string& text) override { Add("status text " + text); }
     void ShowStatusBar(bool show) override { Add(show ? "show status bar" : "hide status bar"); }
@@ -60,6 +79,9 @@ public:
     std::string ApplicationName() const override { return "Launcher"; }
     void CloseApplication() override { Add("close"); }
 
+    unsigned VirtualKeyOfScanCode(unsigned scanCode) override {
+        return scanCode == 15 ? 9 : scanCode == 30 ? 'A' : scanCode == 16 ? 'Q' : 0; // Tab, A, Q
+    }
     bool TopLevelWindowOfClassExists(const char* className) override {
         return progmanRunning && std::string(className) == "PROGMAN";
     }
@@ -82,7 +104,35 @@ public:
         Add("startup: configuration library " + std::to_string(debug));
     }
 
+    // The hint window: the pointer on the window's client area, which sits at (100, 50).
+    bool PointerInWindow() override { return pointerInWindow; }
+    bool PointerInClientArea() override { return pointerInWindow; }
+    bool IsActiveWindow() override { return active; }
+    Size MeasureHint(const std::string& text) override {
+        return {static_cast<int>(text.size()) * 5, 10};
+    }
+    Point ClientToScreen(Point client) override { return {client.x + 100, client.y + 50}; }
+    int ScreenWidth() override { return pointer.screenWidth; }
+    void ShowHintAt(const std::string& text, int x, int y, int w, int h) override {
+        Add("hint" + text + " at " + std::to_string(x) + "," + std::to_string(y) + " " +
+            std::to_string(w) + "x" + std::to_string(h));
+    }
+    void HideHint() override { Add("hide hint"); }
+
+    // Popup menus: what the cascade held and where it opened.
+    PointerOnScreen Pointer() override { return pointer; }
+    void Track(const PopupMenuCascade& menus, const std::string& header,
+               const std::string& moreText, int x, int y, bool rightAlign) override {
+        tracked = menus;
+        Add("menu " + header + " " + moreText + " at " + std::to_string(x) + "," +
+            std::to_string(y) + (rightAlign ? " right" : " centre"));
+    }
+
     bool progmanRunning = false;
+    bool minimized = false, visible = true, uncovered = true;
+    bool pointerInWindow = true, active = true;
+    PointerOnScreen pointer{100, 100, 1024, 768};
+    PopupMenuCascade tracked;
     bool otherInstance = false;
     bool creationFails = false;
     std::vector<std::string> requests;

@@ -37,7 +37,7 @@ class InProcessKelvane {
   public:
     InProcessKelvane()
         : window_(GetModuleHandleA(nullptr), SW_SHOWNORMAL),
-          adapters_(GetModuleHandleA(nullptr), window_, [this] { return window_.Handle(); }) {}
+          adapters_(GetModuleHandleA(nullptr), window_) {}
     ~InProcessKelvane() {
         if (window_.Handle()) SendMessageA(window_.Handle(), WM_CLOSE, 0, 0);
         // Closing the window ends "the application": drop the quit message it posts.

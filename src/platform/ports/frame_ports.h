@@ -3,6 +3,10 @@
 class AssetPort;
 class ColourChooser;
 class DesktopPort;
+class HintPort;
+class LaunchPort;
+class PopupMenuPort;
+class ProcessPort;
 class ProfilePort;
 class ShellFolderPort;
 class StringTable;
@@ -20,4 +24,8 @@ struct FramePorts {
     WindowPort* window = nullptr;
     DesktopPort* desktop = nullptr;
     AssetPort* assets = nullptr;
+    LaunchPort* launch = nullptr;
+    ProcessPort* processes = nullptr;
+    PopupMenuPort* menus = nullptr;
+    HintPort* hint = nullptr;
 };

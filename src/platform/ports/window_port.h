@@ -5,6 +5,13 @@
 
 class CKeyboardFrame;
 
+// How the main window is asked to show itself.
+enum class ShowState {
+    Minimize,      // minimized; activation passes to the next top-level window
+    ShowMinimized, // minimized, staying active
+    ShowNormal,    // shown and restored
+};
+
 // The main window's own operations, as start-up and the frame's logic ask for them.
 class WindowPort {
 public:
@@ -21,11 +28,18 @@ public:
     virtual void AppendConfigurationPopup(const std::string& text) = 0;
 
     virtual void PostCommand(unsigned id, long lParam) = 0; // WM_COMMAND to itself, queued
+    virtual void PostKeyRequest(char key, unsigned code) = 0; // WM_CHAR to itself, code as lParam
     virtual void SendCommand(unsigned id, long lParam) = 0; // WM_COMMAND to itself, at once
     virtual void Invalidate(bool erase) = 0;                // the whole client area
     virtual void RedrawFrameRect(const Rect& rect) = 0;     // copy that part of the frame image now
     virtual void SetTopmost(bool topmost) = 0;              // without moving or sizing
     virtual bool IsMinimized() const = 0;
+    virtual bool IsVisible() const = 0;
+    virtual void ShowWindowState(ShowState state) = 0;
+    virtual void BringToTop() = 0;
+    // True when no other window covers a corner of the client area that lies on the screen.
+    virtual bool IsWindowUncovered() = 0;
+    virtual void CaptureMouse(bool capture) = 0;
     virtual void AcceptDroppedFiles(bool accept) = 0;
     virtual void SetStatusText(const std::string& text) = 0;
     virtual void ShowStatusBar(bool show) = 0;
@@ -38,10 +52,12 @@ public:
     virtual void CloseApplication() = 0;              // as the system menu's Close
 };
 
-// Programs and the session, as the main window's commands reach them.
+// Programs, the session and the keyboard, as the main window reaches them.
 class DesktopPort {
 public:
     virtual ~DesktopPort() = default;
+    // The virtual-key code of a scan code in the active keyboard layout; 0 for none.
+    virtual unsigned VirtualKeyOfScanCode(unsigned scanCode) = 0;
     virtual bool TopLevelWindowOfClassExists(const char* className) = 0;
     virtual void StartMinimized(const char* commandLine) = 0; // without waiting for it
     virtual void WaitMessage() = 0;

@@ -1,13 +1,12 @@
 #pragma once
 #include <windows.h>
 
-#include <functional>
-#include <utility>
 
 #include "platform/ports/frame_ports.h"
 #include "platform/win32/win32_assets.h"
 #include "platform/win32/win32_colour_chooser.h"
 #include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_launch.h"
 #include "platform/win32/win32_profile.h"
 #include "platform/win32/win32_shell_folders.h"
 #include "platform/win32/win32_startup_actions.h"
@@ -16,13 +15,16 @@
 
 // Every port of the program with its Win32 adapter, put together once for
 // the entry point and for tests that build the program in their own process.
-// The main window is the one port that the caller brings.
+// The main window, with its hint and popup menus, is what the caller brings.
 struct Win32Adapters {
-    explicit Win32Adapters(HINSTANCE instance, WindowPort& window, std::function<HWND()> owner)
-        : colours(instance, std::move(owner)), m_window(window) {}
+    template <typename MainWindow>
+    Win32Adapters(HINSTANCE instance, MainWindow& window)
+        : colours(instance, [&window] { return window.Handle(); }),
+          m_window(window), m_hint(window.Hint()), m_menus(window.Menus()) {}
 
     FramePorts Ports() {
-        return {&profile, &strings, &shell, &colours, &system, &m_window, &desktop, &assets};
+        return {&profile, &strings, &shell,     &colours,   &system, &m_window,
+                &desktop, &assets,  &launch,    &processes, &m_menus, &m_hint};
     }
 
     Win32Profile profile;
@@ -33,7 +35,11 @@ struct Win32Adapters {
     Win32Desktop desktop;
     Win32Assets assets;
     Win32StartupActions startup;
+    Win32Launch launch;
+    Win32Processes processes;
 
 private:
     WindowPort& m_window;
+    HintPort& m_hint;
+    PopupMenuPort& m_menus;
 };

@@ -11,3 +11,7 @@ void Win32Desktop::StartMinimized(const char* commandLine) {
 void Win32Desktop::WaitMessage() { ::WaitMessage(); }
 
 void Win32Desktop::LogOff() { ExitWindowsEx(0, 0xFFFFFFFF); }
+
+unsigned Win32Desktop::VirtualKeyOfScanCode(unsigned scanCode) {
+    return MapVirtualKeyA(scanCode, 1); // MAPVK_VSC_TO_VK
+}

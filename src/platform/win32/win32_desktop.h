@@ -5,6 +5,7 @@
 
 class Win32Desktop : public DesktopPort {
 public:
+    unsigned VirtualKeyOfScanCode(unsigned scanCode) override;
     bool TopLevelWindowOfClassExists(const char* className) override;
     void StartMinimized(const char* commandLine) override;
     void WaitMessage() override;

@@ -63,7 +63,8 @@ std::string WindowsFilePath(const std::string& name) {
 
 void RemoveKelvaneFiles() {
     for (const char* name :
-         {"kelvane.ini", "kelvane.prg", "kelvane.cfg", "kelvane.fac", "kelvane.key", "klvcfg.log"})
+         {"kelvane.ini", "kelvane.prg", "kelvane.cfg", "kelvane.fac", "kelvane.key", "klvcfg.log",
+          "klvlaunch.log"})
         DeleteFileA(WindowsFilePath(name).c_str());
     DeleteFileA((TestBinaryDir() + "\\klvcfg.dll").c_str());
 }

@@ -19,7 +19,7 @@ std::string WindowsDir();
 std::string WindowsFilePath(const std::string& name);
 
 // Deletes every file Kelvane reads or writes in the Windows directory, the
-// configuration library's log, and a klvcfg.dll beside KLV.exe.
+// logs of the test helpers, and a klvcfg.dll beside KLV.exe.
 void RemoveKelvaneFiles();
 // Removes Kelvane's files, then writes each given file (name -> bytes) into
 // the Windows directory.

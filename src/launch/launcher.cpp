@@ -1,0 +1,89 @@
+#include "launch/launcher.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "common/message_box_flags.h"
+#include "common/options.h"
+#include "launch/command_text.h"
+#include "model/settings.h"
+#include "platform/ports/launch_port.h"
+#include "platform/ports/string_table.h"
+#include "platform/ports/window_port.h"
+
+namespace {
+constexpr unsigned kInvalidDirectory = 19;
+constexpr unsigned kCouldNotWalk = 491;
+constexpr unsigned kNoToolHelp = 492;
+
+std::string Upper(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+} // namespace
+
+std::string ProgramPath(const std::string& command, const std::string* directory) {
+    if (command.size() >= 3 && command[1] == ':' && command[2] == '\\') return command;
+    const std::string folder = directory ? *directory : std::string();
+    if (folder.empty() || folder.back() == '\\') return folder + command;
+    return folder + "\\" + command;
+}
+
+void Launcher::LaunchCommand(const std::string& text, const std::string* directory) {
+    const CommandText parsed = ParseCommandText(text, directory);
+    if (!parsed.directory.empty()) {
+        const int drive = std::toupper(static_cast<unsigned char>(parsed.directory[0])) - 64;
+        if (!m_launch.ChangeDirectory(parsed.directory) || !m_launch.ChangeDrive(drive)) {
+            ShowErrorMessage(kInvalidDirectory);
+            return;
+        }
+    }
+    for (const std::string& command : parsed.commands) {
+        if (!m_settings.StartupSound().empty()) m_launch.PlaySoundSync(m_settings.StartupSound());
+        m_launch.StartFile(command);
+    }
+    if (m_settings.Has(OPT_MINIMIZE)) m_window.ShowWindowState(ShowState::Minimize);
+}
+
+void Launcher::SwitchToRunning(const std::string& command, const std::string* directory) {
+    std::uintptr_t target = 0;
+    if (!m_processes.ResolveToolHelp())
+        ShowMessage(m_strings.Get(kNoToolHelp), MB_FLAG_OK | MB_FLAG_ICONEXCLAMATION);
+    else
+        target = RunningWindowOf(ProgramPath(command, directory));
+    if (!target) {
+        LaunchCommand(command, directory);
+        return;
+    }
+    if (!m_settings.SwitchToSound().empty()) m_launch.PlaySoundSync(m_settings.SwitchToSound());
+    m_processes.BringForward(target);
+}
+
+std::uintptr_t Launcher::RunningWindowOf(const std::string& programPath) {
+    const auto processes = m_processes.Processes();
+    if (!processes) {
+        ShowMessage(m_strings.Get(kCouldNotWalk), MB_FLAG_OK | MB_FLAG_ICONEXCLAMATION);
+        return 0;
+    }
+    // Only the first process running the program counts.
+    const std::string wanted = Upper(programPath);
+    const auto found = std::find_if(processes->begin(), processes->end(),
+                                    [&](const auto& p) { return Upper(p.image) == wanted; });
+    if (found == processes->end()) return 0;
+    for (const ProcessPort::TopWindow& window : m_processes.TopLevelWindows())
+        if (window.visible && !window.hasParent && window.processId == found->id) return window.handle;
+    return 0;
+}
+
+void Launcher::ShowErrorMessage(unsigned id) {
+    ShowMessage(m_strings.Get(id), MB_FLAG_OK | MB_FLAG_ICONSTOP);
+}
+
+void Launcher::ReportLaunchError(int code, const std::string* command) {
+    if (auto text = LaunchErrorText(code, command, m_strings))
+        ShowMessage(*text, MB_FLAG_OK | MB_FLAG_ICONSTOP);
+}
+
+void Launcher::ShowMessage(const std::string& text, unsigned flags) {
+    m_window.ShowMessage(text, m_window.ApplicationName(), flags);
+}

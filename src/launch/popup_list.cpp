@@ -1,0 +1,62 @@
+#include "launch/popup_list.h"
+
+#include "common/resource_ids.h"
+#include "launch/launcher.h"
+#include "model/face_key.h"
+#include "model/profile_section_array.h"
+#include "model/settings.h"
+#include "platform/ports/string_table.h"
+#include "platform/ports/window_port.h"
+
+namespace {
+constexpr std::size_t kItemsPerMenu = 12;
+constexpr unsigned kEmptyList = 18;
+constexpr unsigned kMoreText = 70;
+} // namespace
+
+std::string PopupMenuTitle(const std::string& item) {
+    const std::size_t open = item.rfind('(');
+    if (open == std::string::npos) return item;
+    return item.substr(0, open == 0 ? 0 : open - 1);
+}
+
+PopupMenuCascade BuildPopupCascade(const std::vector<std::string>& items, bool pointerInLowerHalf) {
+    PopupMenuCascade menus;
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (count % kItemsPerMenu == 0) menus.emplace_back();
+        menus.back().push_back({PopupMenuTitle(items[i]), ID_POPUP_FIRST + static_cast<unsigned>(i)});
+        // Low on the screen a long first menu would run off it: it ends after two items.
+        if (i == 1 && count == 1 && pointerInLowerHalf) count = kItemsPerMenu - 1;
+        ++count;
+    }
+    return menus;
+}
+
+std::vector<std::string> PopupList::ReadList() const {
+    return CProfileSectionArray(m_profile, m_strPopupName.c_str(), m_settings.PrgFile().c_str());
+}
+
+void PopupList::ShowPopupList(const std::string& command, const FaceKey& key) {
+    m_strPopupName = !command.empty() && command[0] == '@' ? command.substr(1) : command;
+    m_pPopupKey = &key;
+    const std::vector<std::string> items = ReadList();
+    if (items.empty()) {
+        m_launcher.ShowErrorMessage(kEmptyList);
+        return;
+    }
+    const PointerOnScreen pointer = m_menus.Pointer();
+    const PopupMenuCascade menus = BuildPopupCascade(items, pointer.y > 2 * pointer.screenHeight / 4);
+    const bool wasMinimized = m_window.IsMinimized();
+    m_bMenuShowing = true;
+    m_menus.Track(menus, key.m_strLabel, m_strings.Get(kMoreText), pointer.x, pointer.y,
+                  pointer.x >= pointer.screenWidth / 2);
+    m_bMenuShowing = false;
+    if (wasMinimized) m_window.ShowWindowState(ShowState::ShowMinimized);
+}
+
+void PopupList::LaunchItem(unsigned index) {
+    const std::vector<std::string> items = ReadList();
+    if (index >= items.size()) return;
+    m_launcher.LaunchCommand(items[index], m_pPopupKey ? &m_pPopupKey->m_strDirectory : nullptr);
+}

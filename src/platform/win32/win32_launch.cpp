@@ -1,0 +1,103 @@
+#include "platform/win32/win32_launch.h"
+
+#include <windows.h>
+
+#include <direct.h>
+#include <mmsystem.h>
+#include <shellapi.h>
+#include <tlhelp32.h>
+
+bool Win32Launch::ChangeDirectory(const std::string& path) { return _chdir(path.c_str()) == 0; }
+
+bool Win32Launch::ChangeDrive(int drive) { return _chdrive(drive) == 0; }
+
+void Win32Launch::PlaySoundSync(const std::string& file) { sndPlaySoundA(file.c_str(), 0); }
+
+void Win32Launch::StartFile(const std::string& file) {
+    HCURSOR previous = SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514))); // IDC_WAIT
+    SHELLEXECUTEINFOA info{};
+    info.cbSize = sizeof info;
+    info.lpFile = file.c_str();
+    info.nShow = SW_SHOWDEFAULT;
+    // No flags: a start that fails shows the shell's own error display.
+    ShellExecuteExA(&info);
+    SetCursor(previous);
+}
+
+namespace {
+// The snapshot functions, looked up in the loaded kernel32 on every use.
+struct ToolHelp {
+    decltype(&CreateToolhelp32Snapshot) createSnapshot = nullptr;
+    decltype(&Process32First) first = nullptr;
+    decltype(&Process32Next) next = nullptr;
+    bool moduleFunctions = false;
+
+    ToolHelp() {
+        HMODULE kernel = GetModuleHandleA("KERNEL32.DLL");
+        if (!kernel) return;
+        auto find = [kernel](const char* name) {
+            return reinterpret_cast<void*>(GetProcAddress(kernel, name));
+        };
+        createSnapshot = reinterpret_cast<decltype(createSnapshot)>(find("CreateToolhelp32Snapshot"));
+        first = reinterpret_cast<decltype(first)>(find("Process32First"));
+        next = reinterpret_cast<decltype(next)>(find("Process32Next"));
+        moduleFunctions = find("Module32First") && find("Module32Next");
+    }
+    bool Complete() const { return createSnapshot && first && next && moduleFunctions; }
+};
+
+// The snapshot names only the file of a process; its full path comes from
+// the process itself. A process we may not ask keeps the bare name.
+std::string ImagePath(DWORD processId, const char* fileName) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (!process) return fileName;
+    char path[MAX_PATH];
+    DWORD length = MAX_PATH;
+    const BOOL ok = QueryFullProcessImageNameA(process, 0, path, &length);
+    CloseHandle(process);
+    return ok ? std::string(path, length) : std::string(fileName);
+}
+} // namespace
+
+bool Win32Processes::ResolveToolHelp() { return ToolHelp().Complete(); }
+
+std::optional<std::vector<ProcessPort::Process>> Win32Processes::Processes() {
+    const ToolHelp toolHelp;
+    if (!toolHelp.Complete()) return std::nullopt;
+    HANDLE snapshot = toolHelp.createSnapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return std::nullopt;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    std::optional<std::vector<Process>> processes;
+    if (toolHelp.first(snapshot, &entry)) {
+        processes.emplace();
+        do {
+            processes->push_back({entry.th32ProcessID, ImagePath(entry.th32ProcessID, entry.szExeFile)});
+        } while (toolHelp.next(snapshot, &entry));
+    }
+    CloseHandle(snapshot);
+    return processes;
+}
+
+std::vector<ProcessPort::TopWindow> Win32Processes::TopLevelWindows() {
+    std::vector<TopWindow> windows;
+    for (HWND window = GetWindow(GetDesktopWindow(), GW_CHILD); window;
+         window = GetWindow(window, GW_HWNDNEXT)) {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(window, &processId);
+        windows.push_back({reinterpret_cast<std::uintptr_t>(window), IsWindowVisible(window) != FALSE,
+                           GetParent(window) != nullptr, processId});
+    }
+    return windows;
+}
+
+void Win32Processes::BringForward(std::uintptr_t handle) {
+    HWND window = reinterpret_cast<HWND>(handle);
+    BringWindowToTop(window);
+    // Today's Windows lets a program in the background take the foreground
+    // only with a right it was granted (the hotkey service grants it before
+    // each report) or while the user works with it; without one the window
+    // still comes to the top of its band and flashes in the taskbar.
+    SetForegroundWindow(window);
+    if (IsIconic(window)) OpenIcon(window);
+}

@@ -1,0 +1,222 @@
+// Key requests as the main window carries them out, the hotkey report, the
+// pointer on the face, popup lists and the hint.
+#include <string>
+#include <vector>
+
+#include "launch/key_request.h"
+#include "model_fixture.h"
+
+namespace {
+using Texts = std::vector<std::string>;
+
+// Keys A (direct), B (popup list, switch-to set), C (switch-to), D (free),
+// U (not assignable), E (described) and the reserved l and x; B overlaps A.
+class KeyRequestTest : public ModelTest {
+protected:
+    KeyRequestTest() {
+        profile.Load("kelvane.key", "[keys]\na=65 1 0 A 0 0 20 20\nb=66 1 0 B 10 10 20 20\n"
+                                    "c=67 1 0 C 40 0 10 10\nd=68 1 0 D 60 0 10 10\n"
+                                    "u=85 0 0 U 80 0 10 10\ne=69 1 0 E 100 0 10 10\n"
+                                    "l=108 1 1 L 120 0 10 10\nx=120 1 1 X 140 0 10 10 Spare\n");
+        profile.Load("kelvane.ini", "[cmd]\nFn-A=a.exe\nFn-B=@Tools\nFn-C=c.exe\nFn-E=e.exe\n"
+                                    "[cwd]\nFn-A=C:\\A\n[desc]\nFn-E=Editor\n[opts]\nFn-B=1\nFn-C=1\n");
+        frame.LoadSettings(nullptr);
+        frame.LoadKeyTable(0);
+        frame.LoadAssignments(); // rewrites the list from its folder: set it afterwards
+        profile.Load("kelvane.prg", "[Tools]\nkey00=Rec (r.exe) [C:\\R]\nkey01=Plain (p.exe)\n");
+    }
+    // What the window was asked and what was started since the last call.
+    Texts Effects() {
+        Texts effects;
+        effects.swap(platform.requests);
+        for (std::string& e : launch.effects) effects.push_back(e);
+        launch.effects.clear();
+        return effects;
+    }
+
+    CKeyboardFrame frame{Ports()};
+};
+
+TEST_F(KeyRequestTest, RequestsRunEditOrNameTheKey) {
+    const struct {
+        char key;
+        unsigned code;
+        Texts effects;
+    } cases[] = {
+        {'A', KC_RUN, {"cd C:\\A", "drive 3", "start a.exe in C:\\A"}},
+        {'B', KC_RUN, {"hide hint", "menu Fn-B More...! at 100,100 centre"}}, // popup before switch-to
+        {'C', KC_RUN, {"start c.exe in C:\\A"}}, // no such process: started where A left it
+        {'D', KC_RUN, {"post key 68 1036"}},
+        {'U', KC_RUN, {}},
+        {'l', KC_RUN, {"post 303 0"}},
+        {'x', KC_RUN, {}}, // a reserved key without a command
+        {'Z', KC_RUN, {}},
+        {'A', KC_HOVER, {"status text a.exe"}},
+        {'a', 0, {"status text a.exe"}},  // a typed character names its upper-case key
+        {'e', 1, {"status text Editor"}},
+        {'U', KC_HOVER, {"status text none"}}, // the descriptor's description: none
+        {'x', KC_HOVER, {"status text Not assignable"}}, // reserved, though described
+        {'D', KC_HOVER, {"status text none"}},
+        {'Q', KC_NOKEY, {"status text Left click to run, right to edit"}},
+        {'U', KC_EDIT, {}},
+        {'l', KC_EDIT, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(1, c.key) + " " + std::to_string(c.code));
+        frame.OnChar(static_cast<unsigned char>(c.key), c.code, 0);
+        EXPECT_EQ(Effects(), c.effects);
+    }
+    EXPECT_EQ(platform.tracked, (PopupMenuCascade{{{"Rec", 800}, {"Plain", 801}}}));
+}
+
+// The chosen item starts in its own directory, else in the popup key's.
+TEST_F(KeyRequestTest, PopupItemsStartWithTheirDirectory) {
+    profile.Load("kelvane.ini", "[cmd]\nFn-B=@Tools\n[cwd]\nFn-B=C:\\B\n");
+    shell.folders["Tools"] = {{"Rec", "r.exe", "C:\\R"}};
+    frame.LoadAssignments();
+    profile.WriteString("Tools", "key01", "Plain (p.exe)", "kelvane.prg");
+    frame.OnChar('B', KC_RUN, 0);
+    Effects();
+    for (unsigned id : {800u, 801u, 802u}) EXPECT_TRUE(frame.OnCommand(id, 0));
+    EXPECT_EQ(Effects(), (Texts{"cd C:\\R", "drive 3", "start r.exe in C:\\R", "cd C:\\B", "drive 3",
+                                "start p.exe in C:\\B"}));
+    profile.Load("kelvane.prg", "");
+    frame.OnChar('B', KC_RUN, 0);
+    EXPECT_EQ(Effects(), (Texts{"hide hint", "message Non-existent or empty group, please reassign "
+                                             "FnKey | Launcher | 16"}));
+}
+
+TEST_F(KeyRequestTest, HotkeyReportsPostRunRequestsAndFnTabShowsOrHidesTheWindow) {
+    EXPECT_EQ(DecideHotkey('A', 0, {}, 0).kind, HotkeyAction::PostRun);
+    const struct {
+        unsigned key;
+        long lParam;
+        WindowShowState window;
+        std::uint32_t options;
+        HotkeyAction::Kind kind;
+    } cases[] = {
+        {'A', 1, {}, 0, HotkeyAction::Nothing},
+        {0, 0, {}, 0, HotkeyAction::Nothing},
+        {9, 0, {true, false, false}, 0, HotkeyAction::Raise},
+        {9, 0, {true, false, true}, OPT_FNTAB_MINIMIZE, HotkeyAction::Minimize},
+        {9, 0, {true, false, true}, 0, HotkeyAction::ShowMinimized},
+        {9, 0, {true, true, true}, 0, HotkeyAction::ShowNormal},
+        {9, 0, {false, false, false}, 0, HotkeyAction::ShowNormal},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DecideHotkey(c.key, c.lParam, c.window, c.options).kind, c.kind);
+    frame.OnHotkey(30, 0);
+    frame.OnHotkey(30, 5);
+    platform.minimized = true;
+    frame.OnHotkey(15, 0);
+    EXPECT_EQ(Effects(), (Texts{"post key 65 1035", "show normal"}));
+}
+
+TEST(KeyRequests, CornersOnTheScreenAreTested) {
+    using Corners = std::vector<std::pair<int, int>>;
+    EXPECT_EQ(CornersToTest({10, 20, 110, 220}, 800, 600),
+              (Corners{{110, 220}, {110, 20}, {10, 20}, {10, 220}}));
+    EXPECT_EQ(CornersToTest({-5, 20, 800, 700}, 800, 600), (Corners{{800, 20}}));
+    EXPECT_EQ(CornersToTest({-5, -5, 900, 700}, 800, 600), Corners{});
+}
+
+// Pressing draws the key pressed; only a release on the same key runs it.
+TEST_F(KeyRequestTest, PointerRunsOnReleaseOverThePressedKeyAndEditsOnRightRelease) {
+    const std::string runA = "post key 65 1035";
+    const struct {
+        const char* what;
+        std::vector<std::pair<char, std::pair<int, int>>> events; // d/u/r/m at a point
+        Texts effects;
+    } cases[] = {
+        {"click on A", {{'d', {5, 5}}, {'u', {6, 6}}},
+         {"hide hint", "redraw", "capture", "redraw", "release capture", "hide hint", runA}},
+        {"overlap belongs to the earlier key", {{'d', {15, 15}}, {'u', {15, 15}}},
+         {"hide hint", "redraw", "capture", "redraw", "release capture", "hide hint", runA}},
+        {"release on another key", {{'d', {5, 5}}, {'u', {45, 5}}},
+         {"hide hint", "redraw", "capture", "redraw", "release capture", "hide hint"}},
+        {"release without a press", {{'u', {5, 5}}}, {"hide hint"}},
+        {"popup key opens on the press", {{'d', {25, 25}}, {'u', {25, 25}}},
+         {"hide hint", "post key 66 1035", "hide hint"}},
+        {"not assignable", {{'d', {85, 5}}, {'r', {85, 5}}}, {"hide hint", "hide hint"}},
+        {"right release edits", {{'r', {125, 5}}}, {"hide hint", "post key 108 1036"}},
+        {"moving", {{'m', {5, 5}}, {'m', {6, 6}}, {'m', {85, 5}}},
+         {"hide hint", "post key 65 1034", "post key 65 1034", "hide hint", "post key 0 1037"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const auto& [event, at] : c.events) {
+            const auto [x, y] = at;
+            if (event == 'd') frame.OnLButtonDown(x, y);
+            if (event == 'u') frame.OnLButtonUp(x, y);
+            if (event == 'r') frame.OnRButtonUp(x, y);
+            if (event == 'm') frame.OnMouseMove(x, y);
+        }
+        EXPECT_EQ(Effects(), c.effects);
+    }
+}
+
+TEST(PopupCascade, TwelveToAMenuAndTwoLowOnTheScreen) {
+    const auto shape = [](int items, bool lower) {
+        std::vector<std::size_t> sizes;
+        for (const auto& menu : BuildPopupCascade(std::vector<std::string>(items, "x"), lower))
+            sizes.push_back(menu.size());
+        return sizes;
+    };
+    using Sizes = std::vector<std::size_t>;
+    EXPECT_EQ(shape(1, false), Sizes{1});
+    EXPECT_EQ(shape(1, true), Sizes{1});
+    EXPECT_EQ(shape(12, false), Sizes{12});
+    EXPECT_EQ(shape(13, false), (Sizes{12, 1}));
+    EXPECT_EQ(shape(13, true), (Sizes{2, 11}));
+    EXPECT_EQ(shape(30, false), (Sizes{12, 12, 6}));
+    EXPECT_EQ(shape(30, true), (Sizes{2, 12, 12, 4}));
+    EXPECT_EQ(BuildPopupCascade(Texts(30, "x"), true)[3][0].command, 826u);
+    const Texts titles = {"Write (C:\\WRITE.EXE) [C:\\DOCS]", "No parentheses", "(x.exe)", "A (b) (c)"};
+    Texts shown;
+    for (const std::string& item : titles) shown.push_back(PopupMenuTitle(item));
+    EXPECT_EQ(shown, (Texts{"Write", "No parentheses", "", "A (b)"}));
+}
+
+TEST_F(KeyRequestTest, PopupMenuOpensAtThePointerAndKeepsAMinimizedWindowMinimized) {
+    platform.pointer = {512, 385, 1024, 768};
+    platform.minimized = true;
+    frame.OnChar('B', KC_RUN, 0);
+    EXPECT_EQ(Effects(), (Texts{"hide hint", "menu Fn-B More...! at 512,385 right", "show minimized"}));
+}
+
+// The hint starts at the key's centre in the left third of the screen, is
+// centred on it in the middle third and ends at it in the right third.
+TEST(Hint, PlacedByThirdsOfTheScreen) {
+    const HintPort::Size text{60, 10};
+    for (const auto& [x, expected] : {std::pair{100, 100}, {400, 370}, {682, 652}, {683, 623}})
+        EXPECT_EQ(HintPosition({x, 50}, text, 1024).x, expected) << x;
+    EXPECT_EQ(HintPosition({100, 50}, text, 1024).y, 38);
+}
+
+TEST_F(KeyRequestTest, HintShowsAtTheTickAfterThePointerEnteredAKey) {
+    frame.OnMouseMove(102, 5); // E
+    Effects();
+    frame.OnTimer();
+    frame.OnTimer();
+    EXPECT_EQ(Effects(), (Texts{"hint Editor at 205,38 39x12"}));
+    frame.OnMouseMove(85, 5); // U: not assignable, never a hint
+    frame.OnTimer();
+    EXPECT_EQ(Effects(), (Texts{"hide hint", "post key 0 1037", "hide hint"}));
+    const struct {
+        const char* what;
+        bool active, uncovered;
+        std::uint32_t options;
+    } hidden[] = {{"inactive", false, true, 0}, {"covered", true, false, 0}, {"hints off", true, true, OPT_NOHINTS}};
+    for (const auto& c : hidden) {
+        SCOPED_TRACE(c.what);
+        platform.active = c.active;
+        platform.uncovered = c.uncovered;
+        profile.Load("kelvane.ini", "[cfg]\nopts=" + std::to_string(c.options) + "\n");
+        frame.LoadSettings(nullptr);
+        frame.OnMouseMove(5, 5);
+        frame.OnMouseMove(102, 5);
+        Effects();
+        frame.OnTimer();
+        EXPECT_EQ(Effects(), Texts{"hide hint"});
+    }
+}
+} // namespace

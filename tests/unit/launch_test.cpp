@@ -1,0 +1,137 @@
+// Launching: the command-text grammar, the directory rules, what a launch
+// does in which order, and the search for a running program.
+#include <string>
+#include <vector>
+
+#include "launch/command_text.h"
+#include "model_fixture.h"
+
+namespace {
+using Texts = std::vector<std::string>;
+
+TEST(CommandText, SplitsDirectoryAndCommands) {
+    const std::string kWork = "D:\\WORK";
+    const struct {
+        const char* text;
+        const std::string* caller;
+        const char* directory;
+        Texts commands;
+    } cases[] = {
+        {"Notes (notepad.exe) [C:\\WINDOWS]", nullptr, "C:\\WINDOWS", {"notepad.exe"}},
+        {"a.exe^b.exe", &kWork, "D:\\WORK", {"a.exe", "b.exe"}},
+        {"x (a.exe) [C:\\TEMP]", &kWork, "C:\\TEMP", {"a.exe"}}, // brackets win
+        {"x (a.exe) []", &kWork, "", {"a.exe"}},                 // even empty ones
+        {"a.exe [C:]", nullptr, "", {"a.exe [C:]"}},             // a bare drive is no directory
+        {"a.exe [C:\\]", nullptr, "C:\\", {"a.exe [C:\\]"}},
+        {"a.exe [\\\\server\\share]", nullptr, "", {"a.exe [\\\\server\\share]"}},
+        {"Sales && Marketing.lnk", nullptr, "", {"Sales & Marketing.lnk"}},
+        {"&Word.lnk&", nullptr, "", {"Word.lnk"}},
+        {"Tool (tool.exe", nullptr, "", {"Tool (tool.exe"}},               // "(" without ")"
+        {"Tool (tool.exe) [C:\\OLD (1)]", nullptr, "C:\\OLD (1)", {"1"}}, // the last pair counts
+        {"x )a.exe(", nullptr, "", {""}},                                   // ")" before "("
+        {"a.exe^^b.exe^", nullptr, "", {"a.exe", "", "b.exe", ""}},
+        {"a.exe", &kWork, "D:\\WORK", {"a.exe"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const CommandText parsed = ParseCommandText(c.text, c.caller);
+        EXPECT_EQ(parsed.directory, c.directory);
+        EXPECT_EQ(parsed.commands, c.commands);
+    }
+    const std::string relative = "WORK";
+    EXPECT_EQ(ParseCommandText("a.exe", &relative).directory, "");
+    // The commands part is cut at 255 characters before the "&" go.
+    const std::string longText = "(" + std::string(300, 'x') + "&&)";
+    EXPECT_EQ(ParseCommandText(longText, nullptr).commands, Texts{std::string(255, 'x')});
+}
+
+TEST(CommandText, LaunchErrorTexts) {
+    BuiltinStrings strings;
+    const std::string command = "x.exe";
+    EXPECT_EQ(LaunchErrorText(-5, nullptr, strings), "Invalid directory specified");
+    EXPECT_EQ(LaunchErrorText(2, &command, strings), "File was not found. - (x.exe)");
+    EXPECT_EQ(LaunchErrorText(24, nullptr, strings), "Bad Current Working Directory parameter");
+    for (int code : {1, 25, 31, 4980}) EXPECT_EQ(LaunchErrorText(code, nullptr, strings), std::nullopt);
+}
+
+class LauncherTest : public PartsTest {
+protected:
+    LauncherTest() { profile.Load("kelvane.ini", "[cfg]\nopts=4\nstartup=go.wav\nswitchto=sw.wav\n"); }
+    Launcher& Start() {
+        settings.LoadSettings(nullptr);
+        return launcher;
+    }
+    Launcher launcher{launch, launch, platform, strings, settings};
+};
+
+// The sound plays before each command; the window is minimized once, after
+// the last; the directory stays as the last successful change left it.
+TEST_F(LauncherTest, StartsEachCommandInTheDirectoryAndMinimizesOnce) {
+    Start().LaunchCommand("x (a.exe^b.exe) [c:\\TOOLS]", nullptr);
+    launcher.LaunchCommand("c.exe", nullptr);
+    EXPECT_EQ(launch.effects, (Texts{"cd c:\\TOOLS", "drive 3", "sound go.wav", "start a.exe in c:\\TOOLS",
+                                     "sound go.wav", "start b.exe in c:\\TOOLS", "sound go.wav",
+                                     "start c.exe in c:\\TOOLS"}));
+    EXPECT_EQ(platform.requests, (Texts{"minimize", "minimize"}));
+}
+
+TEST_F(LauncherTest, AnInvalidDirectoryStartsNothing) {
+    const std::string missing = "C:\\MISSING";
+    Start().LaunchCommand("a.exe", &missing);
+    Start().LaunchCommand("a.exe [1:\\X]", nullptr); // no such drive
+    EXPECT_EQ(launch.effects, (Texts{"cd 1:\\X", "drive -15"}));
+    EXPECT_EQ(platform.requests,
+              Texts(2, "message Invalid directory specified | Launcher | 16"));
+}
+
+TEST_F(LauncherTest, SwitchToBringsTheFirstMatchingProcessesWindowForward) {
+    launch.processes = std::vector<ProcessPort::Process>{
+        {7, "C:\\OTHER\\NOTEPAD.EXE"}, {8, "C:\\WINDOWS\\NOTEPAD.EXE"}, {9, "C:\\WINDOWS\\NOTEPAD.EXE"}};
+    const auto window = [](std::uintptr_t handle, bool visible, bool parent, std::uint32_t pid) {
+        return ProcessPort::TopWindow{handle, visible, parent, pid};
+    };
+    const std::string windows = "C:\\WINDOWS", windowsSlash = "C:\\WINDOWS\\";
+    const struct {
+        const char* what;
+        std::string command;
+        const std::string* directory;
+        std::vector<ProcessPort::TopWindow> windows;
+        Texts effects;
+    } cases[] = {
+        {"full path, any case", "c:\\windows\\notepad.exe", nullptr,
+         {window(1, false, false, 8), window(2, true, true, 8), window(3, true, false, 9),
+          window(4, true, false, 8)},
+         {"sound sw.wav", "bring forward 4"}},
+        {"directory and name", "notepad.exe", &windows, {window(4, true, false, 8)},
+         {"sound sw.wav", "bring forward 4"}},
+        {"directory ending in a backslash", "notepad.exe", &windowsSlash, {window(4, true, false, 8)},
+         {"sound sw.wav", "bring forward 4"}},
+        // Only the first matching process counts, though a later one has a window.
+        {"first process has no window", "C:\\WINDOWS\\NOTEPAD.EXE", nullptr,
+         {window(5, true, false, 9)}, {"sound go.wav", "start C:\\WINDOWS\\NOTEPAD.EXE in C:\\START"}},
+        {"bare name never matches", "NOTEPAD.EXE", nullptr, {window(4, true, false, 8)},
+         {"sound go.wav", "start NOTEPAD.EXE in C:\\START"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        launch.effects.clear();
+        launch.windows = c.windows;
+        Start().SwitchToRunning(c.command, c.directory);
+        EXPECT_EQ(launch.effects, c.effects);
+    }
+}
+
+TEST_F(LauncherTest, SwitchToWithoutAProcessListSaysSoAndStarts) {
+    const std::string exclamation = " | Launcher | 48";
+    launch.toolHelp = false;
+    Start().SwitchToRunning("a.exe", nullptr);
+    launch.toolHelp = true;
+    launch.processes.reset();
+    launcher.SwitchToRunning("b.exe", nullptr);
+    EXPECT_EQ(platform.requests, (Texts{"message Error initializing ToolHelp32." + exclamation,
+                                        "minimize", "message Could not walk the process list." + exclamation,
+                                        "minimize"}));
+    EXPECT_EQ(launch.effects, (Texts{"sound go.wav", "start a.exe in C:\\START", "sound go.wav",
+                                     "start b.exe in C:\\START"}));
+}
+} // namespace
