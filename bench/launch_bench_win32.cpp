@@ -66,6 +66,10 @@ bool SaveShortcut(const std::string& path, const std::string& target, const std:
 }
 
 UINT ScanCode(char key) { return MapVirtualKeyA(static_cast<unsigned char>(key), 0); }
+
+// Ten keys of the built-in face that can be assigned, and one more for the latency.
+constexpr char kBurstKeys[] = "ABCDEFGHNQ";
+constexpr char kLatencyKey = 'R';
 } // namespace
 
 int main(int argc, char** argv) {
@@ -77,7 +81,8 @@ int main(int argc, char** argv) {
 
     const std::string dir = ProgramDirectory();
     const std::string program = dir + "\\started_program_win32.exe";
-    // Keys A to J start the program with the arguments 0 to 9 through shortcuts; K starts it bare.
+    // The burst keys start the program with the arguments 0 to 9 through
+    // shortcuts; the latency key starts it bare.
     std::string ini = "[cmd]\r\n";
     for (int i = 0; i < 10; ++i) {
         const std::string link = dir + "\\k" + std::to_string(i) + ".lnk";
@@ -85,9 +90,9 @@ int main(int argc, char** argv) {
             std::printf("cannot write %s\n", link.c_str());
             return 1;
         }
-        ini += "Fn-" + std::string(1, static_cast<char>('A' + i)) + "=" + link + "\r\n";
+        ini += "Fn-" + std::string(1, kBurstKeys[i]) + "=" + link + "\r\n";
     }
-    ini += "Fn-K=" + program + "\r\n";
+    ini += "Fn-" + std::string(1, kLatencyKey) + "=" + program + "\r\n";
     std::ofstream(WindowsFile("kelvane.ini"), std::ios::binary | std::ios::trunc) << ini;
     DeleteFileA(WindowsFile("klvbench.log").c_str());
 
@@ -112,7 +117,7 @@ int main(int argc, char** argv) {
     for (int run = 0; run < runs && window; ++run) {
         ResetEvent(started);
         double start = Now();
-        SendMessageA(window, hotkey, ScanCode('K'), 0);
+        SendMessageA(window, hotkey, ScanCode(kLatencyKey), 0);
         if (WaitForSingleObject(started, 10000) == WAIT_OBJECT_0) viaKlv.push_back(Now() - start);
         Sleep(100);
         ResetEvent(started);
@@ -136,7 +141,7 @@ int main(int argc, char** argv) {
     DeleteFileA(WindowsFile("klvbench.log").c_str());
     const double burstStart = Now();
     for (int i = 0; i < 100 && window; ++i)
-        SendMessageA(window, hotkey, ScanCode(static_cast<char>('A' + i % 10)), 0);
+        SendMessageA(window, hotkey, ScanCode(kBurstKeys[i % 10]), 0);
     std::vector<std::pair<unsigned long long, int>> seen; // creation time, argument, in log order
     for (int wait = 0; wait < 600 && seen.size() < 100; ++wait) {
         Sleep(50);

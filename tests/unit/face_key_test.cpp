@@ -24,7 +24,7 @@ TEST(FaceKey, DescriptorGivesTheKey) {
          {0, 0, 1, 1}, std::string(35, 'd')},
         {"name cut at 19, numbers still line up", "66 1 0 " + std::string(30, 'N') + " 5 6 7 8",
          "Fn-" + std::string(19, 'N'), "B", 1, 0, {5, 6, 12, 14}, "none"},
-        {"low byte of the code", "321 1 0 X 0 0 2 2", "Fn-X", "A", 1, 0, {0, 0, 2, 2}, "none"},
+        {"low byte of the code", "449 1 0 X 0 0 2 2", "Fn-X", "\xC1", 1, 0, {0, 0, 2, 2}, "none"},
         {"tabs and line ends separate", "67\t1\t0\tC\r\n1\t2\t3\t4\tdesc", "Fn-C", "C", 1, 0,
          {1, 2, 4, 6}, "desc"},
         {"huge numbers saturate", "69 1 0 E 99999999999 -99999999999 2147483647 -5", "Fn-E", "E", 1,

@@ -75,6 +75,15 @@ TEST_F(FrameCommandTest, CommandsAskTheWindowAndTheDesktopForExactlyTheirEffects
     EXPECT_EQ(frame.GetSettings().Options(), 4703u);
 }
 
+// Files can be dropped only on a face that can be seen; the state is stored.
+TEST_F(FrameCommandTest, MinimizingRefusesDropsAndIsStored) {
+    frame.OnSize(1);
+    EXPECT_EQ(Stored("cfg", "fIcon"), "1");
+    frame.OnSize(0);
+    EXPECT_EQ(Stored("cfg", "fIcon"), "0");
+    EXPECT_EQ(Requested(), (Requests{"refuse drops", "accept drops"}));
+}
+
 TEST_F(FrameCommandTest, UnknownIdsAreLeftToThePlatform) {
     // The whole wParam counts: a notification code in the high word makes another id.
     for (const unsigned id : {0u, 299u, 301u, 469u, 473u, 481u, 484u, 488u, 490u, 496u, 799u,

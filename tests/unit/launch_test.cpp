@@ -30,7 +30,6 @@ TEST(CommandText, SplitsDirectoryAndCommands) {
         {"Tool (tool.exe) [C:\\OLD (1)]", nullptr, "C:\\OLD (1)", {"1"}}, // the last pair counts
         {"x )a.exe(", nullptr, "", {""}},                                   // ")" before "("
         {"a.exe^^b.exe^", nullptr, "", {"a.exe", "", "b.exe", ""}},
-        {"a.exe", &kWork, "D:\\WORK", {"a.exe"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -73,15 +72,6 @@ TEST_F(LauncherTest, StartsEachCommandInTheDirectoryAndMinimizesOnce) {
                                      "sound go.wav", "start b.exe in c:\\TOOLS", "sound go.wav",
                                      "start c.exe in c:\\TOOLS"}));
     EXPECT_EQ(platform.requests, (Texts{"minimize", "minimize"}));
-}
-
-TEST_F(LauncherTest, AnInvalidDirectoryStartsNothing) {
-    const std::string missing = "C:\\MISSING";
-    Start().LaunchCommand("a.exe", &missing);
-    Start().LaunchCommand("a.exe [1:\\X]", nullptr); // no such drive
-    EXPECT_EQ(launch.effects, (Texts{"cd 1:\\X", "drive -15"}));
-    EXPECT_EQ(platform.requests,
-              Texts(2, "message Invalid directory specified | Launcher | 16"));
 }
 
 TEST_F(LauncherTest, SwitchToBringsTheFirstMatchingProcessesWindowForward) {

@@ -43,13 +43,6 @@ std::vector<Started> WaitForLaunches(std::size_t count, int waitMs = 5000) {
     return LaunchLog();
 }
 
-std::string BesideTests(const std::string& name) {
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string dir = path;
-    return dir.substr(0, dir.find_last_of('\\') + 1) + name;
-}
-
 // C:\klvtest with copies of the recorder under the given names, and a work folder.
 class LaunchTest : public KlvTest {
 protected:
@@ -59,7 +52,7 @@ protected:
         fs::create_directories(kRoot + "\\work");
         fs::create_directories(kRoot + "\\menu");
         for (const char* name : {"reca.exe", "recb.exe", "winrec.exe", "menu\\menua.exe", "menu\\menub.exe"})
-            ASSERT_TRUE(CopyFileA(BesideTests("helpers\\recorder.exe").c_str(),
+            ASSERT_TRUE(CopyFileA((e2e::TestBinaryDir() + "\\helpers\\recorder.exe").c_str(),
                                   (kRoot + "\\" + name).c_str(), FALSE));
     }
     void TearDown() override {
@@ -98,7 +91,7 @@ TEST_F(LaunchTest, StandInServiceReportStartsTheProgramInItsDirectory) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION service{};
-    std::string line = "\"" + BesideTests("klv_hotkeys.exe") + "\" A";
+    std::string line = "\"" + e2e::TestBinaryDir() + "\\klv_hotkeys.exe" + "\" A";
     ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                &startup, &service));
     ASSERT_EQ(WaitForSingleObject(service.hProcess, 10000), WAIT_OBJECT_0);
