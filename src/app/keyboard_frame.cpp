@@ -10,7 +10,6 @@
 
 namespace {
 constexpr int kSizeMinimized = 1; // SIZE_MINIMIZED
-constexpr unsigned kVkTab = 9;
 
 bool IsHelpCommand(unsigned id) {
     return id >= ID_HELP_INDEX_CMD && id <= ID_DEFAULT_HELP_CMD && id != ID_HELP_INDEX_CMD + 1;

@@ -8,8 +8,6 @@
 #include "model/settings.h"
 
 namespace {
-constexpr unsigned kVkTab = 9;
-
 bool IsRequest(unsigned repeatCount) {
     return repeatCount == KC_HOVER || repeatCount == KC_RUN || repeatCount == KC_EDIT;
 }

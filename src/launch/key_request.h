@@ -43,6 +43,8 @@ KeyAction DecideKeyRequest(const FaceKey* key, unsigned repeatCount, const Setti
 // The menu command a reserved key posts when run; 0 for none.
 unsigned ReservedKeyCommand(char character);
 
+constexpr unsigned kVkTab = 9; // Fn+Tab shows or hides the window
+
 // What a hotkey report comes to.
 struct HotkeyAction {
     enum Kind {
