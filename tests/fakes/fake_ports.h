@@ -5,6 +5,7 @@
 #include "fakes/memory_profile.h"
 #include "fakes/recording_platform.h"
 #include "fakes/recording_shell_folders.h"
+#include "fakes/scripted_groups.h"
 #include "fakes/scripted_colour_chooser.h"
 #include "fakes/served_assets.h"
 #include "platform/portable/builtin_strings.h"
@@ -15,7 +16,7 @@
 // built-in faces, and recording fakes for the rest.
 struct FakePorts {
     FramePorts Ports() {
-        return {&profile, &strings, &shell, &colours, &system, &platform, &platform, &assets};
+        return {&profile, &strings, &shell, &colours, &system, &platform, &platform, &assets, &groups};
     }
     // A value of a file of the Windows directory, or "<absent>".
     std::string Stored(const char* section, const char* key,
@@ -31,4 +32,5 @@ struct FakePorts {
     FixedSystemInfo system{kWindowsDir};
     RecordingPlatform platform;
     ServedAssets assets;
+    ScriptedGroups groups;
 };

@@ -3,6 +3,7 @@
 class AssetPort;
 class ColourChooser;
 class DesktopPort;
+class GroupTransport;
 class ProfilePort;
 class ShellFolderPort;
 class StringTable;
@@ -20,4 +21,5 @@ struct FramePorts {
     WindowPort* window = nullptr;
     DesktopPort* desktop = nullptr;
     AssetPort* assets = nullptr;
+    GroupTransport* groups = nullptr;
 };
