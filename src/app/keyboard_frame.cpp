@@ -20,7 +20,8 @@ CKeyboardFrame::CKeyboardFrame(const FramePorts& ports)
       m_settings(*ports.profile, *ports.strings, *ports.system, *ports.colours),
       m_keys(*ports.profile, *ports.strings),
       m_store(*ports.profile, *ports.shell, m_settings),
-      m_face(*ports.assets, *ports.strings) {}
+      m_face(*ports.assets, *ports.strings),
+      m_groups(*ports.groups, *ports.profile) {}
 
 void CKeyboardFrame::LoadSettings(const std::uint32_t* commandLineOptions) {
     m_settings.LoadSettings(commandLineOptions);
@@ -179,7 +180,9 @@ void CKeyboardFrame::OnClose() { m_keys.DeleteKeys(); }
 
 bool CKeyboardFrame::ShowAssignmentList(bool expandPopups) { return expandPopups; }
 
-void CKeyboardFrame::BuildGroupLists(const std::string&) {}
+void CKeyboardFrame::BuildGroupLists(const std::string& programListFile) {
+    m_groups.BuildGroupLists(programListFile, m_settings.WindowsDir());
+}
 
 bool CKeyboardFrame::PickColour(ColourSetting which) { return m_settings.PickColour(which); }
 

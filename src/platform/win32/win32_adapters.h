@@ -8,6 +8,7 @@
 #include "platform/win32/win32_assets.h"
 #include "platform/win32/win32_colour_chooser.h"
 #include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_group_transport.h"
 #include "platform/win32/win32_profile.h"
 #include "platform/win32/win32_shell_folders.h"
 #include "platform/win32/win32_startup_actions.h"
@@ -22,7 +23,7 @@ struct Win32Adapters {
         : colours(instance, std::move(owner)), m_window(window) {}
 
     FramePorts Ports() {
-        return {&profile, &strings, &shell, &colours, &system, &m_window, &desktop, &assets};
+        return {&profile, &strings, &shell, &colours, &system, &m_window, &desktop, &assets, &groups};
     }
 
     Win32Profile profile;
@@ -33,6 +34,7 @@ struct Win32Adapters {
     Win32Desktop desktop;
     Win32Assets assets;
     Win32StartupActions startup;
+    Win32GroupTransport groups;
 
 private:
     WindowPort& m_window;
