@@ -10,14 +10,6 @@ namespace {
 
 constexpr const char* kTitle = "Kelvane";
 
-// The directory of the running test binary, where KLV.exe lies too.
-std::string TestBinaryDir() {
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string file = path;
-    return file.substr(0, file.find_last_of('\\'));
-}
-
 ::testing::AssertionResult Failure(const std::string& what) {
     return ::testing::AssertionFailure() << what << " (error " << GetLastError() << ")";
 }
@@ -50,6 +42,13 @@ HWND FindProcessWindow(DWORD processId, const std::string& title) {
 }
 
 } // namespace
+
+std::string TestBinaryDir() {
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string file = path;
+    return file.substr(0, file.find_last_of('\\'));
+}
 
 std::string WindowsDir() {
     char path[MAX_PATH] = "";

@@ -15,6 +15,8 @@
 
 namespace e2e {
 
+// The directory of the running test binary, where KLV.exe lies too.
+std::string TestBinaryDir();
 std::string WindowsDir();
 std::string WindowsFilePath(const std::string& name);
 
