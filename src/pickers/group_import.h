@@ -24,7 +24,7 @@ class ProfilePort;
 // So no key beyond key63 is written, and nothing written breaks the file's
 // lines or reaches into another section.
 class GroupImport {
-  public:
+public:
     static constexpr std::size_t kMaxGroups = 64;         // positions 0 to 63
     static constexpr std::size_t kMaxLines = 64;          // line 0 and 63 items
     static constexpr std::size_t kGroupListBuffer = 8192; // bytes, with the NUL
@@ -38,7 +38,7 @@ class GroupImport {
     // windowsDir stands in for the working directory an item leaves empty.
     void BuildGroupLists(const std::string& programListFile, const std::string& windowsDir);
 
-  private:
+private:
     // Writes the items of a group's reply into its section; removes the
     // keys beyond its last line.
     void WriteGroup(const std::string& name, std::string_view reply, const char* file,

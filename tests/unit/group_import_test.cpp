@@ -1,5 +1,6 @@
 // The group import against scripted Program Manager replies: what the
 // program-list file holds afterwards.
+#include <algorithm>
 #include <optional>
 
 #include "model_fixture.h"
@@ -13,7 +14,8 @@ constexpr char kPrg[] = "C:\\WINDOWS\\kelvane.prg";
 std::string Item(const std::string& title, const std::string& command, const std::string& dir) {
     return "\"" + title + "\",\"" + command + "\"," + dir + ",ICON.ICO\r\n";
 }
-// count lines of text ended by CR LF; the names "G100", "G101" ... padded to width.
+// count lines ended by CR LF: text, or without it the names "G100", "G101" ...,
+// padded with x to width.
 std::string Lines(int count, const std::string& text = "", std::size_t width = 4) {
     std::string lines;
     for (int i = 0; i < count; ++i) {
@@ -30,7 +32,7 @@ TEST_F(ModelTest, GroupRepliesBecomeTheIndexAndTheGroupSections) {
                               "key08=K\nkey09=K\n";
     const struct {
         const char* name;
-        std::optional<std::string> groupList; // nothing: no conversation
+        std::optional<std::string> groupList; // nothing: refused, or no conversation
         std::map<std::string, std::string> replies;
         std::string before, after;
         std::size_t requests;
@@ -112,7 +114,6 @@ TEST_F(ModelTest, GroupRepliesBecomeTheIndexAndTheGroupSections) {
         SCOPED_TRACE(c.name);
         profile.Load(kPrg, c.before);
         groups = ScriptedGroups();
-        groups.reachable = c.groupList.has_value();
         groups.replies = c.replies;
         if (c.groupList) groups.replies["GROUPS"] = *c.groupList;
         import.BuildGroupLists(kPrg, "C:\\WINDOWS");

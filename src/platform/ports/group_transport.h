@@ -7,7 +7,7 @@
 // client conversation with service and topic "PROGMAN", and the wait cursor
 // shown while its requests block the thread.
 class GroupTransport {
-  public:
+public:
     virtual ~GroupTransport() = default;
 
     // Starts a client-only DDE instance and connects. A failed connection is

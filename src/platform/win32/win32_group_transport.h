@@ -13,14 +13,14 @@ extern "C" __declspec(dllexport) HDDEDATA CALLBACK
 
 // Program Manager over the DDE management library.
 class Win32GroupTransport : public GroupTransport {
-  public:
+public:
     void Connect() override;
     std::optional<std::string> Request(const std::string& item, std::size_t bufferSize) override;
     void Disconnect() override;
     void ShowWaitCursor() override;
     void RestoreCursor() override;
 
-  private:
+private:
     DWORD m_instance = 0;
     HCONV m_conversation = nullptr;
     HCURSOR m_keptCursor = nullptr;
