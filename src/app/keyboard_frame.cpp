@@ -26,7 +26,8 @@ CKeyboardFrame::CKeyboardFrame(const FramePorts& ports)
       m_popup(*ports.profile, *ports.menus, *ports.window, m_launcher, m_settings, *ports.strings),
       m_hint(*ports.hint, *ports.window, m_keys, m_settings),
       m_pointer(m_keys, *ports.window, m_hint,
-                [this](bool down, const Rect& key) { DrawKeyPressed(down, key); }) {}
+                [this](bool down, const Rect& key) { DrawKeyPressed(down, key); }),
+      m_groups(*ports.groups, *ports.profile) {}
 
 void CKeyboardFrame::LoadSettings(const std::uint32_t* commandLineOptions) {
     m_settings.LoadSettings(commandLineOptions);
@@ -259,7 +260,9 @@ bool CKeyboardFrame::EditKeyAssignment(FaceKey&, const std::string&, const std::
 
 bool CKeyboardFrame::ShowAssignmentList(bool expandPopups) { return expandPopups; }
 
-void CKeyboardFrame::BuildGroupLists(const std::string&) {}
+void CKeyboardFrame::BuildGroupLists(const std::string& programListFile) {
+    m_groups.BuildGroupLists(programListFile, m_settings.WindowsDir());
+}
 
 bool CKeyboardFrame::PickColour(ColourSetting which) { return m_settings.PickColour(which); }
 

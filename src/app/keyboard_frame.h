@@ -12,6 +12,7 @@
 #include "model/assignment_store.h"
 #include "model/key_table.h"
 #include "model/settings.h"
+#include "pickers/group_import.h"
 #include "platform/ports/frame_ports.h"
 
 // The main window's logic. The Win32 window forwards its messages to the
@@ -78,7 +79,7 @@ private:
     bool PickColour(ColourSetting which);
     void ApplyTopmost(long lParam);
     void ShowNoHelp();
-    // Filled in by the assignment list and the group import.
+    // Filled in by the assignment list.
     bool ShowAssignmentList(bool expandPopups);
     void BuildGroupLists(const std::string& programListFile);
 
@@ -91,5 +92,6 @@ private:
     PopupList m_popup;
     HintTracker m_hint;
     PointerInput m_pointer;
+    GroupImport m_groups;
     bool m_bDebug = false;
 };

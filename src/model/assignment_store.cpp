@@ -1,11 +1,11 @@
 #include "model/assignment_store.h"
 
 #include <cstdint>
-#include <cstdio>
 
 #include "common/decimal.h"
 #include "common/options.h"
 #include "model/key_table.h"
+#include "model/popup_entry.h"
 #include "model/settings.h"
 #include "model/profile_text.h"
 #include "platform/ports/profile_port.h"
@@ -31,12 +31,9 @@ void RefreshPopupList(ProfilePort& profile, ShellFolderPort& shell, const std::s
     ShortcutItems items;
     shell.CollectFolderItems(name, items); // only the items count, not the result
     for (std::size_t i = 0; i < items.size(); ++i) {
-        char entry[24];
-        std::snprintf(entry, sizeof entry, kListEntryFormat, i);
         const ShortcutItem& item = *items[i];
-        const std::string value =
-            item.title + " (" + item.command + ") [" + item.workingDirectory + "]";
-        profile.WriteString(name.c_str(), entry, value.c_str(), file);
+        const std::string value = PopupEntry(item.title, item.command, item.workingDirectory);
+        profile.WriteString(name.c_str(), ListEntryKey(i).c_str(), value.c_str(), file);
     }
 }
 } // namespace

@@ -35,6 +35,8 @@ constexpr char kDescriptionSection[] = "desc";
 constexpr char kKeyOptionsSection[] = "opts";
 // The program-list file: one section per list, entries "key00", "key01" ...
 constexpr char kListEntryFormat[] = "key%02zu";
+// The program-list file: the index of the lists, Program Manager's groups by position.
+constexpr char kListIndexSection[] = "class";
 } // namespace profile_names
 
 // The colours the user can set, with their key in section "cfg".

@@ -6,6 +6,7 @@
 #include "fakes/recording_launch.h"
 #include "fakes/recording_platform.h"
 #include "fakes/recording_shell_folders.h"
+#include "fakes/scripted_groups.h"
 #include "fakes/scripted_colour_chooser.h"
 #include "fakes/served_assets.h"
 #include "platform/portable/builtin_strings.h"
@@ -16,8 +17,8 @@
 // built-in faces, and recording fakes for the rest.
 struct FakePorts {
     FramePorts Ports() {
-        return {&profile,  &strings, &shell,  &colours,  &system,  &platform, &platform,
-                &assets,   &launch,  &launch, &platform, &platform};
+        return {&profile, &strings, &shell,    &colours,  &system, &platform, &platform,
+                &assets,  &launch,  &launch,   &platform, &platform, &groups};
     }
     // A value of a file of the Windows directory, or "<absent>".
     std::string Stored(const char* section, const char* key,
@@ -34,4 +35,5 @@ struct FakePorts {
     RecordingPlatform platform;
     ServedAssets assets;
     RecordingLaunch launch;
+    ScriptedGroups groups;
 };

@@ -45,6 +45,19 @@ public:
         return entry->second;
     }
 
+    // A whole file as "[section]\nkey=value\n" lines, the sections by
+    // lower-case name in name order, the keys in file order.
+    std::string Text(const std::string& file) const {
+        std::string text;
+        const auto found = m_files.find(Path(file));
+        if (found == m_files.end()) return text;
+        for (const auto& [section, entries] : found->second) {
+            text += "[" + section + "]\n";
+            for (const auto& [key, value] : entries) text += key + "=" + value + "\n";
+        }
+        return text;
+    }
+
     unsigned GetString(const char* section, const char* key, const char* deflt, char* buffer,
                        unsigned size, const char* file) override {
         std::string text;

@@ -64,6 +64,7 @@ TEST_F(FrameCommandTest, CommandsAskTheWindowAndTheDesktopForExactlyTheirEffects
         {491, {"close"}},
         {492, {"desktop: log off"}},
         {493, {"desktop: log off"}},
+        {480, {"desktop: start minimized progman.exe"}}, // no Program Manager window
         {57671, {kNoHelp}}, // the last of the help commands
         {307, {}},
     };

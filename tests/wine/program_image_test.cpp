@@ -33,11 +33,30 @@ std::vector<std::string> Manifests(HMODULE module) {
         reinterpret_cast<LONG_PTR>(&texts));
     return texts;
 }
+
+// The names a program exports, read from its image mapped as a resource.
+std::vector<std::string> ExportedNames(HMODULE module) {
+    const auto* base = reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(module) & ~ULONG_PTR{3});
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(
+        base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& table =
+        nt->OptionalHeader.Magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC
+            ? reinterpret_cast<const IMAGE_NT_HEADERS64*>(nt)->OptionalHeader.DataDirectory[0]
+            : nt->OptionalHeader.DataDirectory[0];
+    std::vector<std::string> names;
+    if (table.VirtualAddress == 0) return names;
+    const auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + table.VirtualAddress);
+    const auto* name = reinterpret_cast<const DWORD*>(base + exports->AddressOfNames);
+    for (DWORD i = 0; i < exports->NumberOfNames; ++i)
+        names.emplace_back(reinterpret_cast<const char*>(base + name[i]));
+    return names;
+}
 } // namespace
 
 // Settings live in the Windows directory. A program whose manifest declares an
 // execution level loses the per-user redirection of those writes on today's
-// Windows, so no build may declare one; both carry the whole string table.
+// Windows, so no build may declare one; both carry the whole string table,
+// and export the DDE callback under its plain name.
 TEST(ProgramImage, NoExecutionLevelAndTheFullStringTable) {
     for (const char* relative : {"KLV.exe", "..\\win32\\KLV.exe"}) {
         const std::string path = BesideTestBinary(relative);
@@ -51,6 +70,7 @@ TEST(ProgramImage, NoExecutionLevelAndTheFullStringTable) {
         ASSERT_NE(module, nullptr);
         for (const std::string& manifest : Manifests(module))
             EXPECT_EQ(manifest.find("requestedExecutionLevel"), std::string::npos) << manifest;
+        EXPECT_EQ(ExportedNames(module), std::vector<std::string>{"DDECallback"});
 
         // Id for id, the texts of the portable table and nothing else.
         BuiltinStrings builtin;

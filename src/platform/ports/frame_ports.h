@@ -3,6 +3,7 @@
 class AssetPort;
 class ColourChooser;
 class DesktopPort;
+class GroupTransport;
 class HintPort;
 class LaunchPort;
 class PopupMenuPort;
@@ -28,4 +29,5 @@ struct FramePorts {
     ProcessPort* processes = nullptr;
     PopupMenuPort* menus = nullptr;
     HintPort* hint = nullptr;
+    GroupTransport* groups = nullptr;
 };

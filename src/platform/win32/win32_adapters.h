@@ -7,6 +7,7 @@
 #include "platform/win32/win32_colour_chooser.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_launch.h"
+#include "platform/win32/win32_group_transport.h"
 #include "platform/win32/win32_profile.h"
 #include "platform/win32/win32_shell_folders.h"
 #include "platform/win32/win32_startup_actions.h"
@@ -23,8 +24,8 @@ struct Win32Adapters {
           m_window(window), m_hint(window.Hint()), m_menus(window.Menus()) {}
 
     FramePorts Ports() {
-        return {&profile, &strings, &shell,     &colours,   &system, &m_window,
-                &desktop, &assets,  &launch,    &processes, &m_menus, &m_hint};
+        return {&profile, &strings, &shell,     &colours,   &system,  &m_window, &desktop,
+                &assets,  &launch,  &processes, &m_menus,   &m_hint,  &groups};
     }
 
     Win32Profile profile;
@@ -37,6 +38,7 @@ struct Win32Adapters {
     Win32StartupActions startup;
     Win32Launch launch;
     Win32Processes processes;
+    Win32GroupTransport groups;
 
 private:
     WindowPort& m_window;

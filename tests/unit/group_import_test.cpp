@@ -1,0 +1,126 @@
+// The group import against scripted Program Manager replies: what the
+// program-list file holds afterwards.
+#include <algorithm>
+#include <optional>
+
+#include "model_fixture.h"
+#include "pickers/group_import.h"
+
+namespace {
+using namespace std::string_literals;
+constexpr char kPrg[] = "C:\\WINDOWS\\kelvane.prg";
+
+// An item line of a group's reply, with an icon field behind the working directory.
+std::string Item(const std::string& title, const std::string& command, const std::string& dir) {
+    return "\"" + title + "\",\"" + command + "\"," + dir + ",ICON.ICO\r\n";
+}
+// count lines ended by CR LF: text, or without it the names "G100", "G101" ...,
+// padded with x to width.
+std::string Lines(int count, const std::string& text = "", std::size_t width = 4) {
+    std::string lines;
+    for (int i = 0; i < count; ++i) {
+        std::string line = text.empty() ? "G" + std::to_string(100 + i) : text;
+        line.resize(std::max(width, text.size()), 'x');
+        lines += line + "\r\n";
+    }
+    return lines;
+}
+
+TEST_F(ModelTest, GroupRepliesBecomeTheIndexAndTheGroupSections) {
+    const std::string dir511(494, 'd'); // makes an item line of 511 characters
+    const std::string kept9 = "key01=K\nkey02=K\nkey03=K\nkey04=K\nkey05=K\nkey06=K\nkey07=K\n"
+                              "key08=K\nkey09=K\n";
+    const struct {
+        const char* name;
+        std::optional<std::string> groupList; // nothing: refused, or no conversation
+        std::map<std::string, std::string> replies;
+        std::string before, after;
+        std::size_t requests;
+    } cases[] = {
+        {"two groups; keys beyond the last line go, lines that do not split keep theirs",
+         "Main\r\nAccessories\r\n",
+         {{"Main", "Main\r\n" + Item("Notepad", "NOTEPAD.EXE", "C:\\WIN") + "junk\r\n" +
+                       Item("Write", "WRITE.EXE", "")},
+          {"Accessories", Item("Accessories", "line 0", "") +
+                              "\"Paint (new)\" junk \"PBRUSH [x]\",\"C:\\A B\",z\r\n"}},
+         "[class]\nkey02=Gone\nkey63=Gone\n[main]\nkey00=Kept\nkey02=Kept\nkey04=Gone\n",
+         "[accessories]\nkey01=Paint (new) (PBRUSH [x]) [\"C:\\A B\"]\n[class]\nkey00=Main\n"
+         "key01=Accessories\n[main]\nkey00=Kept\nkey02=Kept\nkey01=Notepad (NOTEPAD.EXE) "
+         "[C:\\WIN]\nkey03=Write (WRITE.EXE) [C:\\WINDOWS]\n",
+         3},
+        {"a refused group; the last name, cut at a NUL, is unterminated",
+         "Games\r\nMain\r\nAccess\0ories\r\n"s,
+         {{"Main", "Main\r\n"}},
+         "[class]\nkey00=Kept\nkey01=Old\nkey02=Gone\n[games]\nkey01=Kept\n",
+         "[class]\nkey00=Kept\nkey01=Main\n[games]\nkey01=Kept\n",
+         3},
+        {"an empty group reply empties its section",
+         "Main\r",
+         {{"Main", ""}},
+         "[main]\nkey00=Gone\nkey63=Gone\n",
+         "[class]\nkey00=Main\n[main]\n",
+         2},
+        {"no conversation",
+         std::nullopt,
+         {},
+         "[class]\nkey63=Gone\n[main]\nkey01=Kept\n",
+         "[class]\n[main]\nkey01=Kept\n",
+         1},
+        {"70 groups: 64 requested, no index key removed",
+         Lines(70),
+         {{"G100", "x\r\n" + Item("A", "a", "d")}},
+         "[class]\nkey63=Kept\n",
+         "[class]\nkey63=Kept\nkey00=G100\n[g100]\nkey01=A (a) [d]\n",
+         65},
+        {"a cut group list: a carriage return in the buffer's last byte is not seen",
+         Lines(63, "", 127) + std::string(64, 'n') + "\r\n", // that return is byte 8192
+         {},
+         "[class]\nkey62=Kept\nkey63=Gone\n",
+         "[class]\nkey62=Kept\n",
+         64},
+        {"names that cannot head a section of their own are not requested",
+         Lines(1, "", 128) + "class\r\n\r\nA\nB\r\nMain\r\n",
+         {{"Main", "x\r\n"}, {"class", "x\r\n"}},
+         "[class]\nkey00=Kept\n",
+         "[class]\nkey00=Kept\nkey04=Main\n",
+         2},
+        {"a cut group reply: the line the cut leaves unterminated is not taken",
+         "Main\r\n",
+         {{"Main", "x\r\n" + Item("A", "a", "d") + Lines(1, "-", 4000) +
+                       Item("B", "b", std::string(80, 'd'))}}, // across byte 4095
+         "[main]\nkey02=Kept\nkey03=Gone\n",
+         "[class]\nkey00=Main\n[main]\nkey02=Kept\nkey01=A (a) [d]\n",
+         2},
+        {"lines that do not split, or break the limits or the file's lines, keep their keys",
+         "Main\r\n",
+         {{"Main",
+           "x\r\nNotepad,\"N\",\"C\",C:\\,0\r\n\"Notepad,N,C:\\,0\r\n\"Notepad\" N,C:\\,0\r\n"
+           "\"Notepad\",\"N,C:\\,0\r\n\"Notepad\",\"N\" C:\\\r\n\"Notepad\",\"N\",C:\\\r\n" +
+               Item("T", "C", dir511 + "d") + "\"" + std::string(495, 't') +
+               "\",\"C\",,\r\n" + // a line of 503, its value 512 characters
+               Item("A\nB", "a", "d") + Item("T", "C", dir511)}},
+         "[main]\n" + kept9,
+         "[class]\nkey00=Main\n[main]\n" + kept9 + "key10=T (C) [" + dir511 + "]\n",
+         2},
+        {"64 lines of a group are taken",
+         "Main\r\n",
+         {{"Main", "x\r\n" + Lines(62, "-") + Item("A", "a", "d") + Item("B", "b", "d")}},
+         "[main]\nkey10=Kept\n",
+         "[class]\nkey00=Main\n[main]\nkey10=Kept\nkey63=A (a) [d]\n",
+         2},
+    };
+    GroupImport import(groups, profile);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        profile.Load(kPrg, c.before);
+        groups = ScriptedGroups();
+        groups.replies = c.replies;
+        if (c.groupList) groups.replies["GROUPS"] = *c.groupList;
+        import.BuildGroupLists(kPrg, "C:\\WINDOWS");
+        EXPECT_EQ(profile.Text(kPrg), c.after);
+        EXPECT_EQ(groups.requested.size(), c.requests);
+        EXPECT_EQ(groups.unwaitedRequests, 1); // all but the group list under the wait cursor
+    }
+}
+
+} // namespace
