@@ -210,7 +210,13 @@ void FrameWindow::SetTopmost(bool topmost) {
 
 bool FrameWindow::IsMinimized() const { return IsIconic(Handle()) != FALSE; }
 
-void FrameWindow::AcceptDroppedFiles(bool accept) { DragAcceptFiles(Handle(), accept); }
+// The extended style is all that DragAcceptFiles sets; setting it here keeps
+// shell32 from loading before a file is dropped.
+void FrameWindow::AcceptDroppedFiles(bool accept) {
+    const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
+    SetWindowLongPtrA(Handle(), GWL_EXSTYLE,
+                      accept ? style | WS_EX_ACCEPTFILES : style & ~LONG_PTR{WS_EX_ACCEPTFILES});
+}
 
 void FrameWindow::SetStatusText(const std::string& text) {
     if (m_status)
