@@ -7,6 +7,7 @@
 
 class ColourChooser;
 class ProfilePort;
+class ProfileSection;
 class StringTable;
 class SystemInfo;
 
@@ -40,6 +41,13 @@ constexpr char kListEntryFormat[] = "key%02zu";
 // The colours the user can set, with their key in section "cfg".
 enum class ColourSetting { Highlite, Disable, Mark, Hint, White, DarkGray };
 
+// The main window's state as the settings file keeps it.
+struct StoredWindowState {
+    std::string faceName; // the face's resource name
+    int x = 0, y = 0;     // the client area's top-left corner
+    bool minimized = false;
+};
+
 // The program's settings: the options word, the colours, the file names and
 // texts, and the main window's stored place. Read by LoadSettings; the
 // options word and colours are written back where the user changes them.
@@ -50,7 +58,6 @@ public:
 
     // commandLineOptions (may be null) are OR-ed into the stored options word.
     void LoadSettings(const std::uint32_t* commandLineOptions);
-    Colour ReadColour(unsigned defaultId, const char* file, const char* key);
     void SaveOptions();
 
     std::uint32_t Options() const { return m_nOptions; }
@@ -73,16 +80,15 @@ public:
     const std::string& StartupSound() const { return m_strStartupSound; }
     const std::string& SwitchToSound() const { return m_strSwitchToSound; }
 
-    // The main window's stored state: the face's resource name (deflt when
-    // none is stored), the client area's place and whether it was minimized.
-    std::string FaceName(const std::string& deflt) const;
-    int StoredX() const;
-    int StoredY() const;
-    bool StoredMinimized() const;
+    // The main window's stored state, read anew (the configuration library
+    // may have changed it since LoadSettings); defaultFace when no face name
+    // is stored.
+    StoredWindowState ReadWindowState(const std::string& defaultFace) const;
     void StorePosition(int x, int y);
     void StoreMinimized(bool minimized);
 
 private:
+    Colour ReadColour(unsigned defaultId, const ProfileSection& cfg, const char* key) const;
     Colour& Slot(ColourSetting which);
 
     ProfilePort& m_profile;

@@ -1,7 +1,6 @@
 #include <string>
 #include <tuple>
 
-#include "model/profile_section_array.h"
 #include "model_fixture.h"
 
 namespace {
@@ -110,10 +109,14 @@ TEST_F(AssignmentStoreTest, PopupListsAreRewrittenFromTheirFolders) {
     EXPECT_EQ(Key("F").m_strCommand, "@C:\\Gone");
 
     const std::string prg = settings.PrgFile();
-    EXPECT_EQ(CProfileSectionArray(profile, "C:\\Menu\\Tools", prg.c_str()),
+    const std::string tools = "C:\\Menu\\Tools";
+    EXPECT_EQ((std::vector<std::string>{Stored(tools.c_str(), "key00", prg),
+                                        Stored(tools.c_str(), "key01", prg),
+                                        Stored(tools.c_str(), "key02", prg),
+                                        Stored(tools.c_str(), "key03", prg)}),
               (std::vector<std::string>{"Notepad (C:\\WINDOWS\\NOTEPAD.EXE) [C:\\WINDOWS]",
-                                        "Calculator (C:\\WINDOWS\\CALC.EXE) []", " () []"}));
-    EXPECT_EQ(Stored("C:\\Menu\\Tools", "key03", prg), "<absent>");
+                                        "Calculator (C:\\WINDOWS\\CALC.EXE) []", " () []",
+                                        "<absent>"}));
     EXPECT_EQ(Stored("C:\\Gone", "key00", prg), "<absent>");
     EXPECT_EQ(Stored("class", "key00", prg), "Main"); // other sections stay
 }

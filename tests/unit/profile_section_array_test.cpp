@@ -20,9 +20,10 @@ protected:
     MemoryProfile profile;
 };
 
+// A name given twice yields the first one's value twice.
 TEST_F(ProfileSectionArrayTest, ValuesInFileOrderWithoutEmptyOnes) {
-    EXPECT_EQ(Read("[other]\nq=0\n[keys]\nb=2\na=1\nempty=\nz=26\n[more]\nm=9\n"),
-              (Values{"2", "1", "26"}));
+    EXPECT_EQ(Read("[other]\nq=0\n[keys]\nb=2\na=1\nempty=\nB=3\nz=26\n[more]\nm=9\n"),
+              (Values{"2", "1", "2", "26"}));
 }
 
 TEST_F(ProfileSectionArrayTest, ValuesAreCutAt127Characters) {
