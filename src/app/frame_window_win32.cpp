@@ -80,20 +80,18 @@ void CALLBACK FrameWindow::ClockTick(HWND status, UINT, UINT_PTR, DWORD) {
 }
 
 void FrameWindow::CreateChildren() {
-    m_status = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, Handle(),
+    // Hidden until the frame shows it; laid out only then.
+    m_status = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, Handle(),
                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kStatusBarId)),
                                m_instance, nullptr);
-    m_statusShown = m_status != nullptr;
-    LayoutStatusBar();
     SetTimer(m_status, kClockTimer, 1000, ClockTick);
-    ClockTick(m_status, 0, 0, 0);
     SetTimer(Handle(), kHintTimer, 1000, nullptr);
 
     m_hint.Create(Handle(), m_instance, m_frame->GetSettings().Get(ColourSetting::Hint));
 }
 
 void FrameWindow::LayoutStatusBar() {
-    if (!m_status) return;
+    if (!m_status || !m_statusShown) return;
     SendMessageA(m_status, WM_SIZE, 0, 0);
     // Pane 1, the clock, is as wide as "00:00:00"; pane 0 takes the rest.
     SIZE extent{};
@@ -227,6 +225,9 @@ void FrameWindow::ShowStatusBar(bool show) {
     if (!m_status) return;
     ShowWindow(m_status, show ? SW_SHOW : SW_HIDE);
     m_statusShown = show;
+    if (!show) return;
+    LayoutStatusBar();
+    ClockTick(m_status, 0, 0, 0);
 }
 
 void FrameWindow::SetHintBackground(Colour colour) { m_hint.SetBackground(colour); }

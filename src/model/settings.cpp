@@ -138,10 +138,16 @@ StoredWindowState Settings::ReadWindowState(const std::string& defaultFace) cons
 }
 
 void Settings::StorePosition(int x, int y) {
-    m_profile.WriteString(kCfgSection, kX, std::to_string(x).c_str(), m_strIniFile.c_str());
-    m_profile.WriteString(kCfgSection, kY, std::to_string(y).c_str(), m_strIniFile.c_str());
+    StoreWindowValue(kX, std::to_string(x), m_writtenX);
+    StoreWindowValue(kY, std::to_string(y), m_writtenY);
 }
 
 void Settings::StoreMinimized(bool minimized) {
-    m_profile.WriteString(kCfgSection, kMinimized, minimized ? "1" : "0", m_strIniFile.c_str());
+    StoreWindowValue(kMinimized, minimized ? "1" : "0", m_writtenMinimized);
+}
+
+void Settings::StoreWindowValue(const char* key, const std::string& value, std::string& written) {
+    if (value == written) return;
+    m_profile.WriteString(kCfgSection, key, value.c_str(), m_strIniFile.c_str());
+    written = value;
 }

@@ -90,6 +90,9 @@ public:
 private:
     Colour ReadColour(unsigned defaultId, const ProfileSection& cfg, const char* key) const;
     Colour& Slot(ColourSetting which);
+    // Writes a key of the window's state unless this run wrote the same text
+    // there last: creating, sizing and showing the window repeat the same place.
+    void StoreWindowValue(const char* key, const std::string& value, std::string& written);
 
     ProfilePort& m_profile;
     const StringTable& m_strings;
@@ -103,4 +106,5 @@ private:
     std::string m_strIniFile, m_strCfgFile, m_strPrgFile, m_strFaceFile, m_strKeyFile;
     std::string m_strWindowsDir;
     std::string m_strStartupSound, m_strSwitchToSound;
+    std::string m_writtenX, m_writtenY, m_writtenMinimized; // empty: not written yet
 };
