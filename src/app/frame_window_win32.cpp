@@ -44,8 +44,13 @@ bool FrameWindow::Create(CKeyboardFrame& frame, const std::string& title, bool w
 
 void FrameWindow::SizeClientArea(int width, int height) {
     if (m_statusShown) height += StatusBarHeight();
-    // Measured, not computed from metrics: the real frame, caption and menu bar
-    // decide; a second round catches a menu bar that wraps differently.
+    // First as the style's frame and a one-line menu bar give it; then
+    // measured: the real frame, caption and menu bar decide, and a menu bar
+    // that wraps needs another round.
+    RECT outer{0, 0, width, height};
+    AdjustWindowRectEx(&outer, kFrameStyle, GetMenu(Handle()) != nullptr, 0);
+    SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     for (int round = 0; round < 2; ++round) {
         RECT window, client;
         GetWindowRect(Handle(), &window);
@@ -212,8 +217,9 @@ bool FrameWindow::IsMinimized() const { return IsIconic(Handle()) != FALSE; }
 // shell32 from loading before a file is dropped.
 void FrameWindow::AcceptDroppedFiles(bool accept) {
     const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
-    SetWindowLongPtrA(Handle(), GWL_EXSTYLE,
-                      accept ? style | WS_EX_ACCEPTFILES : style & ~LONG_PTR{WS_EX_ACCEPTFILES});
+    const LONG_PTR wanted = accept ? style | WS_EX_ACCEPTFILES : style & ~LONG_PTR{WS_EX_ACCEPTFILES};
+    // Every size change asks; a change of style costs the window system a round trip.
+    if (wanted != style) SetWindowLongPtrA(Handle(), GWL_EXSTYLE, wanted);
 }
 
 void FrameWindow::SetStatusText(const std::string& text) {

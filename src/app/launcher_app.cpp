@@ -21,7 +21,7 @@ std::unique_ptr<CKeyboardFrame> CLauncherApp::InitInstance(const std::string& co
     m_startup.CallConfigurationLibrary(options.debug ? 1 : 0);
 
     // Read before the window exists: creating and sizing it store its state anew.
-    const StoredWindowState stored = frame->GetSettings().ReadWindowState(options.faceName);
+    const StoredWindowState stored = frame->ReadWindowState(options.faceName);
     const bool minimized = options.icon || stored.minimized;
     WindowPort& window = *m_framePorts.window;
     if (!window.Create(*frame, title, options.menu, stored.x, stored.y)) return nullptr;

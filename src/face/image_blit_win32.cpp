@@ -6,7 +6,7 @@
 bool DrawImage(HDC dc, int x, int y, const Image& image) {
     if (image.Empty()) return true;
     // A band of rows at a time: the picture is not held twice.
-    constexpr int kBandRows = 32;
+    constexpr int kBandRows = 16;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = image.Width();

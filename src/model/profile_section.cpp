@@ -128,6 +128,11 @@ std::vector<std::string> ProfileSection::KeyNames(unsigned bufferSize) const {
     return names;
 }
 
+std::string ProfileSection::Stored(const std::string& key) const {
+    const Line* line = Find(key);
+    return line && line->hasValue ? line->value : std::string();
+}
+
 ProfileSection ReadProfileSection(ProfilePort& profile, const char* section, const char* file) {
     std::vector<char> buffer;
     unsigned length = 0;

@@ -35,6 +35,10 @@ public:
     // buffer are missing.
     std::vector<std::string> KeyNames(unsigned bufferSize) const;
 
+    // The value of key as the file holds it (quotes and all), which a write
+    // of the same text leaves unchanged; empty when key has none.
+    std::string Stored(const std::string& key) const;
+
 private:
     struct Line {
         std::string name;

@@ -127,13 +127,18 @@ bool Settings::PickColour(ColourSetting which) {
     return true;
 }
 
-StoredWindowState Settings::ReadWindowState(const std::string& defaultFace) const {
+StoredWindowState Settings::ReadWindowState(const std::string& defaultFace) {
     const ProfileSection cfg = ReadProfileSection(m_profile, kCfgSection, m_strIniFile.c_str());
     StoredWindowState state;
     state.faceName = cfg.Text(kFaceName, defaultFace, kFaceNameBuffer);
     state.x = static_cast<int>(cfg.Int(kX, kDefaultX));
     state.y = static_cast<int>(cfg.Int(kY, kDefaultY));
     state.minimized = cfg.Int(kMinimized, 0) != 0;
+    // Creating and showing the window store its place and state: not again
+    // where the file holds them already.
+    m_writtenX = cfg.Stored(kX);
+    m_writtenY = cfg.Stored(kY);
+    m_writtenMinimized = cfg.Stored(kMinimized);
     return state;
 }
 

@@ -83,15 +83,16 @@ public:
     // The main window's stored state, read anew (the configuration library
     // may have changed it since LoadSettings); defaultFace when no face name
     // is stored.
-    StoredWindowState ReadWindowState(const std::string& defaultFace) const;
+    StoredWindowState ReadWindowState(const std::string& defaultFace);
     void StorePosition(int x, int y);
     void StoreMinimized(bool minimized);
 
 private:
     Colour ReadColour(unsigned defaultId, const ProfileSection& cfg, const char* key) const;
     Colour& Slot(ColourSetting which);
-    // Writes a key of the window's state unless this run wrote the same text
-    // there last: creating, sizing and showing the window repeat the same place.
+    // Writes a key of the window's state unless the file holds that text
+    // already, as last read or written: creating, sizing and showing the
+    // window repeat the same place.
     void StoreWindowValue(const char* key, const std::string& value, std::string& written);
 
     ProfilePort& m_profile;
@@ -106,5 +107,5 @@ private:
     std::string m_strIniFile, m_strCfgFile, m_strPrgFile, m_strFaceFile, m_strKeyFile;
     std::string m_strWindowsDir;
     std::string m_strStartupSound, m_strSwitchToSound;
-    std::string m_writtenX, m_writtenY, m_writtenMinimized; // empty: not written yet
+    std::string m_writtenX, m_writtenY, m_writtenMinimized; // empty: not known
 };
