@@ -31,10 +31,11 @@ bool SameName(const std::string& a, const std::string& b) {
 }
 
 // A value copied into a buffer of bufferSize characters, as the platform
-// copies it: a value that begins and ends with the same quote, and is more
-// than that one quote, loses the pair; the rest is cut to bufferSize - 1.
-// When the cut leaves exactly the closing quote out, one more character
-// goes, as Wine's profile code does it.
+// copies it: one that begins and ends with the same quote (and is more than
+// that quote) loses the opening one and is cut to bufferSize - 1; then the
+// last character goes when no more than the closing quote was cut off. That
+// is the closing quote, or, when the cut took exactly it, a character of the
+// value, as Wine's profile code has it.
 std::string CopyEntry(const std::string& value, unsigned bufferSize) {
     std::string text = value;
     const bool quoted = text.size() >= 2 && (text[0] == '"' || text[0] == '\'') && text.back() == text[0];
