@@ -15,10 +15,11 @@ class ProfilePort;
 //   - one pair of surrounding quotes (' or ") is dropped from a value, and
 //     the value is cut to the buffer;
 //   - the key names of the section are the names of the lines with "=".
-// Two answers cannot be made up for, and the program asks for neither: a
-// comment line (a name beginning with ";"), which the section read leaves
-// out but a read of that name finds; and a name that differs only in the
-// case of a letter beyond A-Z, which the platform folds and this does not.
+// Two answers cannot be made up for: a comment line (a name beginning with
+// ";"), which the section read leaves out but a read of that name finds, and
+// a name that differs only in the case of a letter beyond A-Z, which the
+// platform folds and this does not. The program asks for no such name, and
+// writes its names as it asks for them.
 class ProfileSection {
 public:
     // lines: the lines as the section read gives them, each ended by a NUL.
