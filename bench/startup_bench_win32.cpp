@@ -17,7 +17,13 @@
 // The time is taken when 2 is answered; a failed check 3 starts over. The
 // bare program also posts the moment its first paint ended, which tells how
 // late this outside probe notices (reported as the probe delay).
+//
+// At that moment the program's working set is read as well (its current and
+// its peak size so far, GetProcessMemoryInfo).
 #include <windows.h>
+// GetProcessMemoryInfo from kernel32 (K32GetProcessMemoryInfo): no psapi.dll.
+#define PSAPI_VERSION 2
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -41,6 +47,8 @@ struct Run {
     bool ok = false;
     double ms = 0;           // CreateProcess to first complete paint
     double selfReportMs = 0; // the program's own report, when it sends one; else 0
+    double workingSetMb = 0; // at the first complete paint
+    double peakWorkingSetMb = 0;
 };
 
 double g_ticksPerMs = 0;
@@ -113,9 +121,15 @@ Run StartOnce(const Program& program, HWND reportWindow) {
         if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) break;
         Sleep(1);
     }
-    if (painted > 0) {
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    if (painted > 0 && GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory)) {
         run.ok = true;
         run.ms = painted - start;
+        run.workingSetMb = static_cast<double>(memory.WorkingSetSize) / (1 << 20);
+        run.peakWorkingSetMb = static_cast<double>(memory.PeakWorkingSetSize) / (1 << 20);
+    } else if (painted > 0) {
+        std::fprintf(stderr, "%s: no working set (error %lu)\n", program.name, GetLastError());
     } else {
         std::fprintf(stderr, "%s: no complete paint seen\n", program.name);
     }
@@ -143,10 +157,22 @@ double Quantile(std::vector<double> values, double q) {
     return values[below] + (values[above] - values[below]) * (at - static_cast<double>(below));
 }
 
-void Report(const char* name, const std::vector<double>& ms) {
-    std::printf("%-6s n=%zu  median %7.1f ms  quartiles %7.1f .. %7.1f  min %7.1f  max %7.1f\n",
-                name, ms.size(), Quantile(ms, 0.5), Quantile(ms, 0.25), Quantile(ms, 0.75),
-                Quantile(ms, 0), Quantile(ms, 1));
+void Report(const char* name, const std::vector<double>& values, const char* unit) {
+    std::printf("%-6s n=%zu  median %7.1f %s  quartiles %7.1f .. %7.1f  min %7.1f  max %7.1f\n",
+                name, values.size(), Quantile(values, 0.5), unit, Quantile(values, 0.25),
+                Quantile(values, 0.75), Quantile(values, 0), Quantile(values, 1));
+}
+
+// One measure of both programs: each one's spread, the ratio of the medians
+// and the difference of the medians.
+void Compare(const char* what, const std::vector<double>& bare, const std::vector<double>& klv,
+             const char* unit, const char* budget) {
+    std::printf("%s\n", what);
+    Report("bare", bare, unit);
+    Report("KLV", klv, unit);
+    const double bareMedian = Quantile(bare, 0.5), klvMedian = Quantile(klv, 0.5);
+    std::printf("ratio KLV/bare of medians: %.2f  difference %+.1f %s  (budget %s)\n",
+                klvMedian / bareMedian, klvMedian - bareMedian, unit, budget);
 }
 } // namespace
 
@@ -175,6 +201,7 @@ int main(int argc, char** argv) {
         StartOnce(klv, nullptr);
     }
     std::vector<double> bareMs, klvMs, pairRatios, probeDelays;
+    std::vector<double> bareMb, klvMb, barePeakMb, klvPeakMb;
     int failures = 0;
     for (int i = 0; i < runs; ++i) {
         // Alternate which program goes first, so neither always finds the
@@ -193,6 +220,10 @@ int main(int argc, char** argv) {
         }
         bareMs.push_back(b.ms);
         klvMs.push_back(k.ms);
+        bareMb.push_back(b.workingSetMb);
+        klvMb.push_back(k.workingSetMb);
+        barePeakMb.push_back(b.peakWorkingSetMb);
+        klvPeakMb.push_back(k.peakWorkingSetMb);
         pairRatios.push_back(k.ms / b.ms);
         if (b.selfReportMs > 0) probeDelays.push_back(b.ms - b.selfReportMs);
     }
@@ -201,15 +232,14 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    std::printf("Start-up to first complete paint, %zu alternating runs (%d failed, %d warm-up "
-                "runs each not counted)\n",
+    std::printf("%zu alternating runs of each program (%d failed, %d warm-up runs each not "
+                "counted)\n",
                 bareMs.size(), failures, warmUps);
-    Report("bare", bareMs);
-    Report("KLV", klvMs);
-    std::printf("ratio KLV/bare of medians: %.2f (budget 1.20)\n",
-                Quantile(klvMs, 0.5) / Quantile(bareMs, 0.5));
+    Compare("Start-up to first complete paint", bareMs, klvMs, "ms", "ratio 1.20");
     std::printf("ratio per pair: median %.2f  quartiles %.2f .. %.2f\n", Quantile(pairRatios, 0.5),
                 Quantile(pairRatios, 0.25), Quantile(pairRatios, 0.75));
+    Compare("Working set at the first complete paint", bareMb, klvMb, "MB", "+3.0 MB");
+    Compare("Peak working set until then", barePeakMb, klvPeakMb, "MB", "+3.0 MB");
     if (!probeDelays.empty())
         std::printf("probe delay after the bare program's own report: median %.1f ms  "
                     "min %.1f  max %.1f\n",

@@ -12,6 +12,8 @@ commands=(
     make cmake cc c++ clang clang++                     # native builds
     i686-w64-mingw32-gcc-posix i686-w64-mingw32-g++-posix i686-w64-mingw32-windres
     x86_64-w64-mingw32-gcc-posix x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres
+    i686-w64-mingw32-nm i686-w64-mingw32-dlltool     # delay-load libraries (cmake/delay_imports.cmake)
+    x86_64-w64-mingw32-nm x86_64-w64-mingw32-dlltool
     wine wineserver                                     # running the Windows programs
     Xvfb xdpyinfo xwininfo import                       # virtual display, screenshot
 )

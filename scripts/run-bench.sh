@@ -2,7 +2,8 @@
 # Runs the benchmarks: first the native ones (the core's start-up work and
 # face painting, from the Release build in build/bench-native), then the
 # start-up benchmark under Wine, in a fresh prefix under a virtual display:
-# KLV.exe against a bare window program, both started the same way.
+# KLV.exe against a bare window program, both started the same way: time to
+# the first complete paint and working set, each as a ratio to the bare one.
 # KLV_BENCH_RUNS sets the number of runs of each program (default 20).
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -21,8 +22,10 @@ start_virtual_display
 trap 'wineserver -k 2>/dev/null; stop_virtual_display' EXIT
 echo "== preparing a fresh Wine prefix"
 wine_fresh_prefix "$build/wineprefix-bench"
-echo "== start-up under Wine"
+echo "== start-up under Wine (load average $(cut -d' ' -f1-3 /proc/loadavg))"
 (cd "$build/win64/bench" && wine startup_bench_win32.exe "$runs") || status=1
 echo "== launching under Wine"
 (cd "$build/win64/bench" && wine launch_bench_win32.exe "$runs") || status=1
+# Other builds on the machine skew the figures: say how busy it was.
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 exit $status

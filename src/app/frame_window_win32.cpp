@@ -49,8 +49,13 @@ bool FrameWindow::Create(CKeyboardFrame& frame, const std::string& title, bool w
 
 void FrameWindow::SizeClientArea(int width, int height) {
     if (m_statusShown) height += StatusBarHeight();
-    // Measured, not computed from metrics: the real frame, caption and menu bar
-    // decide; a second round catches a menu bar that wraps differently.
+    // First as the style's frame and a one-line menu bar give it; then
+    // measured: the real frame, caption and menu bar decide, and a menu bar
+    // that wraps needs another round.
+    RECT outer{0, 0, width, height};
+    AdjustWindowRectEx(&outer, kFrameStyle, GetMenu(Handle()) != nullptr, 0);
+    SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     for (int round = 0; round < 2; ++round) {
         RECT window, client;
         GetWindowRect(Handle(), &window);
@@ -85,13 +90,11 @@ void CALLBACK FrameWindow::ClockTick(HWND status, UINT, UINT_PTR, DWORD) {
 }
 
 void FrameWindow::CreateChildren() {
-    m_status = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, Handle(),
+    // Hidden until the frame shows it; laid out only then.
+    m_status = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, Handle(),
                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kStatusBarId)),
                                m_instance, nullptr);
-    m_statusShown = m_status != nullptr;
-    LayoutStatusBar();
     SetTimer(m_status, kClockTimer, 1000, ClockTick);
-    ClockTick(m_status, 0, 0, 0);
     SetTimer(Handle(), kHintTimer, 1000, nullptr);
 
     m_hint.Create(Handle(), m_instance, m_frame->GetSettings().Get(ColourSetting::Hint));
@@ -99,7 +102,7 @@ void FrameWindow::CreateChildren() {
 }
 
 void FrameWindow::LayoutStatusBar() {
-    if (!m_status) return;
+    if (!m_status || !m_statusShown) return;
     SendMessageA(m_status, WM_SIZE, 0, 0);
     // Pane 1, the clock, is as wide as "00:00:00"; pane 0 takes the rest.
     SIZE extent{};
@@ -285,7 +288,14 @@ void FrameWindow::CaptureMouse(bool capture) {
         ReleaseCapture();
 }
 
-void FrameWindow::AcceptDroppedFiles(bool accept) { DragAcceptFiles(Handle(), accept); }
+// The extended style is all that DragAcceptFiles sets; setting it here keeps
+// shell32 from loading before a file is dropped.
+void FrameWindow::AcceptDroppedFiles(bool accept) {
+    const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
+    const LONG_PTR wanted = accept ? style | WS_EX_ACCEPTFILES : style & ~LONG_PTR{WS_EX_ACCEPTFILES};
+    // Every size change asks; a change of style costs the window system a round trip.
+    if (wanted != style) SetWindowLongPtrA(Handle(), GWL_EXSTYLE, wanted);
+}
 
 void FrameWindow::SetStatusText(const std::string& text) {
     if (m_status)
@@ -296,6 +306,9 @@ void FrameWindow::ShowStatusBar(bool show) {
     if (!m_status) return;
     ShowWindow(m_status, show ? SW_SHOW : SW_HIDE);
     m_statusShown = show;
+    if (!show) return;
+    LayoutStatusBar();
+    ClockTick(m_status, 0, 0, 0);
 }
 
 void FrameWindow::SetHintBackground(Colour colour) { m_hint.SetBackground(colour); }

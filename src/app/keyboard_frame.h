@@ -28,6 +28,9 @@ public:
     // --- Start-up, in this order ---
     void LoadSettings(const std::uint32_t* commandLineOptions);
     const Settings& GetSettings() const { return m_settings; }
+    StoredWindowState ReadWindowState(const std::string& defaultFace) {
+        return m_settings.ReadWindowState(defaultFace);
+    }
     // The face picture: the face file unless OPT_NOOVERRIDE, else the resource.
     bool LoadFace(const std::string& resourceName);
     int FaceWidth() const { return m_face.Width(); }

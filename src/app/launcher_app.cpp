@@ -20,17 +20,15 @@ std::unique_ptr<CKeyboardFrame> CLauncherApp::InitInstance(const std::string& co
     frame->LoadSettings(&options.optionBits);
     m_startup.CallConfigurationLibrary(options.debug ? 1 : 0);
 
-    const Settings& settings = frame->GetSettings();
-    const std::string faceName = settings.FaceName(options.faceName);
     // Read before the window exists: creating and sizing it store its state anew.
-    const bool minimized = options.icon || settings.StoredMinimized();
+    const StoredWindowState stored = frame->ReadWindowState(options.faceName);
+    const bool minimized = options.icon || stored.minimized;
     WindowPort& window = *m_framePorts.window;
-    if (!window.Create(*frame, title, options.menu, settings.StoredX(), settings.StoredY()))
-        return nullptr;
+    if (!window.Create(*frame, title, options.menu, stored.x, stored.y)) return nullptr;
 
     // The client area holds the whole face; without one it is empty.
     int width = 0, height = 0;
-    if (frame->LoadFace(faceName)) {
+    if (frame->LoadFace(stored.faceName)) {
         width = frame->FaceWidth() + 1;
         height = frame->FaceHeight() + 2;
     }

@@ -27,7 +27,7 @@ bool FaceImages::LoadFace(const std::string& resourceName, const std::string& fa
     if (!face) face = DecodeResource(m_assets.LoadBitmapResource(resourceName));
     if (!face) return false;
     m_bmpFace = std::move(*face);
-    m_frame = m_bmpFace;
+    m_frame = Image(); // composed at the first paint
     return BuildLegendMask();
 }
 

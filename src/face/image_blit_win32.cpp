@@ -1,28 +1,34 @@
 #include "face/image_blit_win32.h"
 
+#include <algorithm>
 #include <vector>
-
 
 bool DrawImage(HDC dc, int x, int y, const Image& image) {
     if (image.Empty()) return true;
+    // A band of rows at a time: the picture is not held twice.
+    constexpr int kBandRows = 16;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = image.Width();
-    info.bmiHeader.biHeight = -image.Height(); // rows from the top
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-
-    // A 32-bit DIB pixel is blue, green, red, unused in memory: 0x00RRGGBB,
-    // the reverse of a colour value's byte order.
-    std::vector<DWORD> bits;
-    bits.reserve(image.Pixels().size());
-    for (Colour c : image.Pixels())
-        bits.push_back(((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF));
-
-    const int lines = SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(image.Width()),
-                                        static_cast<DWORD>(image.Height()), 0, 0, 0,
-                                        static_cast<UINT>(image.Height()), bits.data(), &info,
-                                        DIB_RGB_COLORS);
-    return lines != 0;
+    const std::size_t width = static_cast<std::size_t>(image.Width());
+    std::vector<DWORD> bits(width * kBandRows);
+    bool drawn = true;
+    for (int top = 0; top < image.Height(); top += kBandRows) {
+        const int rows = std::min(kBandRows, image.Height() - top);
+        // A 32-bit DIB pixel is blue, green, red, unused in memory: 0x00RRGGBB,
+        // the reverse of a colour value's byte order.
+        const Colour* row = image.Pixels().data() + static_cast<std::size_t>(top) * width;
+        for (std::size_t i = 0; i < width * static_cast<std::size_t>(rows); ++i) {
+            const Colour c = row[i];
+            bits[i] = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+        }
+        info.bmiHeader.biHeight = -rows; // rows from the top
+        drawn = SetDIBitsToDevice(dc, x, y + top, static_cast<DWORD>(width), static_cast<DWORD>(rows),
+                                  0, 0, 0, static_cast<UINT>(rows), bits.data(), &info,
+                                  DIB_RGB_COLORS) != 0 && drawn;
+    }
+    return drawn;
 }

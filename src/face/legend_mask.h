@@ -1,5 +1,4 @@
 #pragma once
-#include <cstdint>
 #include <vector>
 
 #include "face/image.h"
@@ -23,5 +22,5 @@ public:
 private:
     int m_width = 0;
     int m_height = 0;
-    std::vector<std::uint8_t> m_legend; // 1 on legend pixels, row by row
+    std::vector<bool> m_legend; // true on legend pixels, row by row; a bit each
 };

@@ -6,8 +6,8 @@
 #include "common/options.h"
 #include "model/key_table.h"
 #include "model/popup_entry.h"
+#include "model/profile_section.h"
 #include "model/settings.h"
-#include "model/profile_text.h"
 #include "platform/ports/profile_port.h"
 #include "platform/ports/shell_folder_port.h"
 
@@ -40,21 +40,23 @@ void RefreshPopupList(ProfilePort& profile, ShellFolderPort& shell, const std::s
 
 void AssignmentStore::LoadAssignments(KeyTable& keys) {
     const std::string& none = m_settings.None();
+    // Each section read once; the loop below writes only the program-list file.
     const char* ini = m_settings.IniFile().c_str();
+    const ProfileSection commands = ReadProfileSection(m_profile, kCommandSection, ini);
+    const ProfileSection directories = ReadProfileSection(m_profile, kDirectorySection, ini);
+    const ProfileSection descriptions = ReadProfileSection(m_profile, kDescriptionSection, ini);
+    const ProfileSection keyOptions = ReadProfileSection(m_profile, kKeyOptionsSection, ini);
     for (FaceKey* keyPointer : keys.ByCharacter()) {
         FaceKey& key = *keyPointer;
         if (!TakesPartInStore(key)) continue;
-        const char* label = key.m_strLabel.c_str();
+        const std::string& label = key.m_strLabel;
 
-        key.m_strCommand =
-            ReadProfileText(m_profile, kCommandSection, label, none.c_str(), kValueBuffer, ini);
+        key.m_strCommand = commands.Text(label, none, kValueBuffer);
         if (key.m_strCommand.empty()) key.m_strCommand = none;
         key.m_bAssigned = key.m_strCommand != none ? 1 : 0;
-        key.m_strDirectory = ReadProfileText(m_profile, kDirectorySection, label, "", kValueBuffer, ini);
-        key.m_strDescription =
-            ReadProfileText(m_profile, kDescriptionSection, label, "", kValueBuffer, ini);
-        const std::string options =
-            ReadProfileText(m_profile, kKeyOptionsSection, label, "", kValueBuffer, ini);
+        key.m_strDirectory = directories.Text(label, "", kValueBuffer);
+        key.m_strDescription = descriptions.Text(label, "", kValueBuffer);
+        const std::string options = keyOptions.Text(label, "", kValueBuffer);
         key.m_nKeyOptions = static_cast<std::uint32_t>(LeadingDecimal(options.c_str()));
         if (key.m_nKeyOptions & KEY_DISABLED) key.m_bAssignable = 0;
 

@@ -4,7 +4,7 @@
 
 #include "common/decimal.h"
 #include "common/string_ids.h"
-#include "model/profile_text.h"
+#include "model/profile_section.h"
 #include "platform/ports/colour_chooser.h"
 #include "platform/ports/profile_port.h"
 #include "platform/ports/string_table.h"
@@ -57,31 +57,27 @@ void Settings::LoadSettings(const std::uint32_t* commandLineOptions) {
     m_strWindowsDir = m_system.WindowsDirectory();
     m_strPrgFile = InWindowsDir(m_strings.Get(IDS_PRG_FILE));
 
-    const char* cfg = m_strCfgFile.c_str();
-    m_strFaceFile = ReadProfileText(m_profile, kCfgSection, kFaceFile,
-                                    m_strings.Get(IDS_FACE_FILE).c_str(), kShortText, cfg);
-    m_strKeyFile = ReadProfileText(m_profile, kCfgSection, kKeyFile,
-                                   m_strings.Get(IDS_KEY_FILE).c_str(), kShortText, cfg);
+    const ProfileSection configuration =
+        ReadProfileSection(m_profile, kCfgSection, m_strCfgFile.c_str());
+    m_strFaceFile = configuration.Text(kFaceFile, m_strings.Get(IDS_FACE_FILE), kShortText);
+    m_strKeyFile = configuration.Text(kKeyFile, m_strings.Get(IDS_KEY_FILE), kShortText);
 
-    const char* ini = m_strIniFile.c_str();
+    const ProfileSection cfg = ReadProfileSection(m_profile, kCfgSection, m_strIniFile.c_str());
     const std::uint32_t commandLine = commandLineOptions ? *commandLineOptions : 0;
-    const std::uint32_t stored =
-        m_profile.GetInt(kCfgSection, kOptions, static_cast<int>(commandLine), ini);
+    const std::uint32_t stored = cfg.Int(kOptions, static_cast<int>(commandLine));
     m_nOptions = (stored & OPT_STORED_MASK) | commandLine;
 
-    m_strStartupSound = ReadProfileText(m_profile, kCfgSection, kStartupSound, "", kShortText, ini);
-    m_strSwitchToSound = ReadProfileText(m_profile, kCfgSection, kSwitchToSound, "", kShortText, ini);
+    m_strStartupSound = cfg.Text(kStartupSound, "", kShortText);
+    m_strSwitchToSound = cfg.Text(kSwitchToSound, "", kShortText);
 
     for (ColourSetting which : kAllColours) {
         const ColourEntry entry = EntryOf(which);
-        Slot(which) = ReadColour(entry.defaultId, ini, entry.key);
+        Slot(which) = ReadColour(entry.defaultId, cfg, entry.key);
     }
 }
 
-Colour Settings::ReadColour(unsigned defaultId, const char* file, const char* key) {
-    const std::string deflt = m_strings.Get(defaultId);
-    const std::string text =
-        ReadProfileText(m_profile, kCfgSection, key, deflt.c_str(), kShortText, file);
+Colour Settings::ReadColour(unsigned defaultId, const ProfileSection& cfg, const char* key) const {
+    const std::string text = cfg.Text(key, m_strings.Get(defaultId), kShortText);
     // "%d %d %d": reading stops at the first part that is not a number; the
     // components not read are 0.
     int rgb[3] = {0, 0, 0};
@@ -131,28 +127,32 @@ bool Settings::PickColour(ColourSetting which) {
     return true;
 }
 
-std::string Settings::FaceName(const std::string& deflt) const {
-    return ReadProfileText(m_profile, kCfgSection, kFaceName, deflt.c_str(), kFaceNameBuffer,
-                           m_strIniFile.c_str());
-}
-
-int Settings::StoredX() const {
-    return static_cast<int>(m_profile.GetInt(kCfgSection, kX, kDefaultX, m_strIniFile.c_str()));
-}
-
-int Settings::StoredY() const {
-    return static_cast<int>(m_profile.GetInt(kCfgSection, kY, kDefaultY, m_strIniFile.c_str()));
-}
-
-bool Settings::StoredMinimized() const {
-    return m_profile.GetInt(kCfgSection, kMinimized, 0, m_strIniFile.c_str()) != 0;
+StoredWindowState Settings::ReadWindowState(const std::string& defaultFace) {
+    const ProfileSection cfg = ReadProfileSection(m_profile, kCfgSection, m_strIniFile.c_str());
+    StoredWindowState state;
+    state.faceName = cfg.Text(kFaceName, defaultFace, kFaceNameBuffer);
+    state.x = static_cast<int>(cfg.Int(kX, kDefaultX));
+    state.y = static_cast<int>(cfg.Int(kY, kDefaultY));
+    state.minimized = cfg.Int(kMinimized, 0) != 0;
+    // Creating and showing the window store its place and state: not again
+    // where the file holds them already.
+    m_writtenX = cfg.Stored(kX);
+    m_writtenY = cfg.Stored(kY);
+    m_writtenMinimized = cfg.Stored(kMinimized);
+    return state;
 }
 
 void Settings::StorePosition(int x, int y) {
-    m_profile.WriteString(kCfgSection, kX, std::to_string(x).c_str(), m_strIniFile.c_str());
-    m_profile.WriteString(kCfgSection, kY, std::to_string(y).c_str(), m_strIniFile.c_str());
+    StoreWindowValue(kX, std::to_string(x), m_writtenX);
+    StoreWindowValue(kY, std::to_string(y), m_writtenY);
 }
 
 void Settings::StoreMinimized(bool minimized) {
-    m_profile.WriteString(kCfgSection, kMinimized, minimized ? "1" : "0", m_strIniFile.c_str());
+    StoreWindowValue(kMinimized, minimized ? "1" : "0", m_writtenMinimized);
+}
+
+void Settings::StoreWindowValue(const char* key, const std::string& value, std::string& written) {
+    if (value == written) return;
+    m_profile.WriteString(kCfgSection, key, value.c_str(), m_strIniFile.c_str());
+    written = value;
 }

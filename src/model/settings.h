@@ -7,6 +7,7 @@
 
 class ColourChooser;
 class ProfilePort;
+class ProfileSection;
 class StringTable;
 class SystemInfo;
 
@@ -42,6 +43,13 @@ constexpr char kListIndexSection[] = "class";
 // The colours the user can set, with their key in section "cfg".
 enum class ColourSetting { Highlite, Disable, Mark, Hint, White, DarkGray };
 
+// The main window's state as the settings file keeps it.
+struct StoredWindowState {
+    std::string faceName; // the face's resource name
+    int x = 0, y = 0;     // the client area's top-left corner
+    bool minimized = false;
+};
+
 // The program's settings: the options word, the colours, the file names and
 // texts, and the main window's stored place. Read by LoadSettings; the
 // options word and colours are written back where the user changes them.
@@ -52,7 +60,6 @@ public:
 
     // commandLineOptions (may be null) are OR-ed into the stored options word.
     void LoadSettings(const std::uint32_t* commandLineOptions);
-    Colour ReadColour(unsigned defaultId, const char* file, const char* key);
     void SaveOptions();
 
     std::uint32_t Options() const { return m_nOptions; }
@@ -75,17 +82,20 @@ public:
     const std::string& StartupSound() const { return m_strStartupSound; }
     const std::string& SwitchToSound() const { return m_strSwitchToSound; }
 
-    // The main window's stored state: the face's resource name (deflt when
-    // none is stored), the client area's place and whether it was minimized.
-    std::string FaceName(const std::string& deflt) const;
-    int StoredX() const;
-    int StoredY() const;
-    bool StoredMinimized() const;
+    // The main window's stored state, read anew (the configuration library
+    // may have changed it since LoadSettings); defaultFace when no face name
+    // is stored.
+    StoredWindowState ReadWindowState(const std::string& defaultFace);
     void StorePosition(int x, int y);
     void StoreMinimized(bool minimized);
 
 private:
+    Colour ReadColour(unsigned defaultId, const ProfileSection& cfg, const char* key) const;
     Colour& Slot(ColourSetting which);
+    // Writes a key of the window's state unless the file holds that text
+    // already, as last read or written: creating, sizing and showing the
+    // window repeat the same place.
+    void StoreWindowValue(const char* key, const std::string& value, std::string& written);
 
     ProfilePort& m_profile;
     const StringTable& m_strings;
@@ -99,4 +109,5 @@ private:
     std::string m_strIniFile, m_strCfgFile, m_strPrgFile, m_strFaceFile, m_strKeyFile;
     std::string m_strWindowsDir;
     std::string m_strStartupSound, m_strSwitchToSound;
+    std::string m_writtenX, m_writtenY, m_writtenMinimized; // empty: not known
 };

@@ -13,10 +13,11 @@
 #include "platform/ports/profile_port.h"
 
 // Profile files in memory, with only the rules of the platform calls that the
-// program relies on: names match without regard to case, keys keep their
-// order, a value is cut to the buffer, a missing key gives the default, a key
-// list ends in two NULs, and a null value or key deletes. File names without
-// a directory are files of the Windows directory.
+// program relies on: names match without regard to case, lines keep their
+// order (a name written twice finds the first), a value is cut to the buffer,
+// a missing key gives the default, a section read gives the "key=value"
+// lines, and a null value or key deletes. File names without a directory
+// are files of the Windows directory.
 class MemoryProfile : public ProfilePort {
 public:
     explicit MemoryProfile(std::string windowsDirectory = "C:\\WINDOWS")
@@ -33,7 +34,7 @@ public:
             if (!line.empty() && line[0] == '[')
                 sections[section = Lower(line.substr(1, line.find(']') - 1))];
             else if (equals != std::string::npos && sections.count(section))
-                Set(sections[section], line.substr(0, equals), line.substr(equals + 1));
+                sections[section].push_back({line.substr(0, equals), line.substr(equals + 1)});
         }
     }
     bool HasFile(const std::string& file) const { return m_files.count(Path(file)) != 0; }
@@ -60,18 +61,21 @@ public:
 
     unsigned GetString(const char* section, const char* key, const char* deflt, char* buffer,
                        unsigned size, const char* file) override {
-        std::string text;
-        if (!key) {
-            if (const Entries* entries = Find(file, section))
-                for (const auto& entry : *entries) text += entry.first + '\0';
-            if (text.size() + 1 > size) text.resize(size >= 2 ? size - 2 : 0);
-            text += '\0';
-        } else {
-            text = Value(file, section, key).value_or(deflt ? deflt : "");
-            text.resize(std::min<std::size_t>(text.size(), size ? size - 1 : 0));
-        }
-        if (size) std::memcpy(buffer, text.c_str(), std::min<std::size_t>(text.size() + 1, size));
-        return static_cast<unsigned>(key ? text.size() : text.size() - 1);
+        std::string text = Value(file, section, key).value_or(deflt ? deflt : "");
+        text.resize(std::min<std::size_t>(text.size(), size ? size - 1 : 0));
+        if (size) std::memcpy(buffer, text.c_str(), text.size() + 1);
+        return static_cast<unsigned>(text.size());
+    }
+    unsigned GetSection(const char* section, char* buffer, unsigned size,
+                        const char* file) override {
+        std::string lines;
+        if (const Entries* entries = Find(file, section))
+            for (const auto& entry : *entries) lines += entry.first + '=' + entry.second + '\0';
+        if (lines.size() + 1 > size) lines.resize(size >= 2 ? size - 2 : 0);
+        const auto copied = static_cast<unsigned>(lines.size());
+        lines.append(2, '\0');
+        std::memcpy(buffer, lines.data(), std::min<std::size_t>(lines.size(), size));
+        return copied;
     }
     unsigned GetInt(const char* section, const char* key, int deflt, const char* file) override {
         const auto value = Value(file, section, key);

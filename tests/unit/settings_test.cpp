@@ -75,7 +75,7 @@ TEST_F(SettingsTest, LongTextsAreCutToTheirBuffers) {
     settings.LoadSettings(nullptr);
     EXPECT_EQ(settings.StartupSound(), std::string(79, 'x'));
     EXPECT_EQ(settings.KeyFile(), std::string(79, 'x'));
-    EXPECT_EQ(settings.FaceName("FACE0"), std::string(39, 'x'));
+    EXPECT_EQ(settings.ReadWindowState("FACE0").faceName, std::string(39, 'x'));
 }
 
 } // namespace

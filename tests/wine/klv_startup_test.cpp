@@ -5,8 +5,10 @@
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <tlhelp32.h>
 
 #include <map>
+#include <set>
 #include <string>
 
 #include "face/face_painter.h"
@@ -83,6 +85,28 @@ TEST_F(KlvTest, FreshStartShowsTheBuiltInFaceWithItsClientAreaAt150By100) {
     EXPECT_TRUE(e2e::ComesToShow(klv, expectedClient));
     ASSERT_TRUE(klv.Close());
     EXPECT_EQ(e2e::ReadWindowsFile("klvcfg.log"), "CheckCfg 0\r\n");
+}
+
+// Launching, dialogs, shortcuts and sound load their libraries when first
+// used: a start without popup-list keys has none of them, yet takes dropped
+// files. (ole32 goes unasked: Wine's window code loads it into every program.)
+TEST_F(KlvTest, StartWithoutPopupKeysLoadsNoShellDialogOrSoundLibrary) {
+    ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cmd]\r\nFn-A=notepad.exe\r\n"}}));
+    ASSERT_TRUE(klv.Start());
+    DWORD processId = 0;
+    GetWindowThreadProcessId(klv.Window(), &processId);
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+    ASSERT_NE(snapshot, INVALID_HANDLE_VALUE);
+    std::set<std::string> modules;
+    MODULEENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Module32First(snapshot, &entry); more; more = Module32Next(snapshot, &entry))
+        modules.insert(CharLowerA(entry.szModule));
+    CloseHandle(snapshot);
+    EXPECT_TRUE(modules.count("user32.dll"));
+    for (const char* later : {"shell32.dll", "comdlg32.dll", "oleaut32.dll", "winmm.dll"})
+        EXPECT_FALSE(modules.count(later)) << later;
+    EXPECT_TRUE(GetWindowLongA(klv.Window(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
 }
 
 // "-db" reaches the configuration library and draws every key's diagonal:

@@ -1,6 +1,7 @@
 #pragma once
 // Access to INI-format profile files with the semantics of the Windows calls
-// GetPrivateProfileStringA, GetPrivateProfileIntA and WritePrivateProfileStringA.
+// GetPrivateProfileStringA, GetPrivateProfileSectionA, GetPrivateProfileIntA
+// and WritePrivateProfileStringA.
 // A file name without a directory means the file of that name in the Windows
 // directory.
 
@@ -13,6 +14,13 @@ public:
     // characters copied, not counting the terminating NUL.
     virtual unsigned GetString(const char* section, const char* key, const char* deflt,
                                char* buffer, unsigned size, const char* file) = 0;
+
+    // The section's lines as the file holds them, "key=value" (or the key
+    // alone on a line without "="), each ended by a NUL and the list by one
+    // more; returns the characters copied without the last NUL. Lines that do
+    // not fit are cut, and then size - 2 is returned.
+    virtual unsigned GetSection(const char* section, char* buffer, unsigned size,
+                                const char* file) = 0;
 
     // The value as a decimal integer; deflt when the key is missing or empty.
     virtual unsigned GetInt(const char* section, const char* key, int deflt,

@@ -7,6 +7,10 @@ unsigned Win32Profile::GetString(const char* section, const char* key, const cha
     return GetPrivateProfileStringA(section, key, deflt, buffer, size, file);
 }
 
+unsigned Win32Profile::GetSection(const char* section, char* buffer, unsigned size, const char* file) {
+    return GetPrivateProfileSectionA(section, buffer, size, file);
+}
+
 unsigned Win32Profile::GetInt(const char* section, const char* key, int deflt, const char* file) {
     return GetPrivateProfileIntA(section, key, deflt, file);
 }
