@@ -26,13 +26,14 @@ bool FaceImages::LoadFace(const std::string& resourceName, const std::string& fa
     if (!faceFilePath.empty()) face = DecodeFile(m_assets.ReadFile(faceFilePath));
     if (!face) face = DecodeResource(m_assets.LoadBitmapResource(resourceName));
     if (!face) return false;
-    m_bmpFace = std::move(*face);
-    m_frame = Image(); // composed at the first paint
+    m_bmpFace = PalettePicture(std::move(*face));
     return BuildLegendMask();
 }
 
+// The frame shows the plain face until the keys are composed on it.
 bool FaceImages::BuildLegendMask() {
-    m_bmpMask = LegendMask(m_bmpFace);
+    m_bmpFace.ExpandInto(m_frame);
+    m_bmpMask = LegendMask(m_frame);
     return true;
 }
 
@@ -42,7 +43,8 @@ const Image& FaceImages::Compose(const KeyTable& keys, const FacePaintStyle& sty
     painted.reserve(static_cast<std::size_t>(keys.Count()));
     for (int i = 0; i < keys.Count(); ++i)
         painted.push_back(keys.FindKey(keys.InLoadOrder(i).m_strKey));
-    m_frame = ComposeFrame(m_bmpFace, m_bmpMask, painted, style);
+    m_bmpFace.ExpandInto(m_frame);
+    PaintKeyStates(m_frame, m_bmpMask, painted, style);
     return m_frame;
 }
 

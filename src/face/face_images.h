@@ -34,7 +34,7 @@ public:
 private:
     AssetPort& m_assets;
     const StringTable& m_strings;
-    Image m_bmpFace;
+    PalettePicture m_bmpFace;
     LegendMask m_bmpMask;
     PressedLook m_bmpKeySave{ScratchSize{}};
     Image m_frame;

@@ -74,6 +74,12 @@ void DrawKeyDiagonal(Image& frame, const Rect& key) {
 Image ComposeFrame(const Image& face, const LegendMask& mask,
                    const std::vector<const FaceKey*>& keys, const FacePaintStyle& style) {
     Image frame = face;
+    PaintKeyStates(frame, mask, keys, style);
+    return frame;
+}
+
+void PaintKeyStates(Image& frame, const LegendMask& mask, const std::vector<const FaceKey*>& keys,
+                    const FacePaintStyle& style) {
     const bool markPopups = (style.options & OPT_NOMARK) == 0;
     for (const FaceKey* key : keys) {
         if (key == nullptr) continue;
@@ -87,5 +93,4 @@ Image ComposeFrame(const Image& face, const LegendMask& mask,
         if (markPopups && IsPopupCommand(key->m_strCommand))
             DrawPopupMark(frame, left, top, style.mark);
     }
-    return frame;
 }

@@ -24,6 +24,9 @@ struct FacePaintStyle {
 // Keys may lie partly or wholly outside the face; what falls outside is dropped.
 Image ComposeFrame(const Image& face, const LegendMask& mask,
                    const std::vector<const FaceKey*>& keys, const FacePaintStyle& style);
+// The same, drawn onto frame, which holds the face.
+void PaintKeyStates(Image& frame, const LegendMask& mask, const std::vector<const FaceKey*>& keys,
+                    const FacePaintStyle& style);
 
 // The debug diagonal of a key: a black line from (left, top) towards
 // (right, bottom), the end point left out, as a one-pixel pen draws it.

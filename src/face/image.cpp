@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <map>
 
 Image::Image(int width, int height, Colour fill)
     : m_width(std::max(width, 0)), m_height(std::max(height, 0)),
@@ -53,4 +54,35 @@ void Image::Copy(const Image& source, long long sx, long long sy, long long w, l
         Colour* to = &m_pixels[static_cast<std::size_t>((dy + row) * m_width + dx)];
         std::memmove(to, from, static_cast<std::size_t>(w) * sizeof(Colour)); // rows may overlap
     }
+}
+
+PalettePicture::PalettePicture(Image picture) : m_width(picture.Width()), m_height(picture.Height()) {
+    std::vector<std::uint8_t> indices;
+    indices.reserve(picture.Pixels().size());
+    std::map<Colour, std::uint8_t> indexOf;
+    for (Colour pixel : picture.Pixels()) {
+        auto known = indexOf.find(pixel);
+        if (known == indexOf.end()) {
+            if (m_palette.size() == 256) { // too many colours: kept whole
+                m_palette.clear();
+                m_whole = std::move(picture);
+                return;
+            }
+            known = indexOf.emplace(pixel, static_cast<std::uint8_t>(m_palette.size())).first;
+            m_palette.push_back(pixel);
+        }
+        indices.push_back(known->second);
+    }
+    m_indices = std::move(indices);
+}
+
+void PalettePicture::ExpandInto(Image& target) const {
+    if (m_indices.empty()) {
+        target = m_whole;
+        return;
+    }
+    if (target.Width() != m_width || target.Height() != m_height) target = Image(m_width, m_height);
+    std::size_t i = 0;
+    for (int y = 0; y < m_height; ++y)
+        for (int x = 0; x < m_width; ++x) target.Set(x, y, m_palette[m_indices[i++]]);
 }

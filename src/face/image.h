@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <vector>
 
 #include "common/geometry.h"
@@ -47,4 +48,23 @@ private:
     int m_width = 0;
     int m_height = 0;
     std::vector<Colour> m_pixels;
+};
+
+// A picture of at most 256 colours kept as one palette index a pixel, a
+// quarter of its size as an Image; a picture of more colours is kept whole.
+class PalettePicture {
+public:
+    PalettePicture() = default;
+    explicit PalettePicture(Image picture);
+
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    // The picture again, into target (reusing its memory when it can).
+    void ExpandInto(Image& target) const;
+
+private:
+    int m_width = 0, m_height = 0;
+    std::vector<std::uint8_t> m_indices; // row by row; empty when kept whole
+    std::vector<Colour> m_palette;
+    Image m_whole;
 };
