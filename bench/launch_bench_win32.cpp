@@ -9,6 +9,8 @@
 // started_program_win32.exe beside this program.
 #include <windows.h>
 
+#include "bench_clock_win32.h"
+
 #include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -21,21 +23,6 @@
 #include <vector>
 
 namespace {
-double g_ticksPerMs = 0;
-
-double Now() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / g_ticksPerMs;
-}
-
-std::string ProgramDirectory() {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string dir(path, length);
-    return dir.substr(0, dir.find_last_of('\\'));
-}
-
 std::string WindowsFile(const std::string& name) {
     char path[MAX_PATH];
     GetWindowsDirectoryA(path, MAX_PATH);
@@ -73,9 +60,6 @@ constexpr char kLatencyKey = 'R';
 } // namespace
 
 int main(int argc, char** argv) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    g_ticksPerMs = static_cast<double>(frequency.QuadPart) / 1000.0;
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     CoInitialize(nullptr);
 

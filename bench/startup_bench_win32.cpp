@@ -21,6 +21,8 @@
 // At that moment the program's working set is read as well (its current and
 // its peak size so far, GetProcessMemoryInfo).
 #include <windows.h>
+
+#include "bench_clock_win32.h"
 // GetProcessMemoryInfo from kernel32 (K32GetProcessMemoryInfo): no psapi.dll.
 #define PSAPI_VERSION 2
 #include <psapi.h>
@@ -50,22 +52,6 @@ struct Run {
     double workingSetMb = 0; // at the first complete paint
     double peakWorkingSetMb = 0;
 };
-
-double g_ticksPerMs = 0;
-
-double Now() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / g_ticksPerMs;
-}
-
-std::string ProgramDirectory() {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string dir(path, length < MAX_PATH ? length : 0);
-    const auto slash = dir.find_last_of("\\/");
-    return slash == std::string::npos ? std::string(".") : dir.substr(0, slash);
-}
 
 HWND FindProgramWindow(DWORD processId, const char* title) {
     HWND window = FindWindowA(nullptr, title);
@@ -144,7 +130,7 @@ Run StartOnce(const Program& program, HWND reportWindow) {
 
     MSG msg;
     while (reportWindow && PeekMessageA(&msg, reportWindow, WM_APP, WM_APP, PM_REMOVE))
-        if (run.ok) run.selfReportMs = static_cast<double>(msg.wParam) / g_ticksPerMs - start;
+        if (run.ok) run.selfReportMs = static_cast<double>(msg.wParam) / TicksPerMs() - start;
     return run;
 }
 
@@ -177,9 +163,6 @@ void Compare(const char* what, const std::vector<double>& bare, const std::vecto
 } // namespace
 
 int main(int argc, char** argv) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    g_ticksPerMs = static_cast<double>(frequency.QuadPart) / 1000.0;
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 20;
     const int warmUps = 2;
 
