@@ -71,6 +71,8 @@ TEST_F(EditingFlowTest, EachChoiceShowsItsDialogsAndStoresOrKeepsTheKey) {
         {"Clear asks with none and empty texts", kOld, 0, false, END_CLEAR, END_OK, END_OK,
          {"type Fn-Q [x]", "beep", std::string("confirm Fn-Q ") + kOldShown + " -> |none|||"},
          "<absent>", "1", true},
+        {"a bare @ is shown as it is", "[cmd]\nFn-Q=@\n", 0, false, END_CLEAR, END_OK, END_CANCEL,
+         {"type Fn-Q [x]", "beep", "confirm Fn-Q |@||| -> |none|||"}, "@", "<absent>", false},
         {"Cancel in the type dialog", kOld, 0, false, END_CANCEL, END_OK, END_OK,
          {"type Fn-Q [x]"}, "C:\\OLD\\OLD.EXE", "1", false},
         {"Enter in the type dialog stores the key as it is", kOld, 0, false, END_OK, END_OK, END_OK,
@@ -174,13 +176,6 @@ TEST_F(EditingFlowTest, PopupWritesTheFolderListBeforeTheConfirmation) {
     EXPECT_EQ(dialogs.seen.back(), std::string("confirm Fn-Q ") + kOldShown +
                                        " -> |Popup List... GAMES|C:\\OLD|GAMES|");
     EXPECT_EQ(Stored("opts", "Fn-Q"), "0");
-}
-
-TEST_F(EditingFlowTest, ConfirmationShowsABareAtSignAsItIs) {
-    Start("[cmd]\nFn-Q=@\n");
-    dialogs.typeEnd = END_CLEAR;
-    Edit();
-    EXPECT_EQ(dialogs.seen.back(), "confirm Fn-Q |@||| -> |none|||");
 }
 
 // A request that arrives while a dialog is open is ignored; the next run,

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
+#include <wrl/client.h>
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,29 @@ void SaveShot(HWND window, const std::string& name) {
 
 class EditingTest : public KlvTest {
 protected:
+    void TearDown() override {
+        KlvTest::TearDown();
+        std::error_code ignored;
+        if (!m_folder.empty()) fs::remove_all(m_folder, ignored);
+    }
+    // A sub-folder of the Start menu's Programs folder that sorts first.
+    std::string ProgramsFolder() {
+        char programs[MAX_PATH] = "";
+        EXPECT_EQ(SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, 0, programs), S_OK);
+        m_folder = std::string(programs) + "\\0 Kelvane test";
+        fs::create_directories(m_folder);
+        return m_folder;
+    }
+    // The browser with its first folder selected.
+    HWND BrowseFirstFolder(HWND from, int button) {
+        HWND browser = Press(from, button, "Application Explorer");
+        if (!browser) return nullptr;
+        HWND tree = GetDlgItem(browser, IDC_FOLDER_TREE);
+        const LRESULT first = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+        EXPECT_NE(first, 0);
+        SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, first);
+        return browser;
+    }
     void StartWith(const std::string& ini) {
         ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", ini}}));
         ASSERT_TRUE(klv.Start());
@@ -63,11 +87,17 @@ protected:
     // A right click on the key asks for this request.
     HWND EditKey(char key) {
         EXPECT_TRUE(klv.Post(WM_CHAR, static_cast<unsigned char>(key), kEditRequest));
-        return klv.WaitForTopLevelWindow(kType);
+        return Shown(kType);
     }
     HWND Press(HWND dialog, int button, const char* next) {
         EXPECT_TRUE(PostMessageA(dialog, WM_COMMAND, button, 0));
-        return next ? klv.WaitForTopLevelWindow(next) : nullptr;
+        return next ? Shown(next) : nullptr;
+    }
+    // A dialog shows once it has filled its controls.
+    HWND Shown(const char* title) {
+        HWND dialog = klv.WaitForTopLevelWindow(title);
+        for (int i = 0; dialog && i < 200 && !IsWindowVisible(dialog); ++i) Sleep(25);
+        return dialog;
     }
     // An edit's text: asked of the control, which another process's window text is not.
     std::string EditText(HWND dialog, int edit) {
@@ -77,6 +107,11 @@ protected:
     }
     void Type(HWND dialog, int edit, const std::string& text) {
         SendMessageA(GetDlgItem(dialog, edit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    // Presses the button that ends the dialog and waits for what follows.
+    void Finish(HWND dialog, int button) {
+        Press(dialog, button, nullptr);
+        WaitClosed(dialog);
     }
     // The dialog is gone and the window has done what followed.
     void WaitClosed(HWND dialog) {
@@ -100,6 +135,7 @@ protected:
             for (int x = r.left; x < r.right; ++x) pixels.push_back(shown.Get(x, y));
         return pixels;
     }
+    std::string m_folder;
 };
 
 TEST_F(EditingTest, DirectAssignmentIsStoredAndTheKeyChangesColour) {
@@ -119,8 +155,7 @@ TEST_F(EditingTest, DirectAssignmentIsStoredAndTheKeyChangesColour) {
     Type(command, IDC_WORKING_DIRECTORY, "C:\\windows");
     Type(command, IDC_DESCRIPTION, "Notepad");
     SaveShot(command, "add_edit_command");
-    Press(command, IDOK, nullptr);
-    WaitClosed(command);
+    Finish(command, IDOK);
     EXPECT_EQ(Stored("cmd"), "C:\\windows\\notepad.exe");
     EXPECT_EQ(Stored("cwd"), "C:\\windows");
     EXPECT_EQ(Stored("desc"), "Notepad");
@@ -138,8 +173,7 @@ TEST_F(EditingTest, OverwriteAsksAndCancelKeepsTheOldAssignment) {
     EXPECT_EQ(e2e::TextOf(GetDlgItem(confirm, IDC_OLD_COMMAND)), "C:\\old.exe");
     EXPECT_EQ(e2e::TextOf(GetDlgItem(confirm, IDC_NEW_COMMAND)), "C:\\new.exe");
     SaveShot(confirm, "key_confirm");
-    Press(confirm, IDCANCEL, nullptr);
-    WaitClosed(confirm);
+    Finish(confirm, IDCANCEL);
     EXPECT_EQ(Stored("cmd"), "C:\\old.exe");
 }
 
@@ -148,8 +182,7 @@ TEST_F(EditingTest, ClearConfirmedLeavesTheKeyUnassigned) {
     HWND confirm = Press(EditKey('Q'), IDC_CLEAR, kConfirm);
     ASSERT_NE(confirm, nullptr);
     EXPECT_EQ(e2e::TextOf(GetDlgItem(confirm, IDC_NEW_COMMAND)), "none");
-    Press(confirm, IDOK, nullptr);
-    WaitClosed(confirm);
+    Finish(confirm, IDOK);
     EXPECT_EQ(Stored("cmd"), "<absent>");
 }
 
@@ -166,39 +199,66 @@ TEST_F(EditingTest, MissingWorkingDirectoryIsRefusedAndTheDialogStays) {
         WaitClosed(box);
         EXPECT_TRUE(IsWindow(command));
     }
-    Press(command, IDCANCEL, nullptr);
-    WaitClosed(command);
+    Finish(command, IDCANCEL);
     EXPECT_EQ(Stored("cmd"), "<absent>");
 }
 
 // Popup... picks the first sub-folder of the Start menu's Programs folder,
 // whose shortcut-free files become the key's popup list.
 TEST_F(EditingTest, PopupPicksAStartMenuFolderAndWritesItsList) {
-    char programs[MAX_PATH] = "";
-    ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, 0, programs), S_OK);
-    const std::string folder = std::string(programs) + "\\0 Kelvane test";
-    fs::create_directories(folder);
+    const std::string folder = ProgramsFolder();
     std::ofstream(folder + "\\tool.exe") << "MZ";
     StartWith("");
-    HWND browser = Press(EditKey('Q'), IDC_POPUP, "Application Explorer");
+    HWND browser = BrowseFirstFolder(EditKey('Q'), IDC_POPUP);
     ASSERT_NE(browser, nullptr);
-    HWND tree = GetDlgItem(browser, IDC_FOLDER_TREE);
-    const LRESULT first = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
-    ASSERT_NE(first, 0);
-    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, first);
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(browser, IDOK)));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(browser, IDC_FILE_LIST)));
     SaveShot(browser, "application_browser");
-    Press(browser, IDOK, nullptr);
-    WaitClosed(browser);
+    Finish(browser, IDOK);
     EXPECT_EQ(Stored("cmd"), "@" + folder);
     EXPECT_EQ(Stored("desc"), "0 Kelvane test");
     char entry[256] = "";
     GetPrivateProfileStringA(folder.c_str(), "key00", "", entry, sizeof entry,
                              e2e::WindowsFilePath("kelvane.prg").c_str());
     EXPECT_EQ(std::string(entry).rfind("tool", 0), 0u) << entry;
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
+}
+
+// Applications... fills the three fields from a shortcut double-clicked in
+// the browser's list; the working directory loses its trailing backslash.
+TEST_F(EditingTest, ApplicationsFillsTheFieldsFromAShortcut) {
+    const std::string folder = ProgramsFolder();
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    {
+        Microsoft::WRL::ComPtr<IShellLinkA> link;
+        Microsoft::WRL::ComPtr<IPersistFile> file;
+        ASSERT_EQ(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(link.GetAddressOf())), S_OK);
+        link->SetPath("C:\\windows\\notepad.exe");
+        link->SetWorkingDirectory("C:\\windows\\");
+        ASSERT_EQ(link.As(&file), S_OK);
+        const std::wstring path(folder.begin(), folder.end());
+        ASSERT_EQ(file->Save((path + L"\\Editor.lnk").c_str(), TRUE), S_OK);
+    }
+    CoUninitialize();
+    StartWith("");
+    HWND command = Press(EditKey('Q'), IDC_DIRECT, kCommand);
+    ASSERT_NE(command, nullptr);
+    HWND browser = BrowseFirstFolder(command, IDC_APPLICATIONS);
+    ASSERT_NE(browser, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(browser, IDOK)));
+    // A double click on the first icon, where the pointer is.
+    HWND list = GetDlgItem(browser, IDC_FILE_LIST);
+    POINT icon{37, 20};
+    ClientToScreen(list, &icon);
+    SetCursorPos(icon.x, icon.y);
+    ScreenToClient(list, &icon);
+    SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(icon.x, icon.y));
+    ASSERT_TRUE(IsWindowEnabled(GetDlgItem(browser, IDOK)));
+    Finish(browser, IDOK);
+    EXPECT_EQ(EditText(command, IDC_COMMAND_LINE), "C:\\windows\\notepad.exe");
+    EXPECT_EQ(EditText(command, IDC_WORKING_DIRECTORY), "C:\\windows");
+    EXPECT_EQ(EditText(command, IDC_DESCRIPTION), "Editor");
+    Finish(command, IDCANCEL);
 }
 
 // The list shows every assignable key, expands popup lists, and Edit...
@@ -208,7 +268,7 @@ TEST_F(EditingTest, AssignmentListShowsExpandsAndEdits) {
     WritePrivateProfileStringA("C:\\menu", "key00", "One (1.exe) []",
                                e2e::WindowsFilePath("kelvane.prg").c_str());
     ASSERT_TRUE(klv.Post(WM_COMMAND, ID_ASSIGNMENTS, 0));
-    HWND list = klv.WaitForTopLevelWindow("Function Key Assignments");
+    HWND list = Shown("Function Key Assignments");
     ASSERT_NE(list, nullptr);
     HWND lines = GetDlgItem(list, IDC_KEY_LIST);
     const LRESULT keys = SendMessageA(lines, LB_GETCOUNT, 0, 0);
@@ -223,8 +283,7 @@ TEST_F(EditingTest, AssignmentListShowsExpandsAndEdits) {
     ASSERT_NE(type, nullptr);
     EXPECT_FALSE(IsWindow(list));
     EXPECT_EQ(e2e::TextOf(GetDlgItem(type, IDC_KEY_NAME)), "Fn-1");
-    Press(type, IDCANCEL, nullptr);
-    WaitClosed(type);
+    Finish(type, IDCANCEL);
     EXPECT_EQ(e2e::StoredCfg("opts"), std::to_string(0x1000));
 }
 } // namespace
