@@ -223,6 +223,24 @@ TEST_F(EditingTest, PopupPicksAStartMenuFolderAndWritesItsList) {
     EXPECT_EQ(std::string(entry).rfind("tool", 0), 0u) << entry;
 }
 
+// Browse... opens the classic open-file dialog on the program's own
+// template; the file chosen fills the three fields.
+TEST_F(EditingTest, BrowseFillsTheFieldsFromTheFileChosen) {
+    StartWith("");
+    HWND command = Press(EditKey('Q'), IDC_DIRECT, kCommand);
+    ASSERT_NE(command, nullptr);
+    HWND open = Press(command, IDC_BROWSE, "Kelvane Browser");
+    ASSERT_NE(open, nullptr);
+    EXPECT_NE(GetDlgItem(open, 1121), nullptr); // the directory list of the classic layout
+    SaveShot(open, "open_file");
+    Type(open, 1152, "C:\\windows\\notepad.exe");
+    Finish(open, IDOK);
+    EXPECT_EQ(EditText(command, IDC_COMMAND_LINE), "C:\\windows\\notepad.exe");
+    EXPECT_EQ(EditText(command, IDC_WORKING_DIRECTORY), "C:\\windows");
+    EXPECT_EQ(EditText(command, IDC_DESCRIPTION), "notepad.exe");
+    Finish(command, IDCANCEL);
+}
+
 // Applications... fills the three fields from a shortcut double-clicked in
 // the browser's list; the working directory loses its trailing backslash.
 TEST_F(EditingTest, ApplicationsFillsTheFieldsFromAShortcut) {
