@@ -105,6 +105,11 @@ protected:
         SendMessageA(GetDlgItem(dialog, edit), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
         return text;
     }
+    void ExpectFields(HWND command, const char* line, const char* directory, const char* description) {
+        EXPECT_EQ(EditText(command, IDC_COMMAND_LINE), line);
+        EXPECT_EQ(EditText(command, IDC_WORKING_DIRECTORY), directory);
+        EXPECT_EQ(EditText(command, IDC_DESCRIPTION), description);
+    }
     void Type(HWND dialog, int edit, const std::string& text) {
         SendMessageA(GetDlgItem(dialog, edit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
@@ -149,7 +154,7 @@ TEST_F(EditingTest, DirectAssignmentIsStoredAndTheKeyChangesColour) {
     SaveShot(type, "assignment_type");
     HWND command = Press(type, IDC_DIRECT, kCommand);
     ASSERT_NE(command, nullptr);
-    EXPECT_EQ(EditText(command, IDC_COMMAND_LINE), "none");
+    ExpectFields(command, "none", "", "");
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(command, IDC_BROWSE)));
     Type(command, IDC_COMMAND_LINE, "C:\\windows\\notepad.exe");
     Type(command, IDC_WORKING_DIRECTORY, "C:\\windows");
@@ -235,9 +240,7 @@ TEST_F(EditingTest, BrowseFillsTheFieldsFromTheFileChosen) {
     SaveShot(open, "open_file");
     Type(open, 1152, "C:\\windows\\notepad.exe");
     Finish(open, IDOK);
-    EXPECT_EQ(EditText(command, IDC_COMMAND_LINE), "C:\\windows\\notepad.exe");
-    EXPECT_EQ(EditText(command, IDC_WORKING_DIRECTORY), "C:\\windows");
-    EXPECT_EQ(EditText(command, IDC_DESCRIPTION), "notepad.exe");
+    ExpectFields(command, "C:\\windows\\notepad.exe", "C:\\windows", "notepad.exe");
     Finish(command, IDCANCEL);
 }
 
@@ -273,9 +276,7 @@ TEST_F(EditingTest, ApplicationsFillsTheFieldsFromAShortcut) {
     SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(icon.x, icon.y));
     ASSERT_TRUE(IsWindowEnabled(GetDlgItem(browser, IDOK)));
     Finish(browser, IDOK);
-    EXPECT_EQ(EditText(command, IDC_COMMAND_LINE), "C:\\windows\\notepad.exe");
-    EXPECT_EQ(EditText(command, IDC_WORKING_DIRECTORY), "C:\\windows");
-    EXPECT_EQ(EditText(command, IDC_DESCRIPTION), "Editor");
+    ExpectFields(command, "C:\\windows\\notepad.exe", "C:\\windows", "Editor");
     Finish(command, IDCANCEL);
 }
 
