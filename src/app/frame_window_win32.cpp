@@ -205,6 +205,17 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (HBRUSH brush = m_hint.ColourFor(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
             return reinterpret_cast<LRESULT>(brush);
         break;
+    case WM_DROPFILES: {
+        // Only the first file counts, its path cut to 127 characters.
+        HDROP drop = reinterpret_cast<HDROP>(wParam);
+        POINT at{};
+        char path[128] = "";
+        DragQueryPoint(drop, &at);
+        DragQueryFileA(drop, 0, path, sizeof path);
+        m_frame->OnDropFiles(at.x, at.y, path);
+        DragFinish(drop);
+        return 0;
+    }
     case WM_QUERYDRAGICON:
         return reinterpret_cast<LRESULT>(LoadCursorA(m_instance, MAKEINTRESOURCEA(IDC_DRAG_ICON)));
     case WM_PAINT: {

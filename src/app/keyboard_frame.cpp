@@ -4,7 +4,10 @@
 #include "common/options.h"
 #include "common/resource_ids.h"
 #include "common/string_ids.h"
+#include "editing/dropped_file.h"
+#include "editing/key_list.h"
 #include "launch/key_request.h"
+#include "platform/ports/dialog_port.h"
 #include "platform/ports/string_table.h"
 #include "platform/ports/window_port.h"
 
@@ -27,7 +30,9 @@ CKeyboardFrame::CKeyboardFrame(const FramePorts& ports)
       m_hint(*ports.hint, *ports.window, m_keys, m_settings),
       m_pointer(m_keys, *ports.window, m_hint,
                 [this](bool down, const Rect& key) { DrawKeyPressed(down, key); }),
-      m_groups(*ports.groups, *ports.profile) {}
+      m_groups(*ports.groups, *ports.profile),
+      m_editing({*ports.dialogs, *ports.profile, *ports.shell, *ports.strings, *ports.window},
+                m_settings, m_keys, m_store) {}
 
 void CKeyboardFrame::LoadSettings(const std::uint32_t* commandLineOptions) {
     m_settings.LoadSettings(commandLineOptions);
@@ -252,13 +257,32 @@ void CKeyboardFrame::OnChar(unsigned nChar, unsigned nRepCnt, unsigned) {
     }
 }
 
-// Editing comes with the assignment dialogs; until then a key keeps what it has.
-bool CKeyboardFrame::EditKeyAssignment(FaceKey&, const std::string&, const std::string&,
-                                       const std::string&, bool) {
-    return false;
+void CKeyboardFrame::OnDropFiles(int x, int y, const std::string& path) {
+    const FaceKey* under = m_keys.KeyAt(x, y);
+    FaceKey* key = under ? m_keys.FindKey(under->m_strKey) : nullptr;
+    if (!key || !key->m_bAssignable || key->m_bReserved) return;
+    const DroppedFile file = SplitDroppedPath(path);
+    EditKeyAssignment(*key, file.command, file.directory, file.description, true);
 }
 
-bool CKeyboardFrame::ShowAssignmentList(bool expandPopups) { return expandPopups; }
+bool CKeyboardFrame::ShowAssignmentList(bool expandPopups) {
+    const std::size_t prefixLength = m_ports.strings->Get(IDS_LABEL_PREFIX).size();
+    KeyListData list;
+    list.lines = [this, prefixLength](bool expand) {
+        return key_list::Lines(m_keys, *m_ports.profile, m_settings.PrgFile(), prefixLength, expand);
+    };
+    list.expand = expandPopups;
+    if (m_ports.dialogs->KeyList(list) != END_OK) return expandPopups;
+    // Edit... asks for the key's editing once the list has closed.
+    for (int i = 0; !list.editLabel.empty() && i < m_keys.Count(); ++i) {
+        const FaceKey* key = m_keys.FindKey(m_keys.InLoadOrder(i).m_strKey);
+        if (key->m_bAssignable && !key->m_bReserved && key->m_strLabel == list.editLabel) {
+            m_ports.window->PostKeyRequest(key->m_strKey[0], KC_EDIT);
+            break;
+        }
+    }
+    return list.expand;
+}
 
 void CKeyboardFrame::BuildGroupLists(const std::string& programListFile) {
     m_groups.BuildGroupLists(programListFile, m_settings.WindowsDir());

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "editing/editing_flow.h"
 #include "face/face_images.h"
 #include "face/hint.h"
 #include "face/pointer_input.h"
@@ -74,15 +75,19 @@ public:
     void ReportLaunchError(int code, const std::string* command) {
         m_launcher.ReportLaunchError(code, command);
     }
-    // The editing of a key's assignment; the result tells whether it changed.
-    bool EditKeyAssignment(FaceKey& key, const std::string& command, const std::string& directory,
-                           const std::string& description, bool fromDrop);
+    // The editing of a key's assignment, from an edit request or a dropped file.
+    void EditKeyAssignment(FaceKey& key, const std::string& command, const std::string& directory,
+                           const std::string& description, bool fromDrop) {
+        m_editing.EditKeyAssignment(key, command, directory, description, fromDrop);
+    }
+    // A file dropped at a point of the face: the first file's path.
+    void OnDropFiles(int x, int y, const std::string& path);
 
 private:
     bool PickColour(ColourSetting which);
     void ApplyTopmost(long lParam);
     void ShowNoHelp();
-    // Filled in by the assignment list.
+    // The assignment list; returns the expand option as the list leaves it.
     bool ShowAssignmentList(bool expandPopups);
     void BuildGroupLists(const std::string& programListFile);
 
@@ -96,5 +101,6 @@ private:
     HintTracker m_hint;
     PointerInput m_pointer;
     GroupImport m_groups;
+    EditingFlow m_editing;
     bool m_bDebug = false;
 };

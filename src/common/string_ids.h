@@ -3,6 +3,7 @@
 // Ids of the string-table entries the program reads by name. The texts live
 // in resources/strings.def; menu prompts share their command's id.
 enum StringId : unsigned {
+    IDS_BAD_DIRECTORY = 44,    // the Add/Edit Command dialog refuses a working directory
     IDS_DISABLE_DEFAULT = 51,  // colour defaults, "red green blue"
     IDS_HIGHLITE_DEFAULT = 52,
     IDS_MARK_DEFAULT = 54,
@@ -16,11 +17,16 @@ enum StringId : unsigned {
     IDS_NOT_ASSIGNABLE = 76,
     IDS_LABEL_PREFIX = 77,     // "Fn-", before a key's name
     IDS_CLICK_HINT = 78,
+    IDS_POPUP_LIST = 79,       // "Popup List... ", before a list's name
     IDS_INI_FILE = 80,         // settings and assignments
     IDS_PRG_FILE = 81,         // popup lists
     IDS_CFG_FILE = 82,         // names the face and key-layout files
     IDS_FACE_FILE = 83,
     IDS_KEY_FILE = 84,
+    IDS_BROWSER_CAPTION = 89,  // the open-file dialog's caption
+    IDS_FILTER_FIRST = 90,     // the open-file dialog's filter, 90 to 99
+    IDS_FILTER_LAST = 99,
+    IDS_APP_EXPLORER = 490,    // the Application Browser's caption
     IDS_NO_HELP = 495,
     IDS_FIRST_DESCRIPTOR = 5000, // key descriptors: 5000 + 100 x face + position
 };

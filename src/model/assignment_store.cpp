@@ -4,12 +4,11 @@
 
 #include "common/decimal.h"
 #include "common/options.h"
+#include "model/folder_list.h"
 #include "model/key_table.h"
-#include "model/popup_entry.h"
 #include "model/profile_section.h"
 #include "model/settings.h"
 #include "platform/ports/profile_port.h"
-#include "platform/ports/shell_folder_port.h"
 
 using namespace profile_names;
 
@@ -20,21 +19,6 @@ constexpr unsigned kValueBuffer = 256; // a stored value holds at most 255 chara
 // functions keep what their descriptor gave them and are never stored.
 bool TakesPartInStore(const FaceKey& key) {
     return key.m_bAssignable && !key.m_bReserved;
-}
-
-// Writes the popup list `name` anew in the program-list file from the
-// folder of that name; a folder that gives no items leaves no section.
-void RefreshPopupList(ProfilePort& profile, ShellFolderPort& shell, const std::string& name,
-                      const std::string& programListFile) {
-    const char* file = programListFile.c_str();
-    profile.WriteString(name.c_str(), nullptr, nullptr, file);
-    ShortcutItems items;
-    shell.CollectFolderItems(name, items); // only the items count, not the result
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const ShortcutItem& item = *items[i];
-        const std::string value = PopupEntry(item.title, item.command, item.workingDirectory);
-        profile.WriteString(name.c_str(), ListEntryKey(i).c_str(), value.c_str(), file);
-    }
 }
 } // namespace
 
@@ -61,7 +45,7 @@ void AssignmentStore::LoadAssignments(KeyTable& keys) {
         if (key.m_nKeyOptions & KEY_DISABLED) key.m_bAssignable = 0;
 
         if (!key.m_strCommand.empty() && key.m_strCommand[0] == '@')
-            RefreshPopupList(m_profile, m_shell, key.m_strCommand.substr(1), m_settings.PrgFile());
+            WriteFolderList(m_profile, m_shell, key.m_strCommand.substr(1), m_settings.PrgFile());
     }
 }
 

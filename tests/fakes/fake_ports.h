@@ -6,6 +6,7 @@
 #include "fakes/recording_launch.h"
 #include "fakes/recording_platform.h"
 #include "fakes/recording_shell_folders.h"
+#include "fakes/scripted_dialogs.h"
 #include "fakes/scripted_groups.h"
 #include "fakes/scripted_colour_chooser.h"
 #include "fakes/served_assets.h"
@@ -18,7 +19,7 @@
 struct FakePorts {
     FramePorts Ports() {
         return {&profile, &strings, &shell,    &colours,  &system, &platform, &platform,
-                &assets,  &launch,  &launch,   &platform, &platform, &groups};
+                &assets,  &launch,  &launch,   &platform, &platform, &groups, &dialogs};
     }
     // A value of a file of the Windows directory, or "<absent>".
     std::string Stored(const char* section, const char* key,
@@ -36,4 +37,5 @@ struct FakePorts {
     ServedAssets assets;
     RecordingLaunch launch;
     ScriptedGroups groups;
+    ScriptedDialogs dialogs;
 };

@@ -4,8 +4,10 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shlobj.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 #include <set>
 #include <string>
@@ -232,4 +234,47 @@ TEST_F(FrameWindowTest, ClockPaneShowsTheLocalTimeEverySecond) {
         EXPECT_EQ(times.count(text), 1u) << text;
 }
 
+
+// A file dropped on a key, as the shell hands it over: the command dialog
+// opens with the file's three texts and without its browse buttons. A timer
+// of this thread reads the dialog inside its modal loop and cancels it.
+struct DroppedDialog {
+    std::string command, directory, description;
+    bool browseShown = true;
+};
+DroppedDialog* g_dropped = nullptr;
+
+void CALLBACK ReadDroppedDialog(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = FindWindowA(nullptr, "Add /Edit Command");
+    if (!dialog || !g_dropped) return;
+    g_dropped->command = e2e::TextOf(GetDlgItem(dialog, 2101));
+    g_dropped->directory = e2e::TextOf(GetDlgItem(dialog, 2103));
+    g_dropped->description = e2e::TextOf(GetDlgItem(dialog, 2104));
+    g_dropped->browseShown = IsWindowVisible(GetDlgItem(dialog, 1005)) || IsWindowVisible(GetDlgItem(dialog, 1007));
+    g_dropped = nullptr;
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST_F(FrameWindowTest, DroppedFileOpensTheCommandDialogWithoutBrowseButtons) {
+    ASSERT_TRUE(klv->Start(""));
+    const char path[] = "C:\\TOOLS\\NOTEPAD.EXE";
+    HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + sizeof path + 1);
+    ASSERT_NE(drop, nullptr);
+    auto* files = static_cast<DROPFILES*>(GlobalLock(drop));
+    files->pFiles = sizeof(DROPFILES);
+    files->pt = {35, 52}; // on Q
+    std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), path, sizeof path);
+    GlobalUnlock(drop);
+    DroppedDialog seen;
+    g_dropped = &seen;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, ReadDroppedDialog);
+    PostMessageA(klv->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    PumpMessages(1500);
+    KillTimer(nullptr, timer);
+    g_dropped = nullptr;
+    EXPECT_EQ(seen.command, path);
+    EXPECT_EQ(seen.directory, "C:\\TOOLS");
+    EXPECT_EQ(seen.description, "Notepad");
+    EXPECT_FALSE(seen.browseShown);
+}
 } // namespace

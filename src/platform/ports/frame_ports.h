@@ -3,6 +3,7 @@
 class AssetPort;
 class ColourChooser;
 class DesktopPort;
+class DialogPort;
 class GroupTransport;
 class HintPort;
 class LaunchPort;
@@ -30,4 +31,5 @@ struct FramePorts {
     PopupMenuPort* menus = nullptr;
     HintPort* hint = nullptr;
     GroupTransport* groups = nullptr;
+    DialogPort* dialogs = nullptr;
 };

@@ -38,6 +38,19 @@ private:
     HDC m_dc;
 };
 
+// A memory device context compatible with another (CreateCompatibleDC / DeleteDC).
+class MemoryDC {
+public:
+    explicit MemoryDC(HDC compatibleWith) : m_dc(CreateCompatibleDC(compatibleWith)) {}
+    ~MemoryDC() { DeleteDC(m_dc); }
+    MemoryDC(const MemoryDC&) = delete;
+    MemoryDC& operator=(const MemoryDC&) = delete;
+    HDC Get() const { return m_dc; }
+
+private:
+    HDC m_dc;
+};
+
 // The device context of WM_PAINT (BeginPaint / EndPaint).
 class PaintDC {
 public:

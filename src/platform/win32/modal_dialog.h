@@ -19,6 +19,10 @@ protected:
     virtual void ReadBack(HWND) {}
     // Commands other than OK and Cancel; true when handled.
     virtual bool OnCommand(HWND, WORD /*id*/, WORD /*code*/) { return false; }
+    // OK ends the dialog only when this agrees, for a dialog that checks its fields.
+    virtual bool MayEnd(HWND) { return true; }
+    // Messages other than commands, such as owner-draw; true when handled.
+    virtual bool OnMessage(HWND, UINT, WPARAM, LPARAM) { return false; }
 
 private:
     static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -28,9 +32,11 @@ private:
             return TRUE;
         }
         auto* self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-        if (!self || message != WM_COMMAND) return FALSE;
+        if (!self) return FALSE;
+        if (message != WM_COMMAND) return self->OnMessage(dialog, message, wParam, lParam) ? TRUE : FALSE;
         const WORD id = LOWORD(wParam);
         if (id == IDOK || id == IDCANCEL) {
+            if (id == IDOK && !self->MayEnd(dialog)) return TRUE;
             if (id == IDOK) self->ReadBack(dialog);
             EndDialog(dialog, id);
             return TRUE;

@@ -6,6 +6,7 @@
 #include "platform/win32/win32_assets.h"
 #include "platform/win32/win32_colour_chooser.h"
 #include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_launch.h"
 #include "platform/win32/win32_group_transport.h"
 #include "platform/win32/win32_profile.h"
@@ -21,11 +22,12 @@ struct Win32Adapters {
     template <typename MainWindow>
     Win32Adapters(HINSTANCE instance, MainWindow& window)
         : colours(instance, [&window] { return window.Handle(); }),
+          dialogs(instance, strings, window, [&window] { return window.Handle(); }),
           m_window(window), m_hint(window.Hint()), m_menus(window.Menus()) {}
 
     FramePorts Ports() {
         return {&profile, &strings, &shell,     &colours,   &system,  &m_window, &desktop,
-                &assets,  &launch,  &processes, &m_menus,   &m_hint,  &groups};
+                &assets,  &launch,  &processes, &m_menus,   &m_hint,  &groups, &dialogs};
     }
 
     Win32Profile profile;
@@ -39,6 +41,7 @@ struct Win32Adapters {
     Win32Launch launch;
     Win32Processes processes;
     Win32GroupTransport groups;
+    Win32Dialogs dialogs;
 
 private:
     WindowPort& m_window;

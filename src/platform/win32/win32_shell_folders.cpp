@@ -58,9 +58,10 @@ ComPtr<IShellFolder> BindFolder(IShellFolder* desktop, const std::string& folder
     return folder;
 }
 
-// Reads the target and working directory of the shortcut file at path. Any
-// step that fails leaves the item's fields empty.
-void ReadShortcut(IShellFolder* folder, LPCITEMIDLIST itemId, const char* path, ShortcutItem& item) {
+}  // namespace
+
+void ReadShortcut(IShellFolder* folder, LPCITEMIDLIST itemId, const char* path, HWND owner,
+                  ShortcutItem& item) {
     // Initialised again for every shortcut and left initialised: the thread
     // keeps using the shell after this call.
     CoInitialize(nullptr);
@@ -77,7 +78,7 @@ void ReadShortcut(IShellFolder* folder, LPCITEMIDLIST itemId, const char* path, 
     if (FAILED(file->Load(widePath, STGM_READ))) return;
     // With no owner window the shell may still show its search window when
     // the target has moved; the call then blocks until it is answered.
-    if (FAILED(link->Resolve(nullptr, SLR_ANY_MATCH))) return;
+    if (FAILED(link->Resolve(owner, SLR_ANY_MATCH))) return;
 
     char text[MAX_PATH] = "";
     if (SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, SLGP_UNCPRIORITY))) {
@@ -92,6 +93,8 @@ void ReadShortcut(IShellFolder* folder, LPCITEMIDLIST itemId, const char* path, 
     if (GetItemDisplayName(folder, itemId, SHGDN_NORMAL, text)) item.title = text;
 }
 
+namespace {
+
 std::unique_ptr<ShortcutItem> ReadItem(IShellFolder* folder, LPCITEMIDLIST itemId) {
     auto item = std::make_unique<ShortcutItem>();
     ItemIdList absolute = GetAbsoluteItemId(folder, itemId);
@@ -100,7 +103,7 @@ std::unique_ptr<ShortcutItem> ReadItem(IShellFolder* folder, LPCITEMIDLIST itemI
 
     // Only the lower-case spelling marks a shortcut; "X.LNK" is a plain file.
     if (std::strstr(path, ".lnk") != nullptr) {
-        ReadShortcut(folder, itemId, path, *item);
+        ReadShortcut(folder, itemId, path, nullptr, *item);
         return item;
     }
     SHFILEINFOA info{};

@@ -21,6 +21,13 @@ int GetItemDisplayName(IShellFolder* folder, LPCITEMIDLIST itemId, DWORD flags, 
 // SHGetPathFromIDListA and SHGetFileInfoA take; null on failure.
 ItemIdList GetAbsoluteItemId(IShellFolder* folder, LPCITEMIDLIST itemId);
 
+// Reads the target and working directory of the shortcut file at path
+// (itemId in folder) and its display name as the title. A step that fails
+// leaves the rest of item's fields as they were. owner: of any window the
+// shell shows while it looks for a moved target.
+void ReadShortcut(IShellFolder* folder, LPCITEMIDLIST itemId, const char* path, HWND owner,
+                  ShortcutItem& item);
+
 // The folders of the real shell, shortcuts read through its link object.
 class Win32ShellFolders : public ShellFolderPort {
 public:

@@ -1,0 +1,31 @@
+#include "editing/command_fields.h"
+
+#include <algorithm>
+
+#include "common/string_ids.h"
+#include "platform/ports/string_table.h"
+
+namespace command_fields {
+Fields OfBrowsedFile(const std::string& path) {
+    const auto slash = path.rfind('\\');
+    if (slash == std::string::npos) return {path, "", path};
+    return {path, path.substr(0, slash), path.substr(slash + 1)};
+}
+
+std::string WithoutTrailingBackslash(std::string directory) {
+    if (!directory.empty() && directory.back() == '\\') directory.pop_back();
+    return directory;
+}
+
+bool RefusedUntested(const std::string& directory) {
+    return directory.size() >= 4 && directory.back() == '\\';
+}
+
+std::string OpenFileFilter(const StringTable& strings) {
+    std::string filter, part;
+    for (unsigned id = IDS_FILTER_FIRST; id <= IDS_FILTER_LAST && strings.Load(id, part); ++id)
+        filter += part;
+    std::replace(filter.begin(), filter.end(), '|', '\0');
+    return filter;
+}
+} // namespace command_fields

@@ -1,0 +1,119 @@
+// The texts made for the editing dialogs: a dropped file's three fields and
+// the lines of the assignment list.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "editing/command_fields.h"
+#include "editing/dropped_file.h"
+#include "editing/key_list.h"
+#include "model_fixture.h"
+
+namespace {
+using Lines = std::vector<std::string>;
+
+TEST(DroppedFileTest, PathSplitsIntoCommandDirectoryAndDescription) {
+    const struct {
+        const char* path;
+        const char* directory;
+        const char* description;
+    } cases[] = {
+        {"C:\\TOOLS\\NOTEPAD.EXE", "C:\\TOOLS", "Notepad"},
+        {"C:\\MY.TOOL.EXE", "C:", "My"},
+        {"C:\\DOCS\\README", "C:\\DOCS", "README"},
+        {"C:\\.PROFILE", "C:", ""},
+        {"D:\\GAMES", "D:", "GAMES"},
+        {"NOTES.TXT", "NOTES.TXT", "Notes"},
+        {"C:\\DIR\\", "C:\\DIR", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        const DroppedFile file = SplitDroppedPath(c.path);
+        EXPECT_EQ(file.command, c.path);
+        EXPECT_EQ(file.directory, c.directory);
+        EXPECT_EQ(file.description, c.description);
+    }
+}
+
+TEST(CommandFieldsTest, BrowsedFileAndWorkingDirectoryRules) {
+    const command_fields::Fields edit = command_fields::OfBrowsedFile("C:\\TOOLS\\EDIT.EXE");
+    EXPECT_EQ(edit.command, "C:\\TOOLS\\EDIT.EXE");
+    EXPECT_EQ(edit.workingDirectory, "C:\\TOOLS");
+    EXPECT_EQ(edit.description, "EDIT.EXE");
+    EXPECT_EQ(command_fields::OfBrowsedFile("EDIT.EXE").workingDirectory, "");
+    EXPECT_EQ(command_fields::OfBrowsedFile("EDIT.EXE").description, "EDIT.EXE");
+
+    for (const char* directory : {"D:\\APPS\\", "D:\\APPS"})
+        EXPECT_EQ(command_fields::WithoutTrailingBackslash(directory), "D:\\APPS");
+    EXPECT_EQ(command_fields::WithoutTrailingBackslash("D:\\"), "D:");
+    EXPECT_EQ(command_fields::WithoutTrailingBackslash(""), "");
+
+    EXPECT_TRUE(command_fields::RefusedUntested("C:\\TOOLS\\"));
+    for (const char* tested : {"C:\\", "C:\\TOOLS", ""})
+        EXPECT_FALSE(command_fields::RefusedUntested(tested)) << tested;
+}
+
+TEST(CommandFieldsTest, OpenFileFilterJoinsStringsNinetyOnAndEndsInTwoNuls) {
+    const std::string filter = command_fields::OpenFileFilter(BuiltinStrings());
+    using namespace std::string_literals;
+    const std::string first = "All applications \0 *.exe;*.com;*.bat;*.pif \0EXE files (*.exe) \0"s;
+    const std::string last = "(*.*) \0*.*\0\0"s;
+    EXPECT_EQ(filter.substr(0, first.size()), first);
+    EXPECT_EQ(filter.substr(filter.size() - last.size()), last);
+}
+
+TEST(KeyListTest, EntryTitleIsTheStoredValueCutBeforeItsCommand) {
+    const struct {
+        const char* value;
+        const char* title;
+    } cases[] = {
+        {"Editor (C:\\E.EXE) [C:\\]", "Editor"},
+        {"Calc (v2) (CALC.EXE) []", "Calc (v2)"},
+        {"No parentheses", "No parentheses"},
+        {"Only ( open", "Only ( open"},
+        {"(X) []", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(key_list::EntryTitle(c.value), c.title) << c.value;
+}
+
+// Keys with one-character names first, then the others, each by label and
+// without regard to case; entries under their key by title; unassigned keys too.
+TEST_F(PartsTest, KeyListLinesAreSortedWholeWithEntriesUnderTheirKey) {
+    profile.Load("kelvane.ini",
+                 "[cmd]\nFn-ESC=@C:\\MENU\\Tools\nFn-A=NOTEPAD.EXE\n[desc]\nFn-ESC=Tools\nFn-A=Notepad\n");
+    shell.folders["C:\\MENU\\Tools"] = {{"Editor", "E.EXE", "C:\\"}, {"apple", "A.EXE", ""}};
+    Start();
+    const Lines collapsed = key_list::Lines(keys, profile, settings.PrgFile(), 3, false);
+    const Lines expanded = key_list::Lines(keys, profile, settings.PrgFile(), 3, true);
+    const std::string esc = "~Fn-ESC" + std::string(13, ' ');
+    EXPECT_EQ(expanded.size(), collapsed.size() + 2);
+    EXPECT_EQ(collapsed.front(), " Fn-1" + std::string(15, ' ') + "Fn-1     ");
+    const auto escAt = std::find(expanded.begin(), expanded.end(), esc + "@Fn-ESC     Tools");
+    ASSERT_NE(escAt, expanded.end());
+    EXPECT_EQ(Lines(escAt, escAt + 3), (Lines{esc + "@Fn-ESC     Tools", esc + "~apple", esc + "~Editor"}));
+    EXPECT_LT(std::find(expanded.begin(), expanded.end(), " Fn-A" + std::string(15, ' ') + "Fn-A     Notepad"),
+              escAt);
+}
+
+TEST(KeyListTest, LineKindShownTextAndLabel) {
+    const std::string key = std::string(20, ' ');
+    const struct {
+        std::string line;
+        key_list::LineKind kind;
+        std::string shown, label;
+    } cases[] = {
+        {key + "Fn-A     Notepad", key_list::LineKind::Key, "Fn-A     Notepad", "Fn-A"},
+        {key + "@Fn-ESC     Tools", key_list::LineKind::PopupKey, "Fn-ESC     Tools", "Fn-ESC"},
+        {key + "~Editor", key_list::LineKind::Entry, "Editor", ""},
+        {key + "@" + std::string(50, 'L'), key_list::LineKind::PopupKey, std::string(50, 'L'),
+         std::string(39, 'L')}, // a label is read back into 40 bytes
+        {"short", key_list::LineKind::Key, "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        EXPECT_EQ(key_list::KindOf(c.line), c.kind);
+        EXPECT_EQ(key_list::Shown(c.line), c.shown);
+        EXPECT_EQ(key_list::LabelOf(c.line), c.label);
+    }
+}
+} // namespace

@@ -1,0 +1,308 @@
+// Editing assignments in the real KLV.exe: the edit request opens the type
+// dialog, whose buttons lead on to the command dialog, the confirmation, the
+// Application Browser or the list; each dialog is saved to build/screenshots.
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+#include <wrl/client.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "common/dialog_ids.h"
+#include "common/resource_ids.h"
+#include "wine/e2e/klv_face.h"
+#include "wine/e2e/klv_process.h"
+
+namespace {
+namespace fs = std::filesystem;
+using e2e::KlvTest;
+
+constexpr LPARAM kEditRequest = 1036;
+const char kType[] = "Assignment Type", kCommand[] = "Add /Edit Command",
+           kConfirm[] = "Key Assignment Confirmation";
+
+// The whole window as it is on screen, as a 24-bit BMP under build/screenshots.
+void SaveShot(HWND window, const std::string& name) {
+    Sleep(300); // the dialog paints in its own time
+    RECT r{};
+    GetWindowRect(window, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFOHEADER header{sizeof header, w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const int stride = (w * 3 + 3) & ~3;
+    std::string pixels(static_cast<std::size_t>(stride) * h, '\0');
+    GetDIBits(memory, bitmap, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    const std::string dir = e2e::TestBinaryDir() + "\\..\\screenshots";
+    CreateDirectoryA(dir.c_str(), nullptr);
+    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof header + pixels.size()),
+                          0, 0, sizeof(BITMAPFILEHEADER) + sizeof header};
+    std::ofstream out(dir + "\\" + name + ".bmp", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&header), sizeof header);
+    out << pixels;
+}
+
+class EditingTest : public KlvTest {
+protected:
+    void TearDown() override {
+        KlvTest::TearDown();
+        std::error_code ignored;
+        if (!m_folder.empty()) fs::remove_all(m_folder, ignored);
+    }
+    // A sub-folder of the Start menu's Programs folder that sorts first.
+    std::string ProgramsFolder() {
+        char programs[MAX_PATH] = "";
+        EXPECT_EQ(SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, 0, programs), S_OK);
+        m_folder = std::string(programs) + "\\0 Kelvane test";
+        fs::create_directories(m_folder);
+        return m_folder;
+    }
+    // The browser with its first folder selected.
+    HWND BrowseFirstFolder(HWND from, int button) {
+        HWND browser = Press(from, button, "Application Explorer");
+        if (!browser) return nullptr;
+        HWND tree = GetDlgItem(browser, IDC_FOLDER_TREE);
+        const LRESULT first = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+        EXPECT_NE(first, 0);
+        SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, first);
+        return browser;
+    }
+    void StartWith(const std::string& ini) {
+        ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", ini}}));
+        ASSERT_TRUE(klv.Start());
+    }
+    // A right click on the key asks for this request.
+    HWND EditKey(char key) {
+        EXPECT_TRUE(klv.Post(WM_CHAR, static_cast<unsigned char>(key), kEditRequest));
+        return Shown(kType);
+    }
+    HWND Press(HWND dialog, int button, const char* next) {
+        EXPECT_TRUE(PostMessageA(dialog, WM_COMMAND, button, 0));
+        return next ? Shown(next) : nullptr;
+    }
+    // A dialog shows once it has filled its controls.
+    HWND Shown(const char* title) {
+        HWND dialog = klv.WaitForTopLevelWindow(title);
+        for (int i = 0; dialog && i < 200 && !IsWindowVisible(dialog); ++i) Sleep(25);
+        return dialog;
+    }
+    // An edit's text: asked of the control, which another process's window text is not.
+    std::string EditText(HWND dialog, int edit) {
+        char text[256] = "";
+        SendMessageA(GetDlgItem(dialog, edit), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    void ExpectFields(HWND command, const char* line, const char* directory, const char* description) {
+        EXPECT_EQ(EditText(command, IDC_COMMAND_LINE), line);
+        EXPECT_EQ(EditText(command, IDC_WORKING_DIRECTORY), directory);
+        EXPECT_EQ(EditText(command, IDC_DESCRIPTION), description);
+    }
+    void Type(HWND dialog, int edit, const std::string& text) {
+        SendMessageA(GetDlgItem(dialog, edit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    // Presses the button that ends the dialog and waits for what follows.
+    void Finish(HWND dialog, int button) {
+        Press(dialog, button, nullptr);
+        WaitClosed(dialog);
+    }
+    // The dialog is gone and the window has done what followed.
+    void WaitClosed(HWND dialog) {
+        for (int i = 0; i < 200 && IsWindow(dialog); ++i) Sleep(25);
+        EXPECT_FALSE(IsWindow(dialog));
+        ASSERT_TRUE(klv.Send(WM_NULL));
+    }
+    std::string Stored(const char* section, const char* key = "Fn-Q") {
+        char value[256] = "";
+        GetPrivateProfileStringA(section, key, "<absent>", value, sizeof value,
+                                 e2e::WindowsFilePath("kelvane.ini").c_str());
+        return value;
+    }
+    // The pixels of the key's rectangle as the window shows them.
+    std::vector<Colour> KeyPixels(const char* key) {
+        RedrawWindow(klv.Window(), nullptr, nullptr, RDW_UPDATENOW);
+        const Image shown = klv.CaptureClient();
+        const Rect& r = e2e::BuiltInKeys(0).at(key);
+        std::vector<Colour> pixels;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) pixels.push_back(shown.Get(x, y));
+        return pixels;
+    }
+    std::string m_folder;
+};
+
+TEST_F(EditingTest, DirectAssignmentIsStoredAndTheKeyChangesColour) {
+    StartWith("");
+    const std::vector<Colour> before = KeyPixels("Q");
+    ASSERT_FALSE(before.empty());
+    ASSERT_NE(before[0], Image::kNoPixel) << "the face could not be read";
+    HWND type = EditKey('Q');
+    ASSERT_NE(type, nullptr);
+    EXPECT_EQ(e2e::TextOf(GetDlgItem(type, IDC_KEY_NAME)), "Fn-Q");
+    SaveShot(type, "assignment_type");
+    HWND command = Press(type, IDC_DIRECT, kCommand);
+    ASSERT_NE(command, nullptr);
+    ExpectFields(command, "none", "", "");
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(command, IDC_BROWSE)));
+    Type(command, IDC_COMMAND_LINE, "C:\\windows\\notepad.exe");
+    Type(command, IDC_WORKING_DIRECTORY, "C:\\windows");
+    Type(command, IDC_DESCRIPTION, "Notepad");
+    SaveShot(command, "add_edit_command");
+    Finish(command, IDOK);
+    EXPECT_EQ(Stored("cmd"), "C:\\windows\\notepad.exe");
+    EXPECT_EQ(Stored("cwd"), "C:\\windows");
+    EXPECT_EQ(Stored("desc"), "Notepad");
+    Sleep(300);
+    EXPECT_NE(KeyPixels("Q"), before);
+}
+
+TEST_F(EditingTest, OverwriteAsksAndCancelKeepsTheOldAssignment) {
+    StartWith("[cmd]\r\nFn-Q=C:\\old.exe\r\n[desc]\r\nFn-Q=Old\r\n");
+    HWND command = Press(EditKey('Q'), IDC_DIRECT, kCommand);
+    ASSERT_NE(command, nullptr);
+    Type(command, IDC_COMMAND_LINE, "C:\\new.exe");
+    HWND confirm = Press(command, IDOK, kConfirm);
+    ASSERT_NE(confirm, nullptr);
+    EXPECT_EQ(e2e::TextOf(GetDlgItem(confirm, IDC_OLD_COMMAND)), "C:\\old.exe");
+    EXPECT_EQ(e2e::TextOf(GetDlgItem(confirm, IDC_NEW_COMMAND)), "C:\\new.exe");
+    SaveShot(confirm, "key_confirm");
+    Finish(confirm, IDCANCEL);
+    EXPECT_EQ(Stored("cmd"), "C:\\old.exe");
+}
+
+TEST_F(EditingTest, ClearConfirmedLeavesTheKeyUnassigned) {
+    StartWith("[cmd]\r\nFn-Q=C:\\old.exe\r\n");
+    HWND confirm = Press(EditKey('Q'), IDC_CLEAR, kConfirm);
+    ASSERT_NE(confirm, nullptr);
+    EXPECT_EQ(e2e::TextOf(GetDlgItem(confirm, IDC_NEW_COMMAND)), "none");
+    Finish(confirm, IDOK);
+    EXPECT_EQ(Stored("cmd"), "<absent>");
+}
+
+TEST_F(EditingTest, MissingWorkingDirectoryIsRefusedAndTheDialogStays) {
+    StartWith("");
+    HWND command = Press(EditKey('Q'), IDC_DIRECT, kCommand);
+    ASSERT_NE(command, nullptr);
+    for (const char* refused : {"C:\\windows\\", "C:\\no such folder"}) {
+        Type(command, IDC_WORKING_DIRECTORY, refused);
+        HWND box = Press(command, IDOK, "KLV");
+        ASSERT_NE(box, nullptr) << refused;
+        EXPECT_EQ(e2e::TextOf(GetDlgItem(box, 0xFFFF)), "Bad Current Working Directory parameter");
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        WaitClosed(box);
+        EXPECT_TRUE(IsWindow(command));
+    }
+    Finish(command, IDCANCEL);
+    EXPECT_EQ(Stored("cmd"), "<absent>");
+}
+
+// Popup... picks the first sub-folder of the Start menu's Programs folder,
+// whose shortcut-free files become the key's popup list.
+TEST_F(EditingTest, PopupPicksAStartMenuFolderAndWritesItsList) {
+    const std::string folder = ProgramsFolder();
+    std::ofstream(folder + "\\tool.exe") << "MZ";
+    StartWith("");
+    HWND browser = BrowseFirstFolder(EditKey('Q'), IDC_POPUP);
+    ASSERT_NE(browser, nullptr);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(browser, IDOK)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(browser, IDC_FILE_LIST)));
+    SaveShot(browser, "application_browser");
+    Finish(browser, IDOK);
+    EXPECT_EQ(Stored("cmd"), "@" + folder);
+    EXPECT_EQ(Stored("desc"), "0 Kelvane test");
+    char entry[256] = "";
+    GetPrivateProfileStringA(folder.c_str(), "key00", "", entry, sizeof entry,
+                             e2e::WindowsFilePath("kelvane.prg").c_str());
+    EXPECT_EQ(std::string(entry).rfind("tool", 0), 0u) << entry;
+}
+
+// Browse... opens the classic open-file dialog on the program's own
+// template; the file chosen fills the three fields.
+TEST_F(EditingTest, BrowseFillsTheFieldsFromTheFileChosen) {
+    StartWith("");
+    HWND command = Press(EditKey('Q'), IDC_DIRECT, kCommand);
+    ASSERT_NE(command, nullptr);
+    HWND open = Press(command, IDC_BROWSE, "Kelvane Browser");
+    ASSERT_NE(open, nullptr);
+    EXPECT_NE(GetDlgItem(open, 1121), nullptr); // the directory list of the classic layout
+    SaveShot(open, "open_file");
+    Type(open, 1152, "C:\\windows\\notepad.exe");
+    Finish(open, IDOK);
+    ExpectFields(command, "C:\\windows\\notepad.exe", "C:\\windows", "notepad.exe");
+    Finish(command, IDCANCEL);
+}
+
+// Applications... fills the three fields from a shortcut double-clicked in
+// the browser's list; the working directory loses its trailing backslash.
+TEST_F(EditingTest, ApplicationsFillsTheFieldsFromAShortcut) {
+    const std::string folder = ProgramsFolder();
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    {
+        Microsoft::WRL::ComPtr<IShellLinkA> link;
+        Microsoft::WRL::ComPtr<IPersistFile> file;
+        ASSERT_EQ(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(link.GetAddressOf())), S_OK);
+        link->SetPath("C:\\windows\\notepad.exe");
+        link->SetWorkingDirectory("C:\\windows\\");
+        ASSERT_EQ(link.As(&file), S_OK);
+        const std::wstring path(folder.begin(), folder.end());
+        ASSERT_EQ(file->Save((path + L"\\Editor.lnk").c_str(), TRUE), S_OK);
+    }
+    CoUninitialize();
+    StartWith("");
+    HWND command = Press(EditKey('Q'), IDC_DIRECT, kCommand);
+    ASSERT_NE(command, nullptr);
+    HWND browser = BrowseFirstFolder(command, IDC_APPLICATIONS);
+    ASSERT_NE(browser, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(browser, IDOK)));
+    // A double click on the first icon, where the pointer is.
+    HWND list = GetDlgItem(browser, IDC_FILE_LIST);
+    POINT icon{37, 20};
+    ClientToScreen(list, &icon);
+    SetCursorPos(icon.x, icon.y);
+    ScreenToClient(list, &icon);
+    SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(icon.x, icon.y));
+    ASSERT_TRUE(IsWindowEnabled(GetDlgItem(browser, IDOK)));
+    Finish(browser, IDOK);
+    ExpectFields(command, "C:\\windows\\notepad.exe", "C:\\windows", "Editor");
+    Finish(command, IDCANCEL);
+}
+
+// The list shows every assignable key, expands popup lists, and Edit...
+// opens the chosen key's editing once the list has closed.
+TEST_F(EditingTest, AssignmentListShowsExpandsAndEdits) {
+    StartWith("[cmd]\r\nFn-A=C:\\a.exe\r\nFn-Q=@C:\\menu\r\n");
+    WritePrivateProfileStringA("C:\\menu", "key00", "One (1.exe) []",
+                               e2e::WindowsFilePath("kelvane.prg").c_str());
+    ASSERT_TRUE(klv.Post(WM_COMMAND, ID_ASSIGNMENTS, 0));
+    HWND list = Shown("Function Key Assignments");
+    ASSERT_NE(list, nullptr);
+    HWND lines = GetDlgItem(list, IDC_KEY_LIST);
+    const LRESULT keys = SendMessageA(lines, LB_GETCOUNT, 0, 0);
+    EXPECT_GT(keys, 30);
+    SendMessageA(GetDlgItem(list, IDC_OPTION_BOX), BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessageA(lines, LB_GETCOUNT, 0, 0), keys + 1);
+    SaveShot(list, "key_list");
+    SendMessageA(lines, LB_SETCURSEL, 0, 0); // the first line: Fn-1
+    SendMessageA(list, WM_COMMAND, MAKEWPARAM(IDC_KEY_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(lines));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(list, IDC_EDIT_KEY)));
+    HWND type = Press(list, IDC_EDIT_KEY, kType);
+    ASSERT_NE(type, nullptr);
+    EXPECT_FALSE(IsWindow(list));
+    EXPECT_EQ(e2e::TextOf(GetDlgItem(type, IDC_KEY_NAME)), "Fn-1");
+    Finish(type, IDCANCEL);
+    EXPECT_EQ(e2e::StoredCfg("opts"), std::to_string(0x1000));
+}
+} // namespace
