@@ -187,6 +187,10 @@ TEST_F(EditingTest, ClearConfirmedLeavesTheKeyUnassigned) {
     HWND confirm = Press(EditKey('Q'), IDC_CLEAR, kConfirm);
     ASSERT_NE(confirm, nullptr);
     EXPECT_EQ(e2e::TextOf(GetDlgItem(confirm, IDC_NEW_COMMAND)), "none");
+    HWND help = Press(confirm, IDC_HELP_BUTTON, "KLV"); // as the main window's help commands
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(e2e::TextOf(GetDlgItem(help, 0xFFFF)), "No Help Currently available");
+    Finish(help, IDOK);
     Finish(confirm, IDOK);
     EXPECT_EQ(Stored("cmd"), "<absent>");
 }

@@ -1,10 +1,13 @@
 #pragma once
 #include <windows.h>
 
+#include "common/dialog_ids.h"
+
 // The base of our modal dialogs. A dialog holds a plain data struct: its
 // controls are filled from it in OnInit, read back into it by ReadBack when
 // OK is pressed, and Run returns the end code (IDOK, IDCANCEL or what
-// OnCommand ended the dialog with).
+// OnCommand ended the dialog with). A Help button passes its command to the
+// dialog's owner, so that the main window answers it as it answers its own.
 class ModalDialog {
 public:
     virtual ~ModalDialog() = default;
@@ -35,6 +38,10 @@ private:
         if (!self) return FALSE;
         if (message != WM_COMMAND) return self->OnMessage(dialog, message, wParam, lParam) ? TRUE : FALSE;
         const WORD id = LOWORD(wParam);
+        if (id == IDC_HELP_BUTTON) {
+            SendMessageA(GetWindow(dialog, GW_OWNER), WM_COMMAND, id, 0);
+            return TRUE;
+        }
         if (id == IDOK || id == IDCANCEL) {
             if (id == IDOK && !self->MayEnd(dialog)) return TRUE;
             if (id == IDOK) self->ReadBack(dialog);
