@@ -18,8 +18,8 @@ wine_fresh_prefix() {
     # The caption buttons are drawn with Marlett. Debian's Wine does not look
     # in fonts-wine's folder for it (the buttons showed "0 1 r"); fonts in the
     # prefix's own Fonts folder it does load.
-    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     wineserver -w
+    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
 # Starts Xvfb on a free display unless one is already set.
