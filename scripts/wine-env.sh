@@ -15,10 +15,10 @@ wine_fresh_prefix() {
     # window that closes then waits 2 s for the manager's answer.
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    wineserver -w
     # The caption buttons are drawn with Marlett. Debian's Wine does not look
     # in fonts-wine's folder for it (the buttons showed "0 1 r"); fonts in the
     # prefix's own Fonts folder it does load.
-    wineserver -w
     cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
