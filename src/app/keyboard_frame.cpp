@@ -124,17 +124,19 @@ bool CKeyboardFrame::OnCommand(unsigned wParam, long lParam) {
         ShowNoHelp();
         return true;
     case ID_COLOR_HINT:
-        if (PickColour(ColourSetting::Hint)) window.SetHintBackground(m_settings.Get(ColourSetting::Hint));
+        if (m_settings.PickColour(ColourSetting::Hint))
+            window.SetHintBackground(m_settings.Get(ColourSetting::Hint));
         return true;
     case ID_COLOR_MARK:
-        if (PickColour(ColourSetting::Mark)) window.Invalidate(true);
-        return true;
     case ID_COLOR_HIGHLITE:
-        if (PickColour(ColourSetting::Highlite)) window.Invalidate(true);
+    case ID_COLOR_DISABLE: {
+        // The face shows these colours: repaint it with the one chosen.
+        const ColourSetting which = wParam == ID_COLOR_MARK       ? ColourSetting::Mark
+                                    : wParam == ID_COLOR_HIGHLITE ? ColourSetting::Highlite
+                                                                  : ColourSetting::Disable;
+        if (m_settings.PickColour(which)) window.Invalidate(true);
         return true;
-    case ID_COLOR_DISABLE:
-        if (PickColour(ColourSetting::Disable)) window.Invalidate(true);
-        return true;
+    }
     case ID_NOTHING:
         return true;
     default:
@@ -287,8 +289,6 @@ bool CKeyboardFrame::ShowAssignmentList(bool expandPopups) {
 void CKeyboardFrame::BuildGroupLists(const std::string& programListFile) {
     m_groups.BuildGroupLists(programListFile, m_settings.WindowsDir());
 }
-
-bool CKeyboardFrame::PickColour(ColourSetting which) { return m_settings.PickColour(which); }
 
 void CKeyboardFrame::ApplyTopmost(long lParam) {
     if (lParam != -1) m_settings.ToggleOption(OPT_TOPMOST);

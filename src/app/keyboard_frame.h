@@ -84,7 +84,6 @@ public:
     void OnDropFiles(int x, int y, const std::string& path);
 
 private:
-    bool PickColour(ColourSetting which);
     void ApplyTopmost(long lParam);
     void ShowNoHelp();
     // The assignment list; returns the expand option as the list leaves it.
