@@ -1,5 +1,8 @@
 #include "wine/e2e/klv_process.h"
 
+#include <shlobj.h>
+#include <wrl/client.h>
+
 #include <fstream>
 #include <iterator>
 #include <type_traits>
@@ -85,10 +88,27 @@ std::optional<std::string> ReadWindowsFile(const std::string& name) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::string StoredCfg(const std::string& key) {
+std::string Stored(const std::string& section, const std::string& key) {
     char value[256] = "";
-    GetPrivateProfileStringA("cfg", key.c_str(), "<absent>", value, sizeof value, "kelvane.ini");
+    GetPrivateProfileStringA(section.c_str(), key.c_str(), "<absent>", value, sizeof value,
+                             "kelvane.ini");
     return value;
+}
+
+::testing::AssertionResult SaveShortcut(const std::string& path, const std::string& target,
+                                        const std::string& arguments, const std::string& directory) {
+    Microsoft::WRL::ComPtr<IShellLinkA> link;
+    Microsoft::WRL::ComPtr<IPersistFile> file;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(link.GetAddressOf()))) ||
+        FAILED(link.As(&file)))
+        return ::testing::AssertionFailure() << "no shell link object";
+    link->SetPath(target.c_str());
+    link->SetArguments(arguments.c_str());
+    link->SetWorkingDirectory(directory.c_str());
+    const std::wstring wide(path.begin(), path.end());
+    if (FAILED(file->Save(wide.c_str(), TRUE))) return Failure("cannot save " + path);
+    return ::testing::AssertionSuccess();
 }
 
 ::testing::AssertionResult CopyHelperBesideKlv(const std::string& name) {

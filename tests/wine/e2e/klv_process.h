@@ -28,8 +28,12 @@ void RemoveKelvaneFiles();
 ::testing::AssertionResult PrepareWindowsDir(const std::map<std::string, std::string>& files = {});
 // The file's bytes, or nothing when it cannot be read.
 std::optional<std::string> ReadWindowsFile(const std::string& name);
-// A value of kelvane.ini's [cfg] section, "<absent>" when there is none.
-std::string StoredCfg(const std::string& key);
+// A value of kelvane.ini, "<absent>" when there is none.
+std::string Stored(const std::string& section, const std::string& key);
+inline std::string StoredCfg(const std::string& key) { return Stored("cfg", key); }
+// Saves a shell shortcut (COM initialised by the caller).
+::testing::AssertionResult SaveShortcut(const std::string& path, const std::string& target,
+                                        const std::string& arguments, const std::string& directory);
 // Copies a helper built into <test binary dir>\helpers beside KLV.exe.
 ::testing::AssertionResult CopyHelperBesideKlv(const std::string& name);
 // True when any top-level window titled "Kelvane" exists, whoever owns it.
