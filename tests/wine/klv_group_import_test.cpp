@@ -1,9 +1,10 @@
 // Command 480 under Wine: KLV.exe copies Program Manager's groups into
-// kelvane.prg, from the shell's own DDE server and from a scripted one.
+// kelvane.prg over DDE, here from a scripted server. How replies become the
+// file, and that Program Manager is started when no window of class PROGMAN
+// exists, is proved natively (group_import_test, frame_commands_test).
 #include <windows.h>
 
 #include <gtest/gtest.h>
-#include <shlobj.h>
 
 #include <fstream>
 #include <map>
@@ -19,25 +20,6 @@ using e2e::KlvTest;
 
 constexpr WPARAM kBuildGroups = 480;
 
-// A top-level window of any process with this class or title, waited for.
-HWND WaitForWindow(const char* className, const char* title) {
-    for (int i = 0; i < 250; ++i) {
-        if (HWND found = FindWindowA(className, title)) return found;
-        Sleep(20);
-    }
-    return nullptr;
-}
-
-void EndProcessOf(HWND window) {
-    DWORD id = 0;
-    GetWindowThreadProcessId(window, &id);
-    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
-        TerminateProcess(process, 0);
-        WaitForSingleObject(process, 5000);
-        CloseHandle(process);
-    }
-}
-
 // The tests' own Program Manager (helpers/progman_server.exe) serving the
 // replies given by item while it is in scope; its window's class is PROGMAN.
 class ScriptedProgman {
@@ -51,48 +33,26 @@ class ScriptedProgman {
             "\"" + e2e::TestBinaryDir() + "\\helpers\\progman_server.exe\" \"" + m_script + "\"";
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
-        PROCESS_INFORMATION info{};
         if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &startup, &info))
+                            &startup, &m_info))
             return;
-        CloseHandle(info.hThread);
-        CloseHandle(info.hProcess);
-        m_window = WaitForWindow("PROGMAN", nullptr);
+        for (int i = 0; i < 250 && !FindWindowA("PROGMAN", nullptr); ++i) Sleep(20);
     }
     ~ScriptedProgman() {
-        if (m_window) EndProcessOf(m_window);
+        if (m_info.hProcess) {
+            TerminateProcess(m_info.hProcess, 0);
+            WaitForSingleObject(m_info.hProcess, 5000);
+            CloseHandle(m_info.hProcess);
+            CloseHandle(m_info.hThread);
+        }
         DeleteFileA(m_script.c_str());
     }
-    bool Serving() const { return m_window != nullptr; }
+    bool Serving() const { return FindWindowA("PROGMAN", nullptr) != nullptr; }
 
   private:
     const std::string m_script = e2e::WindowsFilePath("progman.bin");
-    HWND m_window = nullptr;
+    PROCESS_INFORMATION m_info{};
 };
-
-// The shell lists the folders of its Programs menu as groups but refuses to
-// list any one: the index keeps the keys below the list's end, the refused
-// group its section. With no window of class PROGMAN, Program Manager is
-// started (Wine's has its own class; its title says what it is).
-TEST_F(KlvTest, ImportFromTheShellKeepsWhatItsRefusedGroupsHeld) {
-    ASSERT_EQ(FindWindowA("PROGMAN", nullptr), nullptr);
-    char programs[MAX_PATH] = "";
-    ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, 0, programs), S_OK);
-    const std::string group = std::string(programs) + "\\Kelvane Group";
-    ASSERT_TRUE(CreateDirectoryA(group.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
-    ASSERT_TRUE(e2e::PrepareWindowsDir(
-        {{"kelvane.prg",
-          "[class]\r\nkey00=Kept\r\nkey63=Gone\r\n[Kelvane Group]\r\nkey01=Kept\r\n"}}));
-    ASSERT_TRUE(klv.Start());
-    ASSERT_TRUE(klv.Send(WM_COMMAND, kBuildGroups));
-
-    EXPECT_EQ(e2e::ReadWindowsFile("kelvane.prg"),
-              "[class]\r\nkey00=Kept\r\n[Kelvane Group]\r\nkey01=Kept\r\n");
-    HWND started = WaitForWindow(nullptr, "Program Manager");
-    EXPECT_NE(started, nullptr);
-    if (started) EndProcessOf(started);
-    RemoveDirectoryA(group.c_str());
-}
 
 // Three groups listed, the second refused: the file holds exactly the index
 // and the items of the other two, and the popup-list reader reads a group's
