@@ -114,102 +114,24 @@ std::string StatusPaneText(HWND window, int pane) {
     return text;
 }
 
-// The check marks the five option items show when their menu opens: from
-// the stored options or the command line, and after the items' commands.
-TEST_F(FrameWindowTest, CheckMarksFollowTheOptionsInTheMenuBarAndTheSystemMenu) {
-    const std::vector<UINT> items = {482, 487, 470, 472, 471};
-    struct Case {
-        const char* name;
-        const char* ini;
-        const char* arguments;
-        std::vector<bool> marks; // of the items, in their order
-    };
-    const Case cases[] = {
-        {"fresh install", "", "", {false, true, false, true, true}},
-        {"all stored", "[cfg]\r\nopts=31\r\n", "", {true, false, true, false, false}},
-        {"command line", "", "-top -mark", {true, false, false, true, true}},
-        {"system menu", "[cfg]\r\nopts=12\r\n", "-nomenu", {false, true, true, false, true}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", c.ini}}));
-        klv = std::make_unique<InProcessKelvane>();
-        ASSERT_TRUE(klv->Start(c.arguments));
-        HWND window = klv->Handle();
-        const bool inSystemMenu = GetMenu(window) == nullptr;
-        HMENU menu = inSystemMenu ? GetSystemMenu(window, FALSE) : GetMenu(window);
-        const WPARAM key = inSystemMenu ? ' ' : 'o';
-        const OpenMenu open = VisitMenu(window, menu, items, key);
-        ASSERT_TRUE(open.wasOpen);
-        EXPECT_EQ(open.checked, c.marks);
-
-        // The five commands flip every mark.
-        for (UINT id : items)
-            SendMessageA(window, WM_COMMAND, id, 0);
-        std::vector<bool> flipped;
-        for (bool mark : c.marks)
-            flipped.push_back(!mark);
-        EXPECT_EQ(VisitMenu(window, menu, items, key).checked, flipped);
-    }
-}
-
-// Without the menu bar, the system menu ends with a separator and a popup
-// holding the main menu; with it, the system menu has neither.
-TEST_F(FrameWindowTest, SystemMenuEndsWithTheConfigurationPopupOnlyWithoutMenuBar) {
+// The check marks of the five option items are set as their menu opens, here
+// the system menu's configuration popup of a window without menu bar: from
+// the stored options, then after the items' commands. Which option gives
+// which mark is proved natively (frame_commands_test).
+TEST_F(FrameWindowTest, CheckMarksAreSetAsTheMenuOpens) {
+    ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cfg]\r\nopts=12\r\n"}}));
     ASSERT_TRUE(klv->Start("-nomenu"));
-    HMENU system = GetSystemMenu(klv->Handle(), FALSE);
-    const int count = GetMenuItemCount(system);
-    ASSERT_GE(count, 2);
-    EXPECT_TRUE(GetMenuState(system, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
-    char text[64] = "";
-    GetMenuStringA(system, count - 1, text, sizeof text, MF_BYPOSITION);
-    EXPECT_STREQ(text, "&KLV Configuration...");
-    HMENU popup = GetSubMenu(system, count - 1);
-    ASSERT_EQ(GetMenuItemCount(popup), 3);
-    const char* const names[] = {"&Assignments...", "&Options", "&Help"};
-    for (int i = 0; i < 3; ++i) {
-        GetMenuStringA(popup, i, text, sizeof text, MF_BYPOSITION);
-        EXPECT_STREQ(text, names[i]);
-    }
-    EXPECT_NE(GetMenuState(popup, 482, MF_BYCOMMAND), 0xFFFFFFFFu);
-    EXPECT_NE(GetMenuState(popup, 300, MF_BYCOMMAND), 0xFFFFFFFFu);
-
-    klv = std::make_unique<InProcessKelvane>();
-    ASSERT_TRUE(klv->Start(""));
-    system = GetSystemMenu(klv->Handle(), FALSE);
-    ASSERT_GT(GetMenuItemCount(system), 0);
-    for (int i = 0; i < GetMenuItemCount(system); ++i) {
-        EXPECT_EQ(GetSubMenu(system, i), nullptr) << i;
-        GetMenuStringA(system, i, text, sizeof text, MF_BYPOSITION);
-        EXPECT_STRNE(text, "&KLV Configuration...");
-    }
-}
-
-// A selected menu item puts its prompt into the status bar's message pane; an
-// item without a prompt, a popup and a closed menu leave it empty.
-TEST_F(FrameWindowTest, MenuSelectShowsThePromptOfTheItem) {
-    ASSERT_TRUE(klv->Start("-status"));
     HWND window = klv->Handle();
-    const struct {
-        WORD id;
-        WORD flags;
-        const char* prompt;
-    } cases[] = {
-        // Each empty prompt follows a shown one, which it must replace.
-        {485, MF_STRING, "Set highlite color"},
-        {300, MF_STRING, ""},
-        {482, MF_STRING | MF_CHECKED, "Enable/disable always on top"},
-        {482, MF_POPUP, ""},
-        {482, MF_STRING, "Enable/disable always on top"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.id);
-        SendMessageA(window, WM_MENUSELECT, MAKEWPARAM(c.id, c.flags),
-                     reinterpret_cast<LPARAM>(GetMenu(window)));
-        EXPECT_EQ(StatusPaneText(window, 0), c.prompt);
-    }
-    SendMessageA(window, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0); // menu closed
-    EXPECT_EQ(StatusPaneText(window, 0), "");
+    ASSERT_EQ(GetMenu(window), nullptr);
+    HMENU menu = GetSystemMenu(window, FALSE);
+    const std::vector<UINT> items = {482, 487, 470, 472, 471};
+    const OpenMenu open = VisitMenu(window, menu, items, ' ');
+    ASSERT_TRUE(open.wasOpen);
+    EXPECT_EQ(open.checked, (std::vector<bool>{false, true, true, false, true}));
+    for (UINT id : items)
+        SendMessageA(window, WM_COMMAND, id, 0);
+    EXPECT_EQ(VisitMenu(window, menu, items, ' ').checked,
+              (std::vector<bool>{true, false, false, true, false}));
 }
 
 std::string LocalTime() {
@@ -218,14 +140,34 @@ std::string LocalTime() {
     return text;
 }
 
-// The clock pane shows the local time, and a new one every second: every
-// text it shows was the time at some moment of the test.
-TEST_F(FrameWindowTest, ClockPaneShowsTheLocalTimeEverySecond) {
+// A selected menu item puts its prompt into the status bar's message pane; a
+// popup and a closed menu leave it empty. The clock pane shows the local
+// time, a new one every second: every text it shows was the time at some
+// moment of the test.
+TEST_F(FrameWindowTest, StatusBarShowsMenuPromptsAndTheClock) {
     std::set<std::string> times = {LocalTime()};
     ASSERT_TRUE(klv->Start("-status"));
+    HWND window = klv->Handle();
+    const struct {
+        WORD id;
+        WORD flags;
+        const char* prompt;
+    } cases[] = {
+        // Each empty prompt follows a shown one, which it must replace.
+        {482, MF_STRING | MF_CHECKED, "Enable/disable always on top"},
+        {482, MF_POPUP, ""},
+        {485, MF_STRING, "Set highlite color"},
+        {0, 0xFFFF, ""}, // menu closed
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.id);
+        SendMessageA(window, WM_MENUSELECT, MAKEWPARAM(c.id, c.flags),
+                     c.flags == 0xFFFF ? 0 : reinterpret_cast<LPARAM>(GetMenu(window)));
+        EXPECT_EQ(StatusPaneText(window, 0), c.prompt);
+    }
     std::set<std::string> shown;
     for (int i = 0; i < 26; ++i) {
-        shown.insert(StatusPaneText(klv->Handle(), 1));
+        shown.insert(StatusPaneText(window, 1));
         times.insert(LocalTime());
         PumpMessages(50);
     }
@@ -233,7 +175,6 @@ TEST_F(FrameWindowTest, ClockPaneShowsTheLocalTimeEverySecond) {
     for (const std::string& text : shown)
         EXPECT_EQ(times.count(text), 1u) << text;
 }
-
 
 // A file dropped on a key, as the shell hands it over: the command dialog
 // opens with the file's three texts and without its browse buttons. A timer
