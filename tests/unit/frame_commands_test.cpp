@@ -1,6 +1,7 @@
-// The main window's commands where the end-to-end tests under Wine cannot
-// see them: the colour dialog's answers, the desktop's requests, what is
-// left to the platform, and the system menu's forwarding.
+// The main window's commands: the option bits and check marks, the colour
+// dialog's answers, the desktop's requests, what is left to the platform,
+// and the system menu's forwarding. The Wine tests prove the window carries
+// out what is asked here.
 #include <string>
 #include <vector>
 
@@ -27,6 +28,37 @@ protected:
 
     CKeyboardFrame frame{Ports()};
 };
+
+// Every option command flips its own bit of the stored word and, for the
+// five in the Options menu, the check mark of its item; a second time
+// restores both. "&Always On Top" sets the window's state too, and with
+// lParam -1 only applies the stored one.
+TEST_F(FrameCommandTest, OptionCommandsFlipTheirBitAndTheirCheckMark) {
+    using Marks = std::vector<std::pair<unsigned, bool>>;
+    const Marks marks = frame.MenuCheckMarks(); // of the options word 4703
+    EXPECT_EQ(marks, (Marks{{482, true}, {487, false}, {470, true}, {472, false}, {471, false}}));
+    const struct {
+        unsigned id, bit;
+        Requests effects;
+    } cases[] = {{470, 0x4, {}},  {471, 0x10, {}}, {472, 0x8, {}},
+                 {474, 0x40, {}}, {482, 0x2, {"not topmost"}}, {487, 0x1, {"invalidate erase"}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.id);
+        EXPECT_TRUE(frame.OnCommand(c.id, 0));
+        EXPECT_EQ(Stored("cfg", "opts"), std::to_string(4703 ^ c.bit));
+        Marks flipped = marks;
+        for (auto& [id, checked] : flipped) checked = checked != (id == c.id);
+        EXPECT_EQ(frame.MenuCheckMarks(), flipped);
+        EXPECT_EQ(Requested(), c.effects);
+        EXPECT_TRUE(frame.OnCommand(c.id, 0));
+        EXPECT_EQ(Stored("cfg", "opts"), "4703");
+        EXPECT_EQ(frame.MenuCheckMarks(), marks);
+        Requested();
+    }
+    EXPECT_TRUE(frame.OnCommand(482, -1));
+    EXPECT_EQ(Requested(), Requests{"topmost"});
+    EXPECT_EQ(Stored("cfg", "opts"), "4703");
+}
 
 // Cancel changes nothing; OK stores the choice, which the next dialog starts from.
 TEST_F(FrameCommandTest, ColourCommandsStoreAndShowTheColourChosen) {

@@ -1,5 +1,7 @@
 // Start-up where the end-to-end tests under Wine cannot see it: the one-shot
-// actions and how early start-up ends, and a platform that fails it.
+// actions and how early start-up ends, what the command line asks of the
+// platform, and a platform that fails it.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,29 @@ TEST_F(StartupTest, OneShotOptionsAndARunningInstanceEndStartUpEarly) {
         EXPECT_EQ(platform.requests, c.requests);
     }
     EXPECT_FALSE(profile.HasFile("kelvane.ini"));
+}
+
+// The command line reaches the configuration library (the debug flag), the
+// system menu (the configuration popup only without menu bar) and the
+// window (the topmost state applied at creation, not stored).
+TEST_F(StartupTest, CommandLineReachesTheLibraryTheSystemMenuAndTheTopmostState) {
+    const std::string popup = "system menu popup &KLV Configuration...";
+    const struct {
+        const char* line;
+        std::string request;
+        bool made;
+    } cases[] = {
+        {"", "startup: configuration library 0", true}, {"-db", "startup: configuration library 1", true},
+        {"", popup, false},                              {"-nomenu", popup, true},
+        {"", "post 482 -1", false},                      {"-top", "post 482 -1", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.line) + ": " + c.request);
+        platform.requests.clear();
+        ASSERT_TRUE(Run(c.line));
+        EXPECT_EQ(std::count(platform.requests.begin(), platform.requests.end(), c.request), c.made);
+    }
+    EXPECT_EQ(Stored("cfg", "opts"), "<absent>");
 }
 
 TEST_F(StartupTest, FailedWindowCreationEndsStartUp) {
