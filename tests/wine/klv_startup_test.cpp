@@ -1,6 +1,8 @@
 // KLV.exe started for real: where and how its window comes up, which face it
-// shows, what the command line changes, the one-instance rule, the
-// configuration library, one-shot starts, and the place it keeps.
+// shows, the one-instance rule, the configuration library, one-shot starts,
+// the place it keeps, its options at start and from the system menu, and the
+// dialogs of its commands. The command-line grammar, the option bits and the
+// painting are proved natively; these runs prove the window carries them out.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -22,22 +24,6 @@ using e2e::KlvTest;
 using e2e::StoredCfg;
 
 constexpr DWORD kFrameStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-// The client area holds the face, one column and two rows more.
-constexpr int kClientWidth = e2e::kFaceWidth + 1;
-constexpr int kClientHeight = e2e::kFaceHeight + 2;
-
-// The window's outer size, and the one a window of the program's style has
-// around the standard client area.
-SIZE OuterSize(HWND hwnd) {
-    RECT rect{};
-    GetWindowRect(hwnd, &rect);
-    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
-}
-SIZE ExpectedOuterSize(bool menu) {
-    RECT rect{0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRectEx(&rect, kFrameStyle, menu, 0);
-    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
-}
 
 // Polls until the window's minimized state is as asked (other threads' show
 // changes take effect in their own time).
@@ -49,8 +35,10 @@ bool BecomesIconic(HWND hwnd, bool iconic) {
     return false;
 }
 
-// A place and size on the screen as "x,y wxh", to compare and print.
-std::string Place(int x, int y, int width = kClientWidth, int height = kClientHeight) {
+// A place and size on the screen as "x,y wxh", to compare and print; by
+// default the size of the client area around a built-in face: one column
+// and two rows more.
+std::string Place(int x, int y, int width = e2e::kFaceWidth + 1, int height = e2e::kFaceHeight + 2) {
     return std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(width) + "x" +
            std::to_string(height);
 }
@@ -58,41 +46,58 @@ std::string ClientPlace(const KlvProcess& klv) {
     const RECT r = klv.ClientRectOnScreen();
     return Place(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
+// The window's outer height is the one its style has around the client area.
+::testing::AssertionResult FramedAsTheStyleSays(const KlvProcess& klv) {
+    RECT outer{}, expected = klv.ClientRectOnScreen();
+    GetWindowRect(klv.Window(), &outer);
+    AdjustWindowRectEx(&expected, kFrameStyle, klv.HasMenu(), 0);
+    if (outer.right - outer.left == expected.right - expected.left &&
+        outer.bottom - outer.top == expected.bottom - expected.top)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "outer height " << outer.bottom - outer.top;
+}
 
-// The start on no settings at all, with a configuration library beside it
-// that start-up calls once with the debug flag off.
-TEST_F(KlvTest, FreshStartShowsTheBuiltInFaceWithItsClientAreaAt150By100) {
+// Face 0 with the legends of the named keys recoloured: the pure black
+// pixels of each key's rectangle shrunk by 2 on every side.
+Image WithLegends(const Image& face, const std::map<std::string, Colour>& colours) {
+    const std::map<std::string, Rect> keys = e2e::BuiltInKeys(0);
+    Image painted = face;
+    for (const auto& [name, colour] : colours) {
+        const Rect& key = keys.at(name);
+        for (int y = key.top + 2; y < key.bottom - 2; ++y)
+            for (int x = key.left + 2; x < key.right - 2; ++x)
+                if (face.Get(x, y) == 0) painted.Set(x, y, colour);
+    }
+    return painted;
+}
+
+// The start on settings holding one assigned key and nothing else: where and
+// how the window comes up, the face it shows with the key in the default
+// highlite colour, and the configuration library called once with the debug
+// flag off. Launching, dialogs, shortcuts and sound load their libraries
+// when first used: none is loaded, yet dropped files are taken. (ole32 goes
+// unasked: Wine's window code loads it into every program.) A second start
+// restores the minimized first one and ends; none of its options reach it.
+TEST_F(KlvTest, FreshStartLoadsNoLaterLibraryAndStaysTheOnlyInstance) {
+    ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cmd]\r\nFn-A=notepad.exe\r\n"}}));
     ASSERT_TRUE(e2e::CopyHelperBesideKlv("klvcfg.dll"));
     ASSERT_TRUE(klv.Start());
     EXPECT_EQ(e2e::TextOf(klv.Window()), "Kelvane");
     EXPECT_TRUE(klv.HasMenu());
     EXPECT_EQ(ClientPlace(klv), Place(150, 100));
-    const SIZE outer = OuterSize(klv.Window()), expected = ExpectedOuterSize(true);
-    EXPECT_EQ(outer.cx, expected.cx);
-    EXPECT_EQ(outer.cy, expected.cy);
+    EXPECT_TRUE(FramedAsTheStyleSays(klv));
     const LONG style = GetWindowLongA(klv.Window(), GWL_STYLE);
     EXPECT_EQ(style & (kFrameStyle | WS_THICKFRAME | WS_MAXIMIZEBOX), LONG{kFrameStyle});
-    EXPECT_FALSE(IsIconic(klv.Window()));
     EXPECT_FALSE(klv.IsTopmost());
     HWND status = FindWindowExA(klv.Window(), nullptr, STATUSCLASSNAMEA, nullptr);
     ASSERT_NE(status, nullptr);
     EXPECT_FALSE(IsWindowVisible(status));
-
     // Beyond the face, one column and two rows, the window's light-gray background shows.
-    Image expectedClient(kClientWidth, kClientHeight, MakeColour(192, 192, 192));
-    expectedClient.Copy(e2e::SourceBitmap("face0.bmp"), 0, 0, e2e::kFaceWidth, e2e::kFaceHeight, 0,
-                        0);
+    Image expectedClient(e2e::kFaceWidth + 1, e2e::kFaceHeight + 2, MakeColour(192, 192, 192));
+    expectedClient.Copy(WithLegends(e2e::SourceBitmap("face0.bmp"), {{"A", MakeColour(0, 0, 255)}}),
+                        0, 0, e2e::kFaceWidth, e2e::kFaceHeight, 0, 0);
     EXPECT_TRUE(e2e::ComesToShow(klv, expectedClient));
-    ASSERT_TRUE(klv.Close());
-    EXPECT_EQ(e2e::ReadWindowsFile("klvcfg.log"), "CheckCfg 0\r\n");
-}
 
-// Launching, dialogs, shortcuts and sound load their libraries when first
-// used: a start without popup-list keys has none of them, yet takes dropped
-// files. (ole32 goes unasked: Wine's window code loads it into every program.)
-TEST_F(KlvTest, StartWithoutPopupKeysLoadsNoShellDialogOrSoundLibrary) {
-    ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cmd]\r\nFn-A=notepad.exe\r\n"}}));
-    ASSERT_TRUE(klv.Start());
     DWORD processId = 0;
     GetWindowThreadProcessId(klv.Window(), &processId);
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
@@ -107,95 +112,9 @@ TEST_F(KlvTest, StartWithoutPopupKeysLoadsNoShellDialogOrSoundLibrary) {
     for (const char* later : {"shell32.dll", "comdlg32.dll", "oleaut32.dll", "winmm.dll"})
         EXPECT_FALSE(modules.count(later)) << later;
     EXPECT_TRUE(GetWindowLongA(klv.Window(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
-}
 
-// "-db" reaches the configuration library and draws every key's diagonal:
-// all 63 keys of the built-in table are on the face, each where the table
-// puts it.
-TEST_F(KlvTest, DebugFlagReachesTheLibraryAndDrawsTheDiagonalOfEveryKey) {
-    const std::map<std::string, Rect> keys = e2e::BuiltInKeys(0);
-    ASSERT_EQ(keys.size(), 63u);
-    Image expected = e2e::SourceBitmap("face0.bmp");
-    int changedKeys = 0;
-    for (const auto& [name, rect] : keys) {
-        const Image before = expected;
-        DrawKeyDiagonal(expected, rect);
-        changedKeys += before != expected;
-    }
-    ASSERT_EQ(changedKeys, 63); // every diagonal can be seen on this face
-
-    ASSERT_TRUE(e2e::CopyHelperBesideKlv("klvcfg.dll"));
-    ASSERT_TRUE(klv.Start("-db"));
-    EXPECT_TRUE(e2e::ComesToShow(klv, expected));
-    ASSERT_TRUE(klv.Close());
-    EXPECT_EQ(e2e::ReadWindowsFile("klvcfg.log"), "CheckCfg 1\r\n");
-}
-
-// Without the menu bar the window is shorter around the same client area,
-// put where the settings say; the menu's items come from the system menu's
-// popup, and "-nomenu" is kept in the options word they store.
-TEST_F(KlvTest, NoMenuStartsWithoutMenuBarAndServesTheMenuFromTheSystemMenu) {
-    ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cfg]\r\nx=200\r\ny=160\r\n"}}));
-    ASSERT_TRUE(klv.Start("-nomenu"));
-    EXPECT_FALSE(klv.HasMenu());
-    EXPECT_EQ(ClientPlace(klv), Place(200, 160));
-    const SIZE outer = OuterSize(klv.Window()), expected = ExpectedOuterSize(false);
-    EXPECT_EQ(outer.cx, expected.cx);
-    EXPECT_EQ(outer.cy, expected.cy);
-    EXPECT_LT(outer.cy, ExpectedOuterSize(true).cy);
-
-    ASSERT_TRUE(klv.Send(WM_SYSCOMMAND, 482)); // "&Always On Top"
-    EXPECT_TRUE(klv.IsTopmost());
-    EXPECT_EQ(StoredCfg("opts"), "1026");
-    ASSERT_TRUE(klv.Send(WM_SYSCOMMAND, 482));
-    EXPECT_FALSE(klv.IsTopmost());
-    EXPECT_EQ(StoredCfg("opts"), "1024");
-    // Closing keeps the client area's corner: no creep from the frame.
-    ASSERT_TRUE(klv.Close());
-    EXPECT_EQ(StoredCfg("x"), "200");
-    EXPECT_EQ(StoredCfg("y"), "160");
-}
-
-// Starts that only do something and end: no main window, no settings
-// written, and the configuration library is not reached. "-cwd" shows the
-// working directory, cut to 79 characters, in a box of its own with OK only.
-TEST_F(KlvTest, OneShotOptionsEndWithoutAWindow) {
-    char temp[MAX_PATH] = "";
-    GetTempPathA(MAX_PATH, temp);
-    const std::string directory = temp + std::string("klv-cwd-") + std::string(90, 'd');
-    ASSERT_TRUE(CreateDirectoryA(directory.c_str(), nullptr) ||
-                GetLastError() == ERROR_ALREADY_EXISTS);
-    const struct {
-        const char* arguments;
-        bool showsDirectory;
-    } cases[] = {{"-vol 20", false}, {"-play nonexistent.wav -top", false}, {"-cwd -top", true}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.arguments);
-        ASSERT_TRUE(e2e::PrepareWindowsDir());
-        ASSERT_TRUE(e2e::CopyHelperBesideKlv("klvcfg.dll"));
-        ASSERT_TRUE(klv.Launch(c.arguments, directory));
-        if (c.showsDirectory) {
-            HWND box = klv.WaitForTopLevelWindow("KLV");
-            ASSERT_NE(box, nullptr);
-            EXPECT_EQ(e2e::TextOf(GetDlgItem(box, 0xFFFF)), directory.substr(0, 79)); // the message
-            EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
-            EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr);
-            ASSERT_TRUE(PostMessageA(box, WM_COMMAND, IDOK, 0));
-        }
-        EXPECT_EQ(klv.WaitForTopLevelWindow("Kelvane"), nullptr);
-        ASSERT_TRUE(klv.WaitForExit());
-        EXPECT_FALSE(e2e::AnyKelvaneWindow());
-        EXPECT_EQ(e2e::ReadWindowsFile("klvcfg.log"), std::nullopt);
-        EXPECT_EQ(e2e::ReadWindowsFile("kelvane.ini"), std::nullopt);
-    }
-    RemoveDirectoryA(directory.c_str());
-}
-
-TEST_F(KlvTest, SecondStartRestoresTheFirstAndEnds) {
-    ASSERT_TRUE(klv.Start());
     ShowWindow(klv.Window(), SW_MINIMIZE);
     ASSERT_TRUE(BecomesIconic(klv.Window(), true));
-
     KlvProcess second;
     ASSERT_TRUE(second.Launch("-top -nomenu -status"));
     EXPECT_EQ(second.WaitForTopLevelWindow("Kelvane"), nullptr);
@@ -203,11 +122,38 @@ TEST_F(KlvTest, SecondStartRestoresTheFirstAndEnds) {
     EXPECT_TRUE(BecomesIconic(klv.Window(), false));
     EXPECT_TRUE(IsWindowVisible(klv.Window()));
     EXPECT_EQ(GetForegroundWindow(), klv.Window());
-    // None of the second start's options reach the first.
     EXPECT_FALSE(klv.IsTopmost());
     EXPECT_TRUE(klv.HasMenu());
     EXPECT_EQ(ClientPlace(klv), Place(150, 100));
     EXPECT_EQ(StoredCfg("opts"), "<absent>");
+    ASSERT_TRUE(klv.Close());
+    EXPECT_EQ(e2e::ReadWindowsFile("klvcfg.log"), "CheckCfg 0\r\n");
+}
+
+// Starts that only do something and end, here all three one-shot actions in
+// their order: no main window, no settings written, the configuration
+// library not reached. "-cwd" shows the working directory, cut to 79
+// characters, in a box of its own with OK only.
+TEST_F(KlvTest, OneShotOptionsEndWithoutAWindow) {
+    char temp[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, temp);
+    const std::string directory = temp + std::string("klv-cwd-") + std::string(90, 'd');
+    ASSERT_TRUE(CreateDirectoryA(directory.c_str(), nullptr) ||
+                GetLastError() == ERROR_ALREADY_EXISTS);
+    ASSERT_TRUE(e2e::CopyHelperBesideKlv("klvcfg.dll"));
+    ASSERT_TRUE(klv.Launch("-vol 20 -play nonexistent.wav -cwd -top", directory));
+    HWND box = klv.WaitForTopLevelWindow("KLV");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(e2e::TextOf(GetDlgItem(box, 0xFFFF)), directory.substr(0, 79)); // the message
+    EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
+    EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr);
+    ASSERT_TRUE(PostMessageA(box, WM_COMMAND, IDOK, 0));
+    EXPECT_EQ(klv.WaitForTopLevelWindow("Kelvane"), nullptr);
+    ASSERT_TRUE(klv.WaitForExit());
+    EXPECT_EQ(FindWindowA(nullptr, "Kelvane"), nullptr);
+    EXPECT_EQ(e2e::ReadWindowsFile("klvcfg.log"), std::nullopt);
+    EXPECT_EQ(e2e::ReadWindowsFile("kelvane.ini"), std::nullopt);
+    RemoveDirectoryA(directory.c_str());
 }
 
 // face0.bmp's file with 32-bit fields of its header (offset -> value) replaced.
@@ -221,7 +167,7 @@ std::string Face0FileWith(const std::map<int, std::uint32_t>& fields) {
 
 // Which picture the window shows and how big its client area is, by the
 // command line, the settings and the face file in the Windows directory.
-TEST_F(KlvTest, FaceComesFromTheFaceFileOrTheBuiltInPictures) {
+TEST_F(KlvTest, WindowShowsTheFaceOfTheFilesAndOptionsWithTheKeysPainted) {
     const Image face0 = e2e::SourceBitmap("face0.bmp");
     const Image face1 = e2e::SourceBitmap("face1.bmp");
     ASSERT_NE(face0, face1);
@@ -230,8 +176,25 @@ TEST_F(KlvTest, FaceComesFromTheFaceFileOrTheBuiltInPictures) {
     const std::string shortFile = Face0FileWith({{22, 100}, {10, 118 + 36 * 164}});
     Image shortFace(e2e::kFaceWidth, 100);
     shortFace.Copy(face0, 0, 0, e2e::kFaceWidth, 100, 0, 0);
-    // An assigned and a disabled key would be recoloured if face 0's keys were there.
-    const std::string assignments = "[cmd]\r\nFn-A=notepad.exe\r\n[opts]\r\nFn-Q=4\r\n";
+    // "-db" draws the diagonal of every key; each of the 63 can be seen.
+    const std::map<std::string, Rect> keys = e2e::BuiltInKeys(0);
+    ASSERT_EQ(keys.size(), 63u);
+    Image diagonals = face0;
+    for (const auto& [name, rect] : keys) {
+        const Image before = diagonals;
+        DrawKeyDiagonal(diagonals, rect);
+        ASSERT_NE(before, diagonals) << name;
+    }
+    // An assigned key's legend in the highlite colour, a disabled key's in
+    // the disable colour, and a popup list's corner mark, as stored.
+    const std::string assignments =
+        "[cmd]\r\nFn-A=notepad.exe\r\nFn-S=@C:\\nowhere\r\n[opts]\r\nFn-Q=4\r\n";
+    const Colour highlite = MakeColour(0, 255, 0), mark = MakeColour(0, 200, 0);
+    Image painted = WithLegends(face0, {{"A", highlite}, {"Q", MakeColour(44, 20, 7)}, {"S", highlite}});
+    const int left = keys.at("S").left + 1, top = keys.at("S").top + 1; // the inner top-left corner
+    for (const POINT& p : {POINT{left, top}, POINT{left, top + 1}, POINT{left, top + 2},
+                           POINT{left + 1, top + 1}, POINT{left + 1, top}, POINT{left + 2, top}})
+        painted.Set(p.x, p.y, mark);
 
     struct Case {
         const char* name;
@@ -240,22 +203,19 @@ TEST_F(KlvTest, FaceComesFromTheFaceFileOrTheBuiltInPictures) {
         const Image* face;
     };
     const Case cases[] = {
+        {"stored colours",
+         {{"kelvane.ini",
+           "[cfg]\r\nhighlite=0 255 0\r\ndisable=300 20 7\r\nmark=0 200 0\r\n" + assignments}},
+         "",
+         &painted},
+        {"debug diagonals", {}, "-db", &diagonals},
         {"face 1 without keys", {{"kelvane.ini", assignments}}, "-face 1", &face1},
-        {"face 1's keys with the stored picture",
-         {{"kelvane.ini", "[cfg]\r\nface=FACE0\r\n" + assignments}},
-         "-face 1",
-         &face0},
-        {"face file", {{"kelvane.fac", shortFile}}, "", &shortFace},
         {"face file named by the configuration file",
          {{"other.fac", shortFile}, {"kelvane.cfg", "[cfg]\r\nfac=other.fac\r\n"}},
          "",
          &shortFace},
         {"face file ignored by -noover", {{"kelvane.fac", shortFile}}, "-noover", &face0},
         {"truncated face file", {{"kelvane.fac", Face0FileWith({}).substr(0, 3000)}}, "", &face0},
-        {"face file of a huge picture",
-         {{"kelvane.fac", Face0FileWith({{18, 10000000}, {22, 10000000}})}},
-         "",
-         &face0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -268,46 +228,88 @@ TEST_F(KlvTest, FaceComesFromTheFaceFileOrTheBuiltInPictures) {
     }
 }
 
-// Every move stores the client area's new top-left corner, also off the
-// left edge of the screen.
-TEST_F(KlvTest, MovingTheWindowStoresItsClientCorner) {
-    ASSERT_TRUE(klv.Start());
-    for (const POINT& to : {POINT{300, 250}, POINT{-40, 10}}) {
-        SCOPED_TRACE(::testing::Message() << to.x << "," << to.y);
-        ASSERT_TRUE(SetWindowPos(klv.Window(), nullptr, to.x, to.y, 0, 0,
-                                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
-        ASSERT_TRUE(klv.Send(WM_NULL));
-        const RECT client = klv.ClientRectOnScreen();
-        EXPECT_EQ(StoredCfg("x"), std::to_string(client.left));
-        EXPECT_EQ(StoredCfg("y"), std::to_string(client.top));
-        EXPECT_EQ(StoredCfg("fIcon"), "0");
-    }
-}
+// Without the menu bar the window is shorter around the same client area,
+// put where the settings say, with the status bar below the whole face. The
+// stored topmost state is applied at start; the system menu's "&Always On
+// Top" toggles it, storing the options word with the command line's bits,
+// and it stays on top when brought to the front. Moves store the client
+// area's corner, also off the left edge of the screen; minimizing stores
+// fIcon 1 and leaves it alone. The next start comes up minimized there, and
+// restoring stores fIcon 0.
+TEST_F(KlvTest, OptionsPlaceAndMinimizedStateFromSettingsAndTheSystemMenu) {
+    ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cfg]\r\nx=200\r\ny=160\r\nopts=2\r\n"}}));
+    ASSERT_TRUE(klv.Start("-nomenu -status"));
+    EXPECT_FALSE(klv.HasMenu());
+    EXPECT_TRUE(FramedAsTheStyleSays(klv));
+    const RECT client = klv.ClientRectOnScreen();
+    EXPECT_EQ(client.left, 200);
+    EXPECT_EQ(client.top, 160);
+    EXPECT_EQ(client.right - client.left, e2e::kFaceWidth + 1);
+    HWND status = FindWindowExA(klv.Window(), nullptr, STATUSCLASSNAMEA, nullptr);
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(IsWindowVisible(status));
+    RECT bar{};
+    GetWindowRect(status, &bar);
+    EXPECT_GT(bar.bottom - bar.top, 0);
+    EXPECT_EQ(bar.top, client.top + e2e::kFaceHeight + 2);
+    EXPECT_EQ(bar.bottom, client.bottom);
+    EXPECT_TRUE(e2e::ComesToShow(klv, e2e::SourceBitmap("face0.bmp")));
 
-// Minimizing stores fIcon 1 and leaves the position alone; the next start
-// comes up minimized, and restoring stores fIcon 0 with the client area
-// back where it was.
-TEST_F(KlvTest, MinimizedStateIsStoredAndRestored) {
-    ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cfg]\r\nx=210\r\ny=170\r\n"}}));
-    ASSERT_TRUE(klv.Start());
+    ASSERT_TRUE(klv.Send(WM_NULL)); // the posted topmost command has run
+    EXPECT_TRUE(klv.IsTopmost());
+    EXPECT_EQ(StoredCfg("opts"), "2");
+    ASSERT_TRUE(klv.Send(WM_SYSCOMMAND, 482));
+    EXPECT_FALSE(klv.IsTopmost());
+    EXPECT_EQ(StoredCfg("opts"), "1536");
+    ASSERT_TRUE(klv.Send(WM_SYSCOMMAND, 482));
+    EXPECT_TRUE(klv.IsTopmost());
+    EXPECT_EQ(StoredCfg("opts"), "1538");
+    ASSERT_TRUE(SetWindowPos(klv.Window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE));
+    EXPECT_TRUE(klv.IsTopmost());
+
+    ASSERT_TRUE(SetWindowPos(klv.Window(), nullptr, -40, 10, 0, 0,
+                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
+    ASSERT_TRUE(klv.Send(WM_NULL));
+    const RECT moved = klv.ClientRectOnScreen();
+    const std::string place = std::to_string(moved.left) + "," + std::to_string(moved.top);
+    EXPECT_EQ(StoredCfg("x") + "," + StoredCfg("y"), place);
     ASSERT_TRUE(klv.Send(WM_SYSCOMMAND, SC_MINIMIZE));
     ASSERT_TRUE(BecomesIconic(klv.Window(), true));
     ASSERT_TRUE(klv.Send(WM_NULL));
     EXPECT_EQ(StoredCfg("fIcon"), "1");
-    EXPECT_EQ(StoredCfg("x"), "210");
-    EXPECT_EQ(StoredCfg("y"), "170");
-    ASSERT_TRUE(klv.Close());
+    ASSERT_TRUE(klv.Close()); // keeps the corner: no creep from the frame
+    EXPECT_EQ(StoredCfg("x") + "," + StoredCfg("y"), place);
 
     ASSERT_TRUE(klv.Start());
     EXPECT_TRUE(IsIconic(klv.Window()));
-    EXPECT_EQ(StoredCfg("fIcon"), "1");
     ShowWindow(klv.Window(), SW_RESTORE);
     ASSERT_TRUE(BecomesIconic(klv.Window(), false));
     ASSERT_TRUE(klv.Send(WM_NULL));
     EXPECT_EQ(StoredCfg("fIcon"), "0");
-    EXPECT_EQ(ClientPlace(klv), Place(210, 170));
-    EXPECT_EQ(StoredCfg("x"), "210");
-    EXPECT_EQ(StoredCfg("y"), "170");
+    const RECT restored = klv.ClientRectOnScreen();
+    EXPECT_EQ(std::to_string(restored.left) + "," + std::to_string(restored.top), place);
+}
+
+// The About box and the colour dialog on the program's own template, where
+// pure blue chosen for the hint background is stored as "0 0 255".
+TEST_F(KlvTest, CommandsOpenTheAboutBoxAndTheColourDialog) {
+    ASSERT_TRUE(klv.Start());
+    for (const char* title : {"About Kelvane", "Color"}) {
+        SCOPED_TRACE(title);
+        ASSERT_TRUE(klv.Post(WM_COMMAND, title[0] == 'A' ? 300 : 483));
+        HWND box = klv.WaitForTopLevelWindow(title);
+        ASSERT_NE(box, nullptr);
+        for (int i = 0; i < 200 && !IsWindowVisible(box); ++i) Sleep(25); // its controls are filled
+        EXPECT_EQ(e2e::TextOf(GetDlgItem(box, IDOK)), "&OK");
+        const char* rgb[] = {"0", "0", "255"};
+        for (int i = 0; i < 3 && title[0] == 'C'; ++i) // the red, green and blue fields
+            SendMessageA(GetDlgItem(box, 706 + i), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(rgb[i]));
+        ASSERT_TRUE(PostMessageA(box, WM_COMMAND, IDOK, 0));
+        for (int i = 0; i < 100 && IsWindow(box); ++i) Sleep(20);
+        EXPECT_FALSE(IsWindow(box));
+        ASSERT_TRUE(klv.Send(WM_NULL));
+    }
+    EXPECT_EQ(StoredCfg("hint"), "0 0 255");
 }
 
 } // namespace
