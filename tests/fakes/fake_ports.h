@@ -1,17 +1,36 @@
 #pragma once
 #include <string>
+#include <vector>
 
-#include "fakes/fixed_system_info.h"
 #include "fakes/memory_profile.h"
 #include "fakes/recording_launch.h"
 #include "fakes/recording_platform.h"
 #include "fakes/recording_shell_folders.h"
 #include "fakes/scripted_dialogs.h"
 #include "fakes/scripted_groups.h"
-#include "fakes/scripted_colour_chooser.h"
 #include "fakes/served_assets.h"
 #include "platform/portable/builtin_strings.h"
+#include "platform/ports/colour_chooser.h"
 #include "platform/ports/frame_ports.h"
+#include "platform/ports/system_info.h"
+
+// A colour dialog whose user presses OK on `answer`, or Cancel when
+// `pressOk` is false. Records the colour each dialog started from.
+struct ScriptedColourChooser : ColourChooser {
+    bool Choose(Colour initial, Colour& chosen) override {
+        startedFrom.push_back(initial);
+        if (pressOk) chosen = answer;
+        return pressOk;
+    }
+    bool pressOk = true;
+    Colour answer = 0;
+    std::vector<Colour> startedFrom;
+};
+
+// A Windows installation in C:\WINDOWS.
+struct FixedSystemInfo : SystemInfo {
+    std::string WindowsDirectory() const override { return "C:\\WINDOWS"; }
+};
 
 // Every port of the program with its native stand-in: the program's files in
 // memory in the Windows directory C:\WINDOWS, the real string table, the
@@ -32,7 +51,7 @@ struct FakePorts {
     BuiltinStrings strings;
     RecordingShellFolders shell;
     ScriptedColourChooser colours;
-    FixedSystemInfo system{kWindowsDir};
+    FixedSystemInfo system;
     RecordingPlatform platform;
     ServedAssets assets;
     RecordingLaunch launch;

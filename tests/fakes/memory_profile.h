@@ -14,10 +14,9 @@
 
 // Profile files in memory, with only the rules of the platform calls that the
 // program relies on: names match without regard to case, lines keep their
-// order (a name written twice finds the first), a value is cut to the buffer,
-// a missing key gives the default, a section read gives the "key=value"
-// lines, and a null value or key deletes. File names without a directory
-// are files of the Windows directory.
+// order (a name written twice finds the first), a section read gives the
+// "key=value" lines cut to the buffer, and a null value or key deletes. File
+// names without a directory are files of the Windows directory.
 class MemoryProfile : public ProfilePort {
 public:
     explicit MemoryProfile(std::string windowsDirectory = "C:\\WINDOWS")
@@ -59,12 +58,11 @@ public:
         return text;
     }
 
-    unsigned GetString(const char* section, const char* key, const char* deflt, char* buffer,
-                       unsigned size, const char* file) override {
-        std::string text = Value(file, section, key).value_or(deflt ? deflt : "");
-        text.resize(std::min<std::size_t>(text.size(), size ? size - 1 : 0));
-        if (size) std::memcpy(buffer, text.c_str(), text.size() + 1);
-        return static_cast<unsigned>(text.size());
+    // The program reads whole sections (ProfileSection answers from them);
+    // it never asks for a single key.
+    unsigned GetString(const char*, const char*, const char*, char*, unsigned,
+                       const char*) override {
+        std::abort();
     }
     unsigned GetSection(const char* section, char* buffer, unsigned size,
                         const char* file) override {

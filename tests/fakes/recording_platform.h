@@ -14,8 +14,8 @@
 // ("topmost", "desktop: log off" ...). Creation reaches the
 // frame as on Windows: it runs OnCreate and reports the first size and
 // place; a minimized show reports the new size. The test says whether
-// creation fails, whether another instance runs and whether a top-level
-// window of class "PROGMAN" exists.
+// creation fails and whether another instance runs; no Program Manager
+// window exists.
 class RecordingPlatform : public WindowPort,
                           public DesktopPort,
                           public StartupPort,
@@ -82,9 +82,7 @@ public:
     unsigned VirtualKeyOfScanCode(unsigned scanCode) override {
         return scanCode == 15 ? 9 : scanCode == 30 ? 'A' : scanCode == 16 ? 'Q' : 0; // Tab, A, Q
     }
-    bool TopLevelWindowOfClassExists(const char* className) override {
-        return progmanRunning && std::string(className) == "PROGMAN";
-    }
+    bool TopLevelWindowOfClassExists(const char*) override { return false; }
     void StartMinimized(const char* commandLine) override {
         Add(std::string("desktop: start minimized ") + commandLine);
     }
@@ -105,9 +103,9 @@ public:
     }
 
     // The hint window: the pointer on the window's client area, which sits at (100, 50).
-    bool PointerInWindow() override { return pointerInWindow; }
-    bool PointerInClientArea() override { return pointerInWindow; }
-    bool IsActiveWindow() override { return active; }
+    bool PointerInWindow() override { return true; }
+    bool PointerInClientArea() override { return true; }
+    bool IsActiveWindow() override { return true; }
     Size MeasureHint(const std::string& text) override {
         return {static_cast<int>(text.size()) * 5, 10};
     }
@@ -128,9 +126,7 @@ public:
             std::to_string(y) + (rightAlign ? " right" : " centre"));
     }
 
-    bool progmanRunning = false;
     bool minimized = false, visible = true, uncovered = true;
-    bool pointerInWindow = true, active = true;
     PointerOnScreen pointer{100, 100, 1024, 768};
     PopupMenuCascade tracked;
     bool otherInstance = false;
