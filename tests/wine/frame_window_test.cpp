@@ -72,38 +72,14 @@ class FrameWindowTest : public ::testing::Test {
     std::unique_ptr<InProcessKelvane> klv = std::make_unique<InProcessKelvane>();
 };
 
-// What the tests see while a menu of the window is open. A timer of this
-// thread runs inside the menu's modal loop: it reads the check marks of the
-// items asked for and closes the menu.
-struct OpenMenu {
-    HMENU marksOf = nullptr; // the menu whose check marks are read
-    std::vector<UINT> ids;
-    bool wasOpen = false;
+// The check marks of the items as the menu shows them once WM_INITMENU,
+// which Windows sends as the menu opens, has been handled.
+std::vector<bool> MarksAsTheMenuOpens(HWND window, HMENU menu, const std::vector<UINT>& ids) {
+    SendMessageA(window, WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
     std::vector<bool> checked;
-};
-OpenMenu* g_openMenu = nullptr;
-
-void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
-    OpenMenu& open = *g_openMenu;
-    GUITHREADINFO gui{};
-    gui.cbSize = sizeof gui;
-    open.wasOpen = GetGUIThreadInfo(GetCurrentThreadId(), &gui) && (gui.flags & GUI_INMENUMODE);
-    for (UINT id : open.ids)
-        open.checked.push_back((GetMenuState(open.marksOf, id, MF_BYCOMMAND) & MF_CHECKED) != 0);
-    EndMenu();
-}
-
-// Opens a menu as the keyboard does (Alt plus the key: ' ' the system
-// menu, a letter the menu bar's item with that mnemonic) and reads it.
-OpenMenu VisitMenu(HWND window, HMENU marksOf, const std::vector<UINT>& ids, WPARAM key) {
-    OpenMenu open{marksOf, ids, false, {}};
-    g_openMenu = &open;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 30, ReadOpenMenu);
-    SendMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, key);
-    KillTimer(nullptr, timer);
-    g_openMenu = nullptr;
-    PumpMessages(20);
-    return open;
+    for (UINT id : ids)
+        checked.push_back((GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0);
+    return checked;
 }
 
 std::string StatusPaneText(HWND window, int pane) {
@@ -125,12 +101,11 @@ TEST_F(FrameWindowTest, CheckMarksAreSetAsTheMenuOpens) {
     ASSERT_EQ(GetMenu(window), nullptr);
     HMENU menu = GetSystemMenu(window, FALSE);
     const std::vector<UINT> items = {482, 487, 470, 472, 471};
-    const OpenMenu open = VisitMenu(window, menu, items, ' ');
-    ASSERT_TRUE(open.wasOpen);
-    EXPECT_EQ(open.checked, (std::vector<bool>{false, true, true, false, true}));
+    EXPECT_EQ(MarksAsTheMenuOpens(window, menu, items),
+              (std::vector<bool>{false, true, true, false, true}));
     for (UINT id : items)
         SendMessageA(window, WM_COMMAND, id, 0);
-    EXPECT_EQ(VisitMenu(window, menu, items, ' ').checked,
+    EXPECT_EQ(MarksAsTheMenuOpens(window, menu, items),
               (std::vector<bool>{true, false, false, true, false}));
 }
 
