@@ -209,12 +209,17 @@ TEST_F(EditingTest, DialogsAssignOverwriteClearAndEditFromTheList) {
 // The browsers, in one run. Browse... opens the classic open-file dialog on
 // the program's own template; Applications... takes a shortcut double-clicked
 // in the Application Browser (its working directory loses the trailing
-// backslash); Popup... makes the first Start-menu folder the key's list.
+// backslash); Popup... makes the first Start-menu folder, read through the
+// shell, the key's list.
 TEST_F(EditingTest, BrowsersFillTheCommandFieldsAndPopupPicksAFolder) {
     const std::string folder = ProgramsFolder();
     std::ofstream(folder + "\\tool.exe") << "MZ";
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
-    ASSERT_TRUE(e2e::SaveShortcut(folder + "\\Editor.lnk", "C:\\windows\\notepad.exe", "", "C:\\windows\\"));
+    // A shortcut gives its target and directory, not its arguments; only the
+    // lower-case ".lnk" marks one: "Tool.LNK" is listed as the file it is.
+    ASSERT_TRUE(e2e::SaveShortcut(folder + "\\Editor.lnk", "C:\\windows\\notepad.exe", "-n x.txt",
+                                  "C:\\windows\\"));
+    ASSERT_TRUE(e2e::SaveShortcut(folder + "\\Tool.LNK", "C:\\windows\\notepad.exe", "", ""));
     CoUninitialize();
     StartWith("");
     HWND command = Press(EditKey('Q'), IDC_DIRECT, kCommand);
@@ -254,5 +259,6 @@ TEST_F(EditingTest, BrowsersFillTheCommandFieldsAndPopupPicksAFolder) {
     const std::string list = e2e::ReadWindowsFile("kelvane.prg").value_or("");
     EXPECT_NE(list.find("=Editor (C:\\windows\\notepad.exe) [C:\\windows"), std::string::npos) << list;
     EXPECT_NE(list.find("=tool"), std::string::npos) << list;
+    EXPECT_NE(list.find("(" + folder + "\\Tool.LNK) []"), std::string::npos) << list;
 }
 } // namespace
