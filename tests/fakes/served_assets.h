@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,12 +11,16 @@
 #include "platform/ports/asset_port.h"
 
 // The built-in faces FACE0 and FACE1 from their committed bitmap files, as
-// the resource compiler stores them: without the 14-byte file header. There
-// are no face files; with servesFaces false there are no faces at all.
+// the resource compiler stores them: without the 14-byte file header, and
+// the face files the test puts in `files` by path. With servesFaces false
+// there are no built-in faces.
 struct ServedAssets : AssetPort {
     using Bytes = std::vector<std::uint8_t>;
 
-    std::optional<Bytes> ReadFile(const std::string&) override { return std::nullopt; }
+    std::optional<Bytes> ReadFile(const std::string& path) override {
+        const auto file = files.find(path);
+        return file == files.end() ? std::nullopt : std::optional<Bytes>(file->second);
+    }
     std::optional<Bytes> LoadBitmapResource(const std::string& name) override {
         std::string file = name; // resource names ignore case
         for (char& c : file) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -27,4 +32,5 @@ struct ServedAssets : AssetPort {
     }
 
     bool servesFaces = true;
+    std::map<std::string, Bytes> files;
 };

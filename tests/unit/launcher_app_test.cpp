@@ -1,12 +1,13 @@
 // Start-up where the end-to-end tests under Wine cannot see it: the one-shot
 // actions and how early start-up ends, what the command line asks of the
-// platform, and a platform that fails it.
+// platform, where the face comes from, and a platform that fails it.
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "app/launcher_app.h"
 #include "model_fixture.h"
+#include "pictures.h"
 
 namespace {
 using Requests = std::vector<std::string>;
@@ -62,6 +63,33 @@ TEST_F(StartupTest, CommandLineReachesTheLibraryTheSystemMenuAndTheTopmostState)
         EXPECT_EQ(std::count(platform.requests.begin(), platform.requests.end(), c.request), c.made);
     }
     EXPECT_EQ(Stored("cfg", "opts"), "<absent>");
+}
+
+// The face is the file the configuration file names, unless "-noover" is
+// given or the decoder refuses the file; else the face's picture, face 1's
+// by "-face 1", which has no keys to paint. "-db" draws on the keys.
+TEST_F(StartupTest, FaceComesFromTheFaceFileOrTheBuiltInPicture) {
+    profile.Load("kelvane.cfg", "[cfg]\nfac=other.fac\n");
+    const std::vector<std::uint8_t> list = ResourceBytes("list.bmp"); // 30 x 60
+    const struct {
+        const char* line;
+        std::vector<std::uint8_t> file;
+        int width, height;
+    } cases[] = {{"", list, 30, 60},
+                 {"-noover", list, 322, 136},
+                 {"", {list.begin(), list.begin() + 100}, 322, 136}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        assets.files["C:\\WINDOWS\\other.fac"] = c.file;
+        const auto started = Run(c.line);
+        ASSERT_TRUE(started);
+        EXPECT_EQ(started->FaceWidth(), c.width);
+        EXPECT_EQ(started->FaceHeight(), c.height);
+    }
+    assets.files.clear();
+    EXPECT_TRUE(Run("-face 1")->OnPaint() == ResourcePicture("face1.bmp"));
+    const Image plain = Run("")->OnPaint();
+    EXPECT_TRUE(Run("-db")->OnPaint() != plain);
 }
 
 TEST_F(StartupTest, FailedWindowCreationEndsStartUp) {

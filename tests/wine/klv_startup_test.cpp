@@ -1,8 +1,9 @@
-// KLV.exe started for real: where and how its window comes up, which face it
+// KLV.exe started for real: where and how its window comes up, the face it
 // shows, the one-instance rule, the configuration library, one-shot starts,
 // the place it keeps, its options at start and from the system menu, and the
-// dialogs of its commands. The command-line grammar, the option bits and the
-// painting are proved natively; these runs prove the window carries them out.
+// dialogs of its commands. The command-line grammar, the option bits, where
+// the face comes from and the painting are proved natively; these runs prove
+// the window carries them out.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -156,80 +157,9 @@ TEST_F(KlvTest, OneShotOptionsEndWithoutAWindow) {
     RemoveDirectoryA(directory.c_str());
 }
 
-// face0.bmp's file with 32-bit fields of its header (offset -> value) replaced.
-std::string Face0FileWith(const std::map<int, std::uint32_t>& fields) {
-    std::string bytes = e2e::SourceResourceBytes("face0.bmp");
-    for (const auto& [at, value] : fields)
-        for (int i = 0; i < 4; ++i)
-            bytes.at(at + i) = static_cast<char>(value >> (8 * i));
-    return bytes;
-}
-
-// Which picture the window shows and how big its client area is, by the
-// command line, the settings and the face file in the Windows directory.
-TEST_F(KlvTest, WindowShowsTheFaceOfTheFilesAndOptionsWithTheKeysPainted) {
-    const Image face0 = e2e::SourceBitmap("face0.bmp");
-    const Image face1 = e2e::SourceBitmap("face1.bmp");
-    ASSERT_NE(face0, face1);
-    // A face file of a size of its own: face0.bmp said to hold only its top
-    // 100 rows, which are stored last (bottom row first, 164 bytes a row).
-    const std::string shortFile = Face0FileWith({{22, 100}, {10, 118 + 36 * 164}});
-    Image shortFace(e2e::kFaceWidth, 100);
-    shortFace.Copy(face0, 0, 0, e2e::kFaceWidth, 100, 0, 0);
-    // "-db" draws the diagonal of every key; each of the 63 can be seen.
-    const std::map<std::string, Rect> keys = e2e::BuiltInKeys(0);
-    ASSERT_EQ(keys.size(), 63u);
-    Image diagonals = face0;
-    for (const auto& [name, rect] : keys) {
-        const Image before = diagonals;
-        DrawKeyDiagonal(diagonals, rect);
-        ASSERT_NE(before, diagonals) << name;
-    }
-    // An assigned key's legend in the highlite colour, a disabled key's in
-    // the disable colour, and a popup list's corner mark, as stored.
-    const std::string assignments =
-        "[cmd]\r\nFn-A=notepad.exe\r\nFn-S=@C:\\nowhere\r\n[opts]\r\nFn-Q=4\r\n";
-    const Colour highlite = MakeColour(0, 255, 0), mark = MakeColour(0, 200, 0);
-    Image painted = WithLegends(face0, {{"A", highlite}, {"Q", MakeColour(44, 20, 7)}, {"S", highlite}});
-    const int left = keys.at("S").left + 1, top = keys.at("S").top + 1; // the inner top-left corner
-    for (const POINT& p : {POINT{left, top}, POINT{left, top + 1}, POINT{left, top + 2},
-                           POINT{left + 1, top + 1}, POINT{left + 1, top}, POINT{left + 2, top}})
-        painted.Set(p.x, p.y, mark);
-
-    struct Case {
-        const char* name;
-        std::map<std::string, std::string> files;
-        const char* arguments;
-        const Image* face;
-    };
-    const Case cases[] = {
-        {"stored colours",
-         {{"kelvane.ini",
-           "[cfg]\r\nhighlite=0 255 0\r\ndisable=300 20 7\r\nmark=0 200 0\r\n" + assignments}},
-         "",
-         &painted},
-        {"debug diagonals", {}, "-db", &diagonals},
-        {"face 1 without keys", {{"kelvane.ini", assignments}}, "-face 1", &face1},
-        {"face file named by the configuration file",
-         {{"other.fac", shortFile}, {"kelvane.cfg", "[cfg]\r\nfac=other.fac\r\n"}},
-         "",
-         &shortFace},
-        {"face file ignored by -noover", {{"kelvane.fac", shortFile}}, "-noover", &face0},
-        {"truncated face file", {{"kelvane.fac", Face0FileWith({}).substr(0, 3000)}}, "", &face0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ASSERT_TRUE(e2e::PrepareWindowsDir(c.files));
-        ASSERT_TRUE(klv.Start(c.arguments));
-        EXPECT_EQ(ClientPlace(klv), Place(150, 100, c.face->Width() + 1, c.face->Height() + 2));
-        EXPECT_TRUE(e2e::ComesToShow(klv, *c.face));
-        ASSERT_TRUE(klv.Close());
-        DeleteFileA(e2e::WindowsFilePath("other.fac").c_str());
-    }
-}
-
 // Without the menu bar the window is shorter around the same client area,
-// put where the settings say, with the status bar below the whole face. The
+// put where the settings say, with the status bar below the whole face, and
+// "-db" draws the diagonal of every key, all 63 of which can be seen. The
 // stored topmost state is applied at start; the system menu's "&Always On
 // Top" toggles it, storing the options word with the command line's bits,
 // and it stays on top when brought to the front. Moves store the client
@@ -238,7 +168,15 @@ TEST_F(KlvTest, WindowShowsTheFaceOfTheFilesAndOptionsWithTheKeysPainted) {
 // restoring stores fIcon 0.
 TEST_F(KlvTest, OptionsPlaceAndMinimizedStateFromSettingsAndTheSystemMenu) {
     ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cfg]\r\nx=200\r\ny=160\r\nopts=2\r\n"}}));
-    ASSERT_TRUE(klv.Start("-nomenu -status"));
+    const std::map<std::string, Rect> keys = e2e::BuiltInKeys(0);
+    ASSERT_EQ(keys.size(), 63u);
+    Image diagonals = e2e::SourceBitmap("face0.bmp");
+    for (const auto& [name, rect] : keys) {
+        const Image before = diagonals;
+        DrawKeyDiagonal(diagonals, rect);
+        ASSERT_NE(before, diagonals) << name;
+    }
+    ASSERT_TRUE(klv.Start("-nomenu -status -db"));
     EXPECT_FALSE(klv.HasMenu());
     EXPECT_TRUE(FramedAsTheStyleSays(klv));
     const RECT client = klv.ClientRectOnScreen();
@@ -253,7 +191,7 @@ TEST_F(KlvTest, OptionsPlaceAndMinimizedStateFromSettingsAndTheSystemMenu) {
     EXPECT_GT(bar.bottom - bar.top, 0);
     EXPECT_EQ(bar.top, client.top + e2e::kFaceHeight + 2);
     EXPECT_EQ(bar.bottom, client.bottom);
-    EXPECT_TRUE(e2e::ComesToShow(klv, e2e::SourceBitmap("face0.bmp")));
+    EXPECT_TRUE(e2e::ComesToShow(klv, diagonals));
 
     ASSERT_TRUE(klv.Send(WM_NULL)); // the posted topmost command has run
     EXPECT_TRUE(klv.IsTopmost());
