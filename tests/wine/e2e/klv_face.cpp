@@ -27,13 +27,9 @@ namespace {
 
 } // namespace
 
-std::string SourceResourceBytes(const std::string& name) {
-    std::ifstream in("Z:" KLV_SOURCE_DIR "/resources/" + name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 Image SourceBitmap(const std::string& name) {
-    const std::string bytes = SourceResourceBytes(name);
+    std::ifstream in("Z:" KLV_SOURCE_DIR "/resources/" + name, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     auto image =
         DecodeBitmapFile(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     return image ? *image : Image();

@@ -14,10 +14,8 @@ namespace e2e {
 constexpr int kFaceWidth = 322; // both built-in faces
 constexpr int kFaceHeight = 136;
 
-// The bytes of a committed file under resources/ (the source tree, through Z:).
-std::string SourceResourceBytes(const std::string& name);
-// A committed bitmap under resources/, decoded with the program's own decoder;
-// an empty image when it cannot be read.
+// A committed bitmap under resources/ (the source tree, through Z:), decoded
+// with the program's own decoder; an empty image when it cannot be read.
 Image SourceBitmap(const std::string& name);
 
 // The rectangles of a built-in key table by key name ("A", "SP", ...), as the

@@ -24,24 +24,13 @@ template <typename Handle, typename Release> auto Owned(Handle handle, Release r
 
 // A top-level window of the process with exactly the given title.
 HWND FindProcessWindow(DWORD processId, const std::string& title) {
-    struct Search {
-        DWORD processId;
-        const std::string& title;
-        HWND found;
-    } search{processId, title, nullptr};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            char text[256] = "";
-            GetWindowTextA(hwnd, text, sizeof text);
-            if (owner != s.processId || s.title != text) return TRUE;
-            s.found = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND hwnd = FindWindowExA(nullptr, nullptr, nullptr, title.c_str()); hwnd;
+         hwnd = FindWindowExA(nullptr, hwnd, nullptr, title.c_str())) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(hwnd, &owner);
+        if (owner == processId) return hwnd;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -116,10 +105,6 @@ std::string Stored(const std::string& section, const std::string& key) {
     if (CopyFileA((dir + "\\helpers\\" + name).c_str(), (dir + "\\" + name).c_str(), FALSE))
         return ::testing::AssertionSuccess();
     return Failure("cannot copy " + name);
-}
-
-bool AnyKelvaneWindow() {
-    return FindWindowA(nullptr, kTitle) != nullptr;
 }
 
 std::string TextOf(HWND hwnd) {

@@ -36,8 +36,6 @@ inline std::string StoredCfg(const std::string& key) { return Stored("cfg", key)
                                         const std::string& arguments, const std::string& directory);
 // Copies a helper built into <test binary dir>\helpers beside KLV.exe.
 ::testing::AssertionResult CopyHelperBesideKlv(const std::string& name);
-// True when any top-level window titled "Kelvane" exists, whoever owns it.
-bool AnyKelvaneWindow();
 std::string TextOf(HWND hwnd);
 
 class KlvProcess {
