@@ -22,10 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         profile.Load(name, input.substr(start, end - start));
         start = end + 1;
     }
-    // Every popup-list folder holds one item made from its own name.
-    for (const char* section : {"cmd"})
-        if (auto command = profile.Value("kelvane.ini", section, "Fn-Q"); command && !command->empty())
-            ports.shell.folders[command->substr(1)] = {{*command, *command + "\\x.exe", *command}};
+    // Fn-Q's popup-list folder holds one item made from its own name.
+    if (auto command = profile.Value("kelvane.ini", "cmd", "Fn-Q"); command && !command->empty())
+        ports.shell.folders[command->substr(1)] = {{*command, *command + "\\x.exe", *command}};
 
     CKeyboardFrame frame(ports.Ports());
     const std::uint32_t commandLine = size ? data[0] : 0;
