@@ -66,8 +66,6 @@ TEST_F(EditingFlowTest, EachChoiceShowsItsDialogsAndStoresOrKeepsTheKey) {
          "C:\\OLD\\OLD.EXE", "1", false},
         {"Direct on a popup key starts with empty fields", kPopup, 0, false, END_DIRECT, END_CANCEL, END_OK,
          {"type Fn-Q [x]", "command Fn-Q |||| [x]"}, "@C:\\MENU\\Tools", "<absent>", false},
-        {"a drop on a popup key too", kPopup, 0, true, 0, END_CANCEL, END_OK,
-         {"command Fn-Q |||| [x] no browse"}, "@C:\\MENU\\Tools", "<absent>", false},
         {"Clear asks with none and empty texts", kOld, 0, false, END_CLEAR, END_OK, END_OK,
          {"type Fn-Q [x]", "beep", std::string("confirm Fn-Q ") + kOldShown + " -> |none|||"},
          "<absent>", "1", true},
@@ -109,7 +107,6 @@ TEST_F(EditingFlowTest, TheConfirmBoxIsSavedAtOnceAndRulesTheSameRun) {
         {"cleared, Direct: no confirmation", 0, false, END_DIRECT, END_OK, "16", "C:\\NEW"},
         {"cleared, then Add/Edit cancelled", 0, false, END_DIRECT, END_CANCEL, "16", "C:\\OLD\\OLD.EXE"},
         {"set, Direct: confirmation refused", OPT_NOCONFIRM, true, END_DIRECT, END_OK, "0", "C:\\OLD\\OLD.EXE"},
-        {"cleared, Cancel: unchanged", 0, false, END_CANCEL, END_OK, "0", "C:\\OLD\\OLD.EXE"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
