@@ -41,7 +41,10 @@ TEST_F(AssignmentStoreTest, LoadReadsTheFourSections) {
     }
 }
 
-TEST_F(AssignmentStoreTest, SavedAssignmentsLoadBackUnchanged) {
+// Saved assignments load back unchanged; a key is saved as assigned only
+// while it is marked so and has a command.
+TEST_F(AssignmentStoreTest, SavedAssignmentsLoadBackAndUnassignedKeysLoseTheirCommand) {
+    profile.Load("kelvane.ini", "[cmd]\nFn-C=c.exe\nFn-D=calc.exe\n");
     Start();
     FaceKey& b = Key("B");
     b.m_strCommand = "Notepad (C:\\WINDOWS\\NOTEPAD.EXE) [C:\\WINDOWS]";
@@ -49,28 +52,19 @@ TEST_F(AssignmentStoreTest, SavedAssignmentsLoadBackUnchanged) {
     b.m_strDescription = "Notes";
     b.m_bAssigned = 1;
     b.m_nKeyOptions = KEY_SWITCHTO;
+    Key("C").m_strCommand = "none";
+    Key("D").m_bAssigned = 0;
     store.SaveAssignments(keys);
     const auto fields = [](const FaceKey& k) {
         return std::make_tuple(k.m_strCommand, k.m_strDirectory, k.m_strDescription, k.m_bAssigned,
                                k.m_nKeyOptions);
     };
     const auto saved = fields(b);
+    EXPECT_EQ(Stored("cmd", "Fn-C"), "<absent>");
+    EXPECT_EQ(Stored("cmd", "Fn-D"), "<absent>");
+    EXPECT_EQ(Stored("cwd", "Fn-D") + Stored("desc", "Fn-D") + Stored("opts", "Fn-D"), "0");
     Start();
     EXPECT_EQ(fields(Key("B")), saved);
-}
-
-// A key is saved as assigned only while it is marked so and has a command.
-TEST_F(AssignmentStoreTest, UnassignedKeysAreSavedWithoutCommand) {
-    profile.Load("kelvane.ini", "[cmd]\nFn-B=b.exe\nFn-C=calc.exe\n");
-    Start();
-    Key("B").m_strCommand = "none";
-    Key("C").m_bAssigned = 0;
-    store.SaveAssignments(keys);
-    EXPECT_EQ(Stored("cmd", "Fn-B"), "<absent>");
-    EXPECT_EQ(Stored("cmd", "Fn-C"), "<absent>");
-    EXPECT_EQ(Stored("cwd", "Fn-C"), "");
-    EXPECT_EQ(Stored("desc", "Fn-C"), "");
-    EXPECT_EQ(Stored("opts", "Fn-C"), "0");
 }
 
 // Keys not assignable or reserved, and keys disabled by their options, keep
