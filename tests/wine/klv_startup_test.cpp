@@ -1,7 +1,7 @@
-// KLV.exe started for real: where and how its window comes up, the face it
-// shows, the one-instance rule, the configuration library, one-shot starts,
-// the place it keeps, its options at start and from the system menu, and the
-// dialogs of its commands. The command-line grammar, the option bits, where
+// KLV.exe started for real, in two runs: where and how its window comes up,
+// the face it shows, the one-instance rule, the configuration library, the
+// place it keeps, and its options at start and from the system menu. The
+// command-line grammar (one-shot starts included), the option bits, where
 // the face comes from and the painting are proved natively; these runs prove
 // the window carries them out.
 #include <windows.h>
@@ -131,42 +131,17 @@ TEST_F(KlvTest, FreshStartLoadsNoLaterLibraryAndStaysTheOnlyInstance) {
     EXPECT_EQ(e2e::ReadWindowsFile("klvcfg.log"), "CheckCfg 0\r\n");
 }
 
-// Starts that only do something and end, here all three one-shot actions in
-// their order: no main window, no settings written, the configuration
-// library not reached. "-cwd" shows the working directory, cut to 79
-// characters, in a box of its own with OK only.
-TEST_F(KlvTest, OneShotOptionsEndWithoutAWindow) {
-    char temp[MAX_PATH] = "";
-    GetTempPathA(MAX_PATH, temp);
-    const std::string directory = temp + std::string("klv-cwd-") + std::string(90, 'd');
-    ASSERT_TRUE(CreateDirectoryA(directory.c_str(), nullptr) ||
-                GetLastError() == ERROR_ALREADY_EXISTS);
-    ASSERT_TRUE(e2e::CopyHelperBesideKlv("klvcfg.dll"));
-    ASSERT_TRUE(klv.Launch("-vol 20 -play nonexistent.wav -cwd -top", directory));
-    HWND box = klv.WaitForTopLevelWindow("KLV");
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(e2e::TextOf(GetDlgItem(box, 0xFFFF)), directory.substr(0, 79)); // the message
-    EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
-    EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr);
-    ASSERT_TRUE(PostMessageA(box, WM_COMMAND, IDOK, 0));
-    EXPECT_EQ(klv.WaitForTopLevelWindow("Kelvane"), nullptr);
-    ASSERT_TRUE(klv.WaitForExit());
-    EXPECT_EQ(FindWindowA(nullptr, "Kelvane"), nullptr);
-    EXPECT_EQ(e2e::ReadWindowsFile("klvcfg.log"), std::nullopt);
-    EXPECT_EQ(e2e::ReadWindowsFile("kelvane.ini"), std::nullopt);
-    RemoveDirectoryA(directory.c_str());
-}
-
 // Without the menu bar the window is shorter around the same client area,
 // put where the settings say, with the status bar below the whole face, and
 // "-db" draws the diagonal of every key, all 63 of which can be seen. The
 // stored topmost state is applied at start; the system menu's "&Always On
 // Top" toggles it, storing the options word with the command line's bits,
-// and it stays on top when brought to the front. Moves store the client
+// and it stays on top when brought to the front. The colour dialog stores
+// the colour chosen. Moves store the client
 // area's corner, also off the left edge of the screen; minimizing stores
 // fIcon 1 and leaves it alone. The next start comes up minimized there, and
 // restoring stores fIcon 0.
-TEST_F(KlvTest, OptionsPlaceAndMinimizedStateFromSettingsAndTheSystemMenu) {
+TEST_F(KlvTest, OptionsColoursPlaceAndMinimizedStateFromSettingsAndTheSystemMenu) {
     ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cfg]\r\nx=200\r\ny=160\r\nopts=2\r\n"}}));
     const std::map<std::string, Rect> keys = e2e::BuiltInKeys(0);
     ASSERT_EQ(keys.size(), 63u);
@@ -205,6 +180,20 @@ TEST_F(KlvTest, OptionsPlaceAndMinimizedStateFromSettingsAndTheSystemMenu) {
     ASSERT_TRUE(SetWindowPos(klv.Window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE));
     EXPECT_TRUE(klv.IsTopmost());
 
+    // The colour dialog runs on the program's own template: pure blue chosen
+    // for the hint background is stored as "0 0 255".
+    ASSERT_TRUE(klv.Post(WM_COMMAND, 483));
+    HWND colours = klv.WaitForTopLevelWindow("Color");
+    ASSERT_NE(colours, nullptr);
+    for (int i = 0; i < 200 && !IsWindowVisible(colours); ++i) Sleep(25); // its fields are filled
+    const char* rgb[] = {"0", "0", "255"};
+    for (int i = 0; i < 3; ++i) // the red, green and blue fields
+        SendMessageA(GetDlgItem(colours, 706 + i), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(rgb[i]));
+    ASSERT_TRUE(PostMessageA(colours, WM_COMMAND, IDOK, 0));
+    for (int i = 0; i < 100 && IsWindow(colours); ++i) Sleep(20);
+    ASSERT_TRUE(klv.Send(WM_NULL));
+    EXPECT_EQ(StoredCfg("hint"), "0 0 255");
+
     ASSERT_TRUE(SetWindowPos(klv.Window(), nullptr, -40, 10, 0, 0,
                              SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
     ASSERT_TRUE(klv.Send(WM_NULL));
@@ -226,28 +215,6 @@ TEST_F(KlvTest, OptionsPlaceAndMinimizedStateFromSettingsAndTheSystemMenu) {
     EXPECT_EQ(StoredCfg("fIcon"), "0");
     const RECT restored = klv.ClientRectOnScreen();
     EXPECT_EQ(std::to_string(restored.left) + "," + std::to_string(restored.top), place);
-}
-
-// The About box and the colour dialog on the program's own template, where
-// pure blue chosen for the hint background is stored as "0 0 255".
-TEST_F(KlvTest, CommandsOpenTheAboutBoxAndTheColourDialog) {
-    ASSERT_TRUE(klv.Start());
-    for (const char* title : {"About Kelvane", "Color"}) {
-        SCOPED_TRACE(title);
-        ASSERT_TRUE(klv.Post(WM_COMMAND, title[0] == 'A' ? 300 : 483));
-        HWND box = klv.WaitForTopLevelWindow(title);
-        ASSERT_NE(box, nullptr);
-        for (int i = 0; i < 200 && !IsWindowVisible(box); ++i) Sleep(25); // its controls are filled
-        EXPECT_EQ(e2e::TextOf(GetDlgItem(box, IDOK)), "&OK");
-        const char* rgb[] = {"0", "0", "255"};
-        for (int i = 0; i < 3 && title[0] == 'C'; ++i) // the red, green and blue fields
-            SendMessageA(GetDlgItem(box, 706 + i), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(rgb[i]));
-        ASSERT_TRUE(PostMessageA(box, WM_COMMAND, IDOK, 0));
-        for (int i = 0; i < 100 && IsWindow(box); ++i) Sleep(20);
-        EXPECT_FALSE(IsWindow(box));
-        ASSERT_TRUE(klv.Send(WM_NULL));
-    }
-    EXPECT_EQ(StoredCfg("hint"), "0 0 255");
 }
 
 } // namespace
