@@ -1,16 +1,15 @@
 // The main window built in this process exactly as KLV.exe builds it, to see
-// what another process cannot: the menu check marks, the status bar's
-// prompts, and a file dropped on the face.
+// what another process cannot: a file dropped on the face, as the shell
+// hands it over, opens the command dialog. Which menu items are checked is
+// decided natively (frame_commands_test).
 #include <windows.h>
 
-#include <commctrl.h>
 #include <shlobj.h>
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "app/frame_window_win32.h"
 #include "app/keyboard_frame.h"
@@ -70,67 +69,6 @@ class FrameWindowTest : public ::testing::Test {
     }
     std::unique_ptr<InProcessKelvane> klv = std::make_unique<InProcessKelvane>();
 };
-
-// The check marks of the items as the menu shows them once WM_INITMENU,
-// which Windows sends as the menu opens, has been handled.
-std::vector<bool> MarksAsTheMenuOpens(HWND window, HMENU menu, const std::vector<UINT>& ids) {
-    SendMessageA(window, WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
-    std::vector<bool> checked;
-    for (UINT id : ids)
-        checked.push_back((GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0);
-    return checked;
-}
-
-std::string StatusPaneText(HWND window, int pane) {
-    HWND status = GetDlgItem(window, 0xE801);
-    char text[256] = "";
-    if (status && LOWORD(SendMessageA(status, SB_GETTEXTLENGTHA, pane, 0)) < sizeof text)
-        SendMessageA(status, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-// The check marks of the five option items are set as their menu opens, here
-// the system menu's configuration popup of a window without menu bar: from
-// the stored options, then after the items' commands. Which option gives
-// which mark is proved natively (frame_commands_test).
-TEST_F(FrameWindowTest, CheckMarksAreSetAsTheMenuOpens) {
-    ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cfg]\r\nopts=12\r\n"}}));
-    ASSERT_TRUE(klv->Start("-nomenu"));
-    HWND window = klv->Handle();
-    ASSERT_EQ(GetMenu(window), nullptr);
-    HMENU menu = GetSystemMenu(window, FALSE);
-    const std::vector<UINT> items = {482, 487, 470, 472, 471};
-    EXPECT_EQ(MarksAsTheMenuOpens(window, menu, items),
-              (std::vector<bool>{false, true, true, false, true}));
-    for (UINT id : items)
-        SendMessageA(window, WM_COMMAND, id, 0);
-    EXPECT_EQ(MarksAsTheMenuOpens(window, menu, items),
-              (std::vector<bool>{true, false, false, true, false}));
-}
-
-// A selected menu item puts its prompt into the status bar's message pane; a
-// popup and a closed menu leave it empty.
-TEST_F(FrameWindowTest, StatusBarShowsMenuPrompts) {
-    ASSERT_TRUE(klv->Start("-status"));
-    HWND window = klv->Handle();
-    const struct {
-        WORD id;
-        WORD flags;
-        const char* prompt;
-    } cases[] = {
-        // Each empty prompt follows a shown one, which it must replace.
-        {482, MF_STRING | MF_CHECKED, "Enable/disable always on top"},
-        {482, MF_POPUP, ""},
-        {485, MF_STRING, "Set highlite color"},
-        {0, 0xFFFF, ""}, // menu closed
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.id);
-        SendMessageA(window, WM_MENUSELECT, MAKEWPARAM(c.id, c.flags),
-                     c.flags == 0xFFFF ? 0 : reinterpret_cast<LPARAM>(GetMenu(window)));
-        EXPECT_EQ(StatusPaneText(window, 0), c.prompt);
-    }
-}
 
 // A file dropped on a key, as the shell hands it over: the command dialog
 // opens with the file's three texts and without its browse buttons. A timer
