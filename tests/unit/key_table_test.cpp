@@ -76,7 +76,7 @@ TEST_F(KeyTableTest, AtMostOneHundredKeysAreBuilt) {
     EXPECT_EQ(keys.ByCharacter().size(), 100u);
 }
 
-TEST_F(KeyTableTest, LaterDuplicateIsFoundButBothStayInLoadOrder) {
+TEST_F(KeyTableTest, LaterDuplicateIsFoundButBothStayInLoadOrderAndPointsFindTheFirst) {
     profile.Load("kelvane.key", "[keys]\na=66 1 0 B 0 0 1 1\nb=65 1 0 A 0 0 10 10\n"
                                 "c=65 1 0 AA 20 0 10 10\n");
     Start();
@@ -87,6 +87,11 @@ TEST_F(KeyTableTest, LaterDuplicateIsFoundButBothStayInLoadOrder) {
     const std::vector<FaceKey*> byCharacter = keys.ByCharacter();
     ASSERT_EQ(byCharacter.size(), 2u);
     EXPECT_EQ(byCharacter[0]->m_strLabel + byCharacter[1]->m_strLabel, "Fn-AAFn-B");
+    // A point finds the first key in load order whose rectangle holds it
+    // (right and bottom edges outside), and names it by its character.
+    EXPECT_EQ(keys.KeyAt(0, 0)->m_strLabel + keys.KeyAt(9, 9)->m_strLabel, "Fn-BFn-AA");
+    EXPECT_EQ(keys.KeyAt(10, 5), nullptr);
+    EXPECT_EQ(keys.KeyAt(5, 10), nullptr);
 }
 
 // Loading again replaces the table, here with the empty one of a face that
