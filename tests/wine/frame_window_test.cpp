@@ -14,6 +14,7 @@
 #include "app/frame_window_win32.h"
 #include "app/keyboard_frame.h"
 #include "app/launcher_app.h"
+#include "common/dialog_ids.h"
 #include "platform/win32/win32_adapters.h"
 #include "wine/e2e/klv_process.h"
 
@@ -74,7 +75,7 @@ class FrameWindowTest : public ::testing::Test {
 // opens with the file's three texts and without its browse buttons. A timer
 // of this thread reads the dialog inside its modal loop and cancels it.
 struct DroppedDialog {
-    std::string command, directory, description;
+    std::string key, command, directory, description;
     bool browseShown = true;
 };
 DroppedDialog* g_dropped = nullptr;
@@ -82,10 +83,12 @@ DroppedDialog* g_dropped = nullptr;
 void CALLBACK ReadDroppedDialog(HWND, UINT, UINT_PTR, DWORD) {
     HWND dialog = FindWindowA(nullptr, "Add /Edit Command");
     if (!dialog || !g_dropped) return;
-    g_dropped->command = e2e::TextOf(GetDlgItem(dialog, 2101));
-    g_dropped->directory = e2e::TextOf(GetDlgItem(dialog, 2103));
-    g_dropped->description = e2e::TextOf(GetDlgItem(dialog, 2104));
-    g_dropped->browseShown = IsWindowVisible(GetDlgItem(dialog, 1005)) || IsWindowVisible(GetDlgItem(dialog, 1007));
+    g_dropped->key = e2e::TextOf(GetDlgItem(dialog, IDC_KEY_NAME));
+    g_dropped->command = e2e::TextOf(GetDlgItem(dialog, IDC_COMMAND_LINE));
+    g_dropped->directory = e2e::TextOf(GetDlgItem(dialog, IDC_WORKING_DIRECTORY));
+    g_dropped->description = e2e::TextOf(GetDlgItem(dialog, IDC_DESCRIPTION));
+    g_dropped->browseShown = IsWindowVisible(GetDlgItem(dialog, IDC_BROWSE)) ||
+                             IsWindowVisible(GetDlgItem(dialog, IDC_APPLICATIONS));
     g_dropped = nullptr;
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
 }
@@ -107,6 +110,7 @@ TEST_F(FrameWindowTest, DroppedFileOpensTheCommandDialogWithoutBrowseButtons) {
     PumpMessages(1500);
     KillTimer(nullptr, timer);
     g_dropped = nullptr;
+    EXPECT_EQ(seen.key, "Fn-Q");
     EXPECT_EQ(seen.command, path);
     EXPECT_EQ(seen.directory, "C:\\TOOLS");
     EXPECT_EQ(seen.description, "Notepad");
