@@ -98,9 +98,11 @@ TEST_F(ModelTest, GroupRepliesBecomeTheIndexAndTheGroupSections) {
            "\"Notepad\",\"N,C:\\,0\r\n\"Notepad\",\"N\" C:\\\r\n\"Notepad\",\"N\",C:\\\r\n" +
                Item("T", "C", dir511 + "d") + "\"" + std::string(495, 't') +
                "\",\"C\",,\r\n" + // a line of 503, its value 512 characters
-               Item("A\nB", "a", "d") + Item("T", "C", dir511)}},
+               Item("A\nB", "a", "d") + Item("T", "C", dir511) + "\"" + std::string(494, 't') +
+               "\",\"C\",,\r\n"}}, // and one whose value is 511 characters
          "[main]\n" + kept9,
-         "[class]\nkey00=Main\n[main]\n" + kept9 + "key10=T (C) [" + dir511 + "]\n",
+         "[class]\nkey00=Main\n[main]\n" + kept9 + "key10=T (C) [" + dir511 + "]\nkey11=" +
+             std::string(494, 't') + " (C) [C:\\WINDOWS]\n",
          2},
         {"64 lines of a group are taken",
          "Main\r\n",
