@@ -137,10 +137,10 @@ TEST_F(KlvTest, FreshStartLoadsNoLaterLibraryAndStaysTheOnlyInstance) {
 // stored topmost state is applied at start; the system menu's "&Always On
 // Top" toggles it, storing the options word with the command line's bits,
 // and it stays on top when brought to the front. The colour dialog stores
-// the colour chosen. Moves store the client
-// area's corner, also off the left edge of the screen; minimizing stores
-// fIcon 1 and leaves it alone. The next start comes up minimized there, and
-// restoring stores fIcon 0.
+// the colour chosen. Moves store the client area's corner, also off the left
+// edge of the screen; minimizing stores fIcon 1 and leaves it alone. The
+// next start comes up minimized there, restoring stores fIcon 0, and closing
+// keeps the corner: no creep from the frame.
 TEST_F(KlvTest, OptionsColoursPlaceAndMinimizedStateFromSettingsAndTheSystemMenu) {
     ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cfg]\r\nx=200\r\ny=160\r\nopts=2\r\n"}}));
     const std::map<std::string, Rect> keys = e2e::BuiltInKeys(0);
@@ -204,8 +204,7 @@ TEST_F(KlvTest, OptionsColoursPlaceAndMinimizedStateFromSettingsAndTheSystemMenu
     ASSERT_TRUE(BecomesIconic(klv.Window(), true));
     ASSERT_TRUE(klv.Send(WM_NULL));
     EXPECT_EQ(StoredCfg("fIcon"), "1");
-    ASSERT_TRUE(klv.Close()); // keeps the corner: no creep from the frame
-    EXPECT_EQ(StoredCfg("x") + "," + StoredCfg("y"), place);
+    ASSERT_TRUE(klv.Close());
 
     ASSERT_TRUE(klv.Start());
     EXPECT_TRUE(IsIconic(klv.Window()));
@@ -215,6 +214,8 @@ TEST_F(KlvTest, OptionsColoursPlaceAndMinimizedStateFromSettingsAndTheSystemMenu
     EXPECT_EQ(StoredCfg("fIcon"), "0");
     const RECT restored = klv.ClientRectOnScreen();
     EXPECT_EQ(std::to_string(restored.left) + "," + std::to_string(restored.top), place);
+    ASSERT_TRUE(klv.Close());
+    EXPECT_EQ(StoredCfg("x") + "," + StoredCfg("y"), place);
 }
 
 } // namespace
