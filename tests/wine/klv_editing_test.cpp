@@ -15,7 +15,6 @@
 
 #include "common/dialog_ids.h"
 #include "common/resource_ids.h"
-#include "wine/e2e/klv_face.h"
 #include "wine/e2e/klv_process.h"
 
 namespace {
