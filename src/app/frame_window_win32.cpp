@@ -91,6 +91,8 @@ void CALLBACK FrameWindow::ClockTick(HWND status, UINT, UINT_PTR, DWORD) {
 
 void FrameWindow::CreateChildren() {
     // Hidden until the frame shows it; laid out only then.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
     m_status = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, Handle(),
                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kStatusBarId)),
                                m_instance, nullptr);
