@@ -74,9 +74,7 @@ TEST_F(KlvTest, FreshStartShowsTheBuiltInFaceWithItsClientAreaAt150By100) {
     EXPECT_EQ(style & (kFrameStyle | WS_THICKFRAME | WS_MAXIMIZEBOX), LONG{kFrameStyle});
     EXPECT_FALSE(IsIconic(klv.Window()));
     EXPECT_FALSE(klv.IsTopmost());
-    HWND status = FindWindowExA(klv.Window(), nullptr, STATUSCLASSNAMEA, nullptr);
-    ASSERT_NE(status, nullptr);
-    EXPECT_FALSE(IsWindowVisible(status));
+    EXPECT_EQ(FindWindowExA(klv.Window(), nullptr, STATUSCLASSNAMEA, nullptr), nullptr);
 
     // Beyond the face, one column and two rows, the window's light-gray background shows.
     Image expectedClient(kClientWidth, kClientHeight, MakeColour(192, 192, 192));
@@ -87,9 +85,10 @@ TEST_F(KlvTest, FreshStartShowsTheBuiltInFaceWithItsClientAreaAt150By100) {
     EXPECT_EQ(e2e::ReadWindowsFile("klvcfg.log"), "CheckCfg 0\r\n");
 }
 
-// Launching, dialogs, shortcuts and sound load their libraries when first
-// used: a start without popup-list keys has none of them, yet takes dropped
-// files. (ole32 goes unasked: Wine's window code loads it into every program.)
+// Launching, dialogs, shortcuts, sound and the status bar load their
+// libraries when first used: a start without popup-list keys or status bar
+// has none of them, yet takes dropped files. (ole32 goes unasked: Wine's
+// window code loads it into every program.)
 TEST_F(KlvTest, StartWithoutPopupKeysLoadsNoShellDialogOrSoundLibrary) {
     ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cmd]\r\nFn-A=notepad.exe\r\n"}}));
     ASSERT_TRUE(klv.Start());
@@ -104,7 +103,8 @@ TEST_F(KlvTest, StartWithoutPopupKeysLoadsNoShellDialogOrSoundLibrary) {
         modules.insert(CharLowerA(entry.szModule));
     CloseHandle(snapshot);
     EXPECT_TRUE(modules.count("user32.dll"));
-    for (const char* later : {"shell32.dll", "comdlg32.dll", "oleaut32.dll", "winmm.dll"})
+    for (const char* later :
+         {"shell32.dll", "comdlg32.dll", "oleaut32.dll", "winmm.dll", "comctl32.dll"})
         EXPECT_FALSE(modules.count(later)) << later;
     EXPECT_TRUE(GetWindowLongA(klv.Window(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
 }
