@@ -144,7 +144,7 @@ double Quantile(std::vector<double> values, double q) {
 }
 
 void Report(const char* name, const std::vector<double>& values, const char* unit) {
-    std::printf("%-6s n=%zu  median %7.1f %s  quartiles %7.1f .. %7.1f  min %7.1f  max %7.1f\n",
+    std::printf("%-6s n=%zu  median %7.2f %s  quartiles %7.2f .. %7.2f  min %7.2f  max %7.2f\n",
                 name, values.size(), Quantile(values, 0.5), unit, Quantile(values, 0.25),
                 Quantile(values, 0.75), Quantile(values, 0), Quantile(values, 1));
 }
@@ -157,7 +157,7 @@ void Compare(const char* what, const std::vector<double>& bare, const std::vecto
     Report("bare", bare, unit);
     Report("KLV", klv, unit);
     const double bareMedian = Quantile(bare, 0.5), klvMedian = Quantile(klv, 0.5);
-    std::printf("ratio KLV/bare of medians: %.2f  difference %+.1f %s  (budget %s)\n",
+    std::printf("ratio KLV/bare of medians: %.2f  difference %+.2f %s  (budget %s)\n",
                 klvMedian / bareMedian, klvMedian - bareMedian, unit, budget);
 }
 } // namespace

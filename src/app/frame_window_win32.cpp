@@ -90,15 +90,22 @@ void CALLBACK FrameWindow::ClockTick(HWND status, UINT, UINT_PTR, DWORD) {
 }
 
 void FrameWindow::CreateChildren() {
-    // Hidden until the frame shows it; laid out only then.
-    m_status = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, Handle(),
-                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kStatusBarId)),
-                               m_instance, nullptr);
-    SetTimer(m_status, kClockTimer, 1000, ClockTick);
     SetTimer(Handle(), kHintTimer, 1000, nullptr);
 
     m_hint.Create(Handle(), m_instance, m_frame->GetSettings().Get(ColourSetting::Hint));
     m_menus.SetOwner(Handle());
+}
+
+// The status bar, with its clock timer, is made the first time it is shown:
+// until then nothing shows it, and the common controls it needs would be
+// the largest part of the program's memory at start-up.
+void FrameWindow::CreateStatusBar() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    m_status = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, Handle(),
+                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kStatusBarId)),
+                               m_instance, nullptr);
+    if (m_status) SetTimer(m_status, kClockTimer, 1000, ClockTick);
 }
 
 void FrameWindow::LayoutStatusBar() {
@@ -225,7 +232,7 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CLOSE:
         m_frame->OnClose();
-        KillTimer(m_status, kClockTimer);
+        if (m_status) KillTimer(m_status, kClockTimer);
         DestroyWindow(Handle());
         return 0;
     case WM_DESTROY:
@@ -314,6 +321,7 @@ void FrameWindow::SetStatusText(const std::string& text) {
 }
 
 void FrameWindow::ShowStatusBar(bool show) {
+    if (show && !m_status) CreateStatusBar();
     if (!m_status) return;
     ShowWindow(m_status, show ? SW_SHOW : SW_HIDE);
     m_statusShown = show;

@@ -53,6 +53,7 @@ private:
     bool HandleInput(UINT message, WPARAM wParam, LPARAM lParam);
     static void CALLBACK ClockTick(HWND status, UINT, UINT_PTR, DWORD);
     void CreateChildren();
+    void CreateStatusBar();
     void LayoutStatusBar();
     int StatusBarHeight() const;
 

@@ -26,13 +26,13 @@ bool FaceImages::LoadFace(const std::string& resourceName, const std::string& fa
     if (!faceFilePath.empty()) face = DecodeFile(m_assets.ReadFile(faceFilePath));
     if (!face) face = DecodeResource(m_assets.LoadBitmapResource(resourceName));
     if (!face) return false;
-    m_bmpFace = PalettePicture(std::move(*face));
+    m_bmpFace = std::move(*face);
     return BuildLegendMask();
 }
 
 // The frame shows the plain face until the keys are composed on it.
 bool FaceImages::BuildLegendMask() {
-    m_bmpFace.ExpandInto(m_frame);
+    m_frame = m_bmpFace;
     m_bmpMask = LegendMask(m_frame);
     return true;
 }
@@ -43,7 +43,7 @@ const Image& FaceImages::Compose(const KeyTable& keys, const FacePaintStyle& sty
     painted.reserve(static_cast<std::size_t>(keys.Count()));
     for (int i = 0; i < keys.Count(); ++i)
         painted.push_back(keys.FindKey(keys.InLoadOrder(i).m_strKey));
-    m_bmpFace.ExpandInto(m_frame);
+    m_frame = m_bmpFace;
     PaintKeyStates(m_frame, m_bmpMask, painted, style);
     return m_frame;
 }

@@ -34,7 +34,7 @@ public:
 private:
     AssetPort& m_assets;
     const StringTable& m_strings;
-    PalettePicture m_bmpFace;
+    Image m_bmpFace;
     LegendMask m_bmpMask;
     PressedLook m_bmpKeySave{ScratchSize{}};
     Image m_frame;

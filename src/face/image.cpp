@@ -1,24 +1,47 @@
 #include "face/image.h"
 
 #include <algorithm>
-#include <cstddef>
-#include <cstring>
-#include <map>
 
 Image::Image(int width, int height, Colour fill)
     : m_width(std::max(width, 0)), m_height(std::max(height, 0)),
-      m_pixels(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height), fill) {
-    if (m_pixels.empty()) m_width = m_height = 0;
+      m_indices(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height), 0),
+      m_palette{fill} {
+    if (m_indices.empty()) m_width = m_height = 0;
 }
 
 Colour Image::Get(long long x, long long y) const {
     if (!Contains(x, y)) return kNoPixel;
-    return m_pixels[static_cast<std::size_t>(y) * m_width + static_cast<std::size_t>(x)];
+    return m_colours.empty() ? m_palette[m_indices[At(x, y)]] : m_colours[At(x, y)];
+}
+
+bool Image::IndexOf(Colour colour, std::uint8_t& index) {
+    if (m_palette[m_lastIndex] != colour) {
+        const auto position = static_cast<std::size_t>(
+            std::find(m_palette.begin(), m_palette.end(), colour) - m_palette.begin());
+        if (position == m_palette.size()) {
+            if (m_palette.size() == 256) return false;
+            m_palette.push_back(colour);
+        }
+        m_lastIndex = static_cast<std::uint8_t>(position);
+    }
+    index = m_lastIndex;
+    return true;
 }
 
 void Image::Set(long long x, long long y, Colour colour) {
     if (!Contains(x, y)) return;
-    m_pixels[static_cast<std::size_t>(y) * m_width + static_cast<std::size_t>(x)] = colour;
+    std::uint8_t index = 0;
+    if (m_colours.empty() && IndexOf(colour, index)) {
+        m_indices[At(x, y)] = index;
+        return;
+    }
+    if (m_colours.empty()) { // one colour too many: a colour a pixel from now on
+        m_colours.reserve(m_indices.size());
+        for (std::uint8_t i : m_indices) m_colours.push_back(m_palette[i]);
+        m_indices = {};
+        m_palette = {};
+    }
+    m_colours[At(x, y)] = colour;
 }
 
 Rect Image::Clip(const Rect& area) const {
@@ -44,45 +67,20 @@ void Image::Copy(const Image& source, long long sx, long long sy, long long w, l
     narrow(sy, dy, h, source.m_height, m_height);
     if (w <= 0 || h <= 0) return;
 
-    // Rows are copied in the order that never reads a row already written
-    // when source and destination share the picture.
-    const bool upward = &source == this && dy > sy;
-    for (long long i = 0; i < h; ++i) {
-        const long long row = upward ? h - 1 - i : i;
-        const Colour* from =
-            &source.m_pixels[static_cast<std::size_t>((sy + row) * source.m_width + sx)];
-        Colour* to = &m_pixels[static_cast<std::size_t>((dy + row) * m_width + dx)];
-        std::memmove(to, from, static_cast<std::size_t>(w) * sizeof(Colour)); // rows may overlap
-    }
-}
-
-PalettePicture::PalettePicture(Image picture) : m_width(picture.Width()), m_height(picture.Height()) {
-    std::vector<std::uint8_t> indices;
-    indices.reserve(picture.Pixels().size());
-    std::map<Colour, std::uint8_t> indexOf;
-    for (Colour pixel : picture.Pixels()) {
-        auto known = indexOf.find(pixel);
-        if (known == indexOf.end()) {
-            if (m_palette.size() == 256) { // too many colours: kept whole
-                m_palette.clear();
-                m_whole = std::move(picture);
-                return;
-            }
-            known = indexOf.emplace(pixel, static_cast<std::uint8_t>(m_palette.size())).first;
-            m_palette.push_back(pixel);
-        }
-        indices.push_back(known->second);
-    }
-    m_indices = std::move(indices);
-}
-
-void PalettePicture::ExpandInto(Image& target) const {
-    if (m_indices.empty()) {
-        target = m_whole;
-        return;
-    }
-    if (target.Width() != m_width || target.Height() != m_height) target = Image(m_width, m_height);
+    // The area is read whole before any of it is written: source may be this picture.
+    std::vector<Colour> area;
+    area.reserve(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+    for (long long y = 0; y < h; ++y)
+        for (long long x = 0; x < w; ++x) area.push_back(source.Get(sx + x, sy + y));
     std::size_t i = 0;
+    for (long long y = 0; y < h; ++y)
+        for (long long x = 0; x < w; ++x) Set(dx + x, dy + y, area[i++]);
+}
+
+bool Image::operator==(const Image& o) const {
+    if (m_width != o.m_width || m_height != o.m_height) return false;
     for (int y = 0; y < m_height; ++y)
-        for (int x = 0; x < m_width; ++x) target.Set(x, y, m_palette[m_indices[i++]]);
+        for (int x = 0; x < m_width; ++x)
+            if (Get(x, y) != o.Get(x, y)) return false;
+    return true;
 }

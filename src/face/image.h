@@ -1,10 +1,13 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
 #include "common/geometry.h"
 
-// A true-colour picture in memory, row by row from the top. Every pixel
+// A picture in memory, row by row from the top. While it has at most 256
+// colours it keeps one palette index a pixel, a quarter of the memory of a
+// colour each; the 257th colour turns it into a colour a pixel. Every pixel
 // access is bounds-checked: reads outside give kNoPixel, writes outside are
 // dropped, and copies are clipped to both pictures.
 class Image {
@@ -36,35 +39,22 @@ public:
     void Copy(const Image& source, long long srcX, long long srcY, long long width,
               long long height, long long dstX, long long dstY);
 
-    // Pixels row by row, Width() x Height() of them.
-    const std::vector<Colour>& Pixels() const { return m_pixels; }
-
-    bool operator==(const Image& o) const {
-        return m_width == o.m_width && m_height == o.m_height && m_pixels == o.m_pixels;
-    }
+    // Same size and the same colour at every pixel, however each is kept.
+    bool operator==(const Image& o) const;
     bool operator!=(const Image& o) const { return !(*this == o); }
 
 private:
+    std::size_t At(long long x, long long y) const {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) +
+               static_cast<std::size_t>(x);
+    }
+    // The palette index of colour, added when new; false when the palette is full.
+    bool IndexOf(Colour colour, std::uint8_t& index);
+
     int m_width = 0;
     int m_height = 0;
-    std::vector<Colour> m_pixels;
-};
-
-// A picture of at most 256 colours kept as one palette index a pixel, a
-// quarter of its size as an Image; a picture of more colours is kept whole.
-class PalettePicture {
-public:
-    PalettePicture() = default;
-    explicit PalettePicture(Image picture);
-
-    int Width() const { return m_width; }
-    int Height() const { return m_height; }
-    // The picture again, into target (reusing its memory when it can).
-    void ExpandInto(Image& target) const;
-
-private:
-    int m_width = 0, m_height = 0;
-    std::vector<std::uint8_t> m_indices; // row by row; empty when kept whole
+    std::vector<std::uint8_t> m_indices; // row by row, while the palette is in use
     std::vector<Colour> m_palette;
-    Image m_whole;
+    std::vector<Colour> m_colours;       // row by row, once there are too many colours
+    std::uint8_t m_lastIndex = 0;        // the index last looked up: pictures come in runs
 };

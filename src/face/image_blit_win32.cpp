@@ -20,11 +20,12 @@ bool DrawImage(HDC dc, int x, int y, const Image& image) {
         const int rows = std::min(kBandRows, image.Height() - top);
         // A 32-bit DIB pixel is blue, green, red, unused in memory: 0x00RRGGBB,
         // the reverse of a colour value's byte order.
-        const Colour* row = image.Pixels().data() + static_cast<std::size_t>(top) * width;
-        for (std::size_t i = 0; i < width * static_cast<std::size_t>(rows); ++i) {
-            const Colour c = row[i];
-            bits[i] = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
-        }
+        std::size_t i = 0;
+        for (int y = top; y < top + rows; ++y)
+            for (int x = 0; x < image.Width(); ++x) {
+                const Colour c = image.Get(x, y);
+                bits[i++] = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+            }
         info.bmiHeader.biHeight = -rows; // rows from the top
         drawn = SetDIBitsToDevice(dc, x, y + top, static_cast<DWORD>(width), static_cast<DWORD>(rows),
                                   0, 0, 0, static_cast<UINT>(rows), bits.data(), &info,

@@ -1,8 +1,9 @@
 #include "face/legend_mask.h"
 
 LegendMask::LegendMask(const Image& face) : m_width(face.Width()), m_height(face.Height()) {
-    m_legend.reserve(face.Pixels().size());
-    for (Colour pixel : face.Pixels()) m_legend.push_back(pixel == MakeColour(0, 0, 0));
+    m_legend.reserve(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height));
+    for (int y = 0; y < m_height; ++y)
+        for (int x = 0; x < m_width; ++x) m_legend.push_back(face.Get(x, y) == MakeColour(0, 0, 0));
 }
 
 bool LegendMask::IsLegend(long long x, long long y) const {

@@ -1,6 +1,5 @@
 #pragma once
 #include <cstddef>
-#include <cstdio>
 #include <string>
 
 #include "model/settings.h"
@@ -9,9 +8,8 @@
 // "key00", "key01" ... by position, and its value, an item's title, command
 // line and working directory as "%s (%s) [%s]".
 inline std::string ListEntryKey(std::size_t position) {
-    char key[24];
-    std::snprintf(key, sizeof key, profile_names::kListEntryFormat, position);
-    return key;
+    return profile_names::kListEntryPrefix + std::string(position < 10 ? "0" : "") +
+           std::to_string(position);
 }
 
 inline std::string PopupEntry(const std::string& title, const std::string& command,

@@ -1,6 +1,5 @@
 #include "model/settings.h"
 
-#include <cstdio>
 
 #include "common/decimal.h"
 #include "common/string_ids.h"
@@ -120,10 +119,10 @@ bool Settings::PickColour(ColourSetting which) {
     Colour chosen = colour;
     if (!m_colours.Choose(colour, chosen)) return false;
     colour = chosen;
-    char text[40];
-    std::snprintf(text, sizeof text, "%u %u %u", chosen & 0xFF, (chosen >> 8) & 0xFF,
-                  (chosen >> 16) & 0xFF);
-    m_profile.WriteString(kCfgSection, EntryOf(which).key, text, m_strIniFile.c_str());
+    const std::string text = std::to_string(chosen & 0xFF) + ' ' +
+                             std::to_string((chosen >> 8) & 0xFF) + ' ' +
+                             std::to_string((chosen >> 16) & 0xFF);
+    m_profile.WriteString(kCfgSection, EntryOf(which).key, text.c_str(), m_strIniFile.c_str());
     return true;
 }
 

@@ -35,7 +35,7 @@ constexpr char kDirectorySection[] = "cwd";
 constexpr char kDescriptionSection[] = "desc";
 constexpr char kKeyOptionsSection[] = "opts";
 // The program-list file: one section per list, entries "key00", "key01" ...
-constexpr char kListEntryFormat[] = "key%02zu";
+constexpr char kListEntryPrefix[] = "key"; // and at least two digits
 // The program-list file: the index of the lists, Program Manager's groups by position.
 constexpr char kListIndexSection[] = "class";
 } // namespace profile_names

@@ -44,7 +44,7 @@ int SmallIcon(LPCITEMIDLIST absolute, UINT extra) {
 
 ComPtr<IShellFolder> Bind(IShellFolder* parent, LPCITEMIDLIST relative) {
     ComPtr<IShellFolder> folder;
-    if (FAILED(parent->BindToObject(relative, nullptr, IID_IShellFolder,
+    if (FAILED(parent->BindToObject(relative, nullptr, __uuidof(IShellFolder),
                                     reinterpret_cast<void**>(folder.GetAddressOf()))))
         folder.Reset();
     return folder;

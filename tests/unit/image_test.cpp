@@ -40,3 +40,19 @@ TEST(Image, CopiesAreClippedAndSafeWhenAreasOverlap) {
         EXPECT_TRUE(between == expected);
     }
 }
+
+// A picture keeps every pixel's colour when its 257th colour arrives, and
+// pictures compare by colour, whichever way each keeps its pixels.
+TEST(Image, ManyColoursAreKeptExactly) {
+    const Image many = Numbered(20, 15); // 300 colours
+    for (int y = 0; y < 15; ++y)
+        for (int x = 0; x < 20; ++x) ASSERT_EQ(many.Get(x, y), static_cast<Colour>(100 * y + x));
+    Image few(20, 15);
+    few.Copy(many, 0, 0, 20, 2, 0, 0); // 40 colours: still a palette
+    Image fewAgain = many;
+    for (int y = 2; y < 15; ++y)
+        for (int x = 0; x < 20; ++x) fewAgain.Set(x, y, 0);
+    EXPECT_TRUE(few == fewAgain);
+    fewAgain.Set(19, 14, 7);
+    EXPECT_FALSE(few == fewAgain);
+}

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <new>
 #include <string>
+#include <vector>
 
 using Microsoft::WRL::ComPtr;
 
@@ -19,12 +20,13 @@ void CopyCut(const char* source, size_t limit, char text[MAX_PATH]) {
     text[length] = '\0';
 }
 
-std::wstring Widen(const char* text, DWORD flags) {
-    int size = MultiByteToWideChar(CP_ACP, flags, text, -1, nullptr, 0);
-    if (size <= 0) return std::wstring();
-    std::wstring wide(size, L'\0');
-    MultiByteToWideChar(CP_ACP, flags, text, -1, &wide[0], size);
-    wide.resize(size - 1);
+// A terminated wide copy of text. A vector, not a std::wstring: the wide
+// string's library code would be the only copy of it in the program.
+std::vector<wchar_t> Widen(const char* text, DWORD flags) {
+    const int size = MultiByteToWideChar(CP_ACP, flags, text, -1, nullptr, 0);
+    if (size <= 0) return std::vector<wchar_t>(1, L'\0');
+    std::vector<wchar_t> wide(static_cast<size_t>(size), L'\0');
+    MultiByteToWideChar(CP_ACP, flags, text, -1, wide.data(), size);
     return wide;
 }
 
@@ -39,9 +41,9 @@ void NarrowInto(const wchar_t* wide, char text[MAX_PATH]) {
     CopyCut(narrow.c_str(), narrow.size(), text);
 }
 
-ItemIdList ParseWithDesktop(IShellFolder* desktop, std::wstring name) {
+ItemIdList ParseWithDesktop(IShellFolder* desktop, std::vector<wchar_t> name) {
     ITEMIDLIST* parsed = nullptr;
-    HRESULT result = desktop->ParseDisplayName(nullptr, nullptr, &name[0], nullptr, &parsed, nullptr);
+    HRESULT result = desktop->ParseDisplayName(nullptr, nullptr, name.data(), nullptr, &parsed, nullptr);
     ItemIdList owned(parsed);
     if (FAILED(result)) owned.reset();
     return owned;
@@ -51,7 +53,7 @@ ComPtr<IShellFolder> BindFolder(IShellFolder* desktop, const std::string& folder
     ComPtr<IShellFolder> folder;
     ItemIdList folderId = ParseWithDesktop(desktop, Widen(folderPath.c_str(), MB_PRECOMPOSED));
     if (folderId &&
-        FAILED(desktop->BindToObject(folderId.get(), nullptr, IID_IShellFolder,
+        FAILED(desktop->BindToObject(folderId.get(), nullptr, __uuidof(IShellFolder),
                                      reinterpret_cast<void**>(folder.GetAddressOf())))) {
         folder.Reset();
     }
@@ -66,11 +68,12 @@ void ReadShortcut(IShellFolder* folder, LPCITEMIDLIST itemId, const char* path, 
     // keeps using the shell after this call.
     CoInitialize(nullptr);
     ComPtr<IShellLinkA> link;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(link.GetAddressOf()))))
+    if (FAILED(CoCreateInstance(__uuidof(ShellLink), nullptr, CLSCTX_INPROC_SERVER,
+                                __uuidof(IShellLinkA), reinterpret_cast<void**>(link.GetAddressOf()))))
         return;
     ComPtr<IPersistFile> file;
-    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.GetAddressOf()))))
+    if (FAILED(link->QueryInterface(__uuidof(IPersistFile),
+                                    reinterpret_cast<void**>(file.GetAddressOf()))))
         return;
     WCHAR widePath[MAX_PATH] = L"";
     MultiByteToWideChar(CP_ACP, 0, path, -1, widePath, MAX_PATH);
