@@ -36,13 +36,4 @@ TEST(AppBrowserTest, OkFollowsTheModeAndTheAccessorsTheModeAndTheEnd) {
         EXPECT_EQ(read(state.GetChosenCommand(&command), command), c.command);
     }
 }
-
-TEST(AppBrowserTest, TheButtonOfTheCurrentViewShowsPressed) {
-    AppBrowserState state(false);
-    EXPECT_STREQ(state.LargeButtonPicture(), "LARGED");
-    EXPECT_STREQ(state.SmallButtonPicture(), "SMALLU");
-    state.SetLargeIcons(false);
-    EXPECT_STREQ(state.LargeButtonPicture(), "LARGEU");
-    EXPECT_STREQ(state.SmallButtonPicture(), "SMALLD");
-}
 } // namespace
