@@ -58,12 +58,6 @@ public:
         return text;
     }
 
-    // The program reads whole sections (ProfileSection answers from them);
-    // it never asks for a single key.
-    unsigned GetString(const char*, const char*, const char*, char*, unsigned,
-                       const char*) override {
-        std::abort();
-    }
     unsigned GetSection(const char* section, char* buffer, unsigned size,
                         const char* file) override {
         std::string lines;

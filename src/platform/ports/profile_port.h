@@ -1,19 +1,13 @@
 #pragma once
 // Access to INI-format profile files with the semantics of the Windows calls
-// GetPrivateProfileStringA, GetPrivateProfileSectionA, GetPrivateProfileIntA
-// and WritePrivateProfileStringA.
+// GetPrivateProfileSectionA, GetPrivateProfileIntA and WritePrivateProfileStringA.
+// Values are read a whole section at a time (ProfileSection answers from it).
 // A file name without a directory means the file of that name in the Windows
 // directory.
 
 class ProfilePort {
 public:
     virtual ~ProfilePort() = default;
-
-    // Copies the value (or, with a null key, the section's key names; with a
-    // null section, the section names) into buffer and returns the number of
-    // characters copied, not counting the terminating NUL.
-    virtual unsigned GetString(const char* section, const char* key, const char* deflt,
-                               char* buffer, unsigned size, const char* file) = 0;
 
     // The section's lines as the file holds them, "key=value" (or the key
     // alone on a line without "="), each ended by a NUL and the list by one

@@ -2,11 +2,6 @@
 
 #include <windows.h>
 
-unsigned Win32Profile::GetString(const char* section, const char* key, const char* deflt, char* buffer,
-                                 unsigned size, const char* file) {
-    return GetPrivateProfileStringA(section, key, deflt, buffer, size, file);
-}
-
 unsigned Win32Profile::GetSection(const char* section, char* buffer, unsigned size, const char* file) {
     return GetPrivateProfileSectionA(section, buffer, size, file);
 }

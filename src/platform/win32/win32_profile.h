@@ -4,8 +4,6 @@
 // The profile calls of kernel32, passed straight through.
 class Win32Profile : public ProfilePort {
 public:
-    unsigned GetString(const char* section, const char* key, const char* deflt, char* buffer,
-                       unsigned size, const char* file) override;
     unsigned GetSection(const char* section, char* buffer, unsigned size, const char* file) override;
     unsigned GetInt(const char* section, const char* key, int deflt, const char* file) override;
     bool WriteString(const char* section, const char* key, const char* value,
