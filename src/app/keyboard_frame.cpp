@@ -11,6 +11,9 @@
 #include "platform/ports/string_table.h"
 #include "platform/ports/window_port.h"
 
+#include <cstdint>
+#include <utility>
+
 namespace {
 constexpr int kSizeMinimized = 1; // SIZE_MINIMIZED
 
@@ -68,12 +71,24 @@ void CKeyboardFrame::DrawKeyPressed(bool down, const Rect& rect) {
 }
 
 void CKeyboardFrame::OnCreate() {
-    m_ports.window->ShowStatusBar((m_settings.Options() & OPT_STATUSBAR) != 0);
+    m_ports.window->ShowStatusBar(m_settings.Has(OPT_STATUSBAR));
     // Applies the stored topmost state without toggling it.
     if (m_settings.Has(OPT_TOPMOST)) m_ports.window->PostCommand(ID_TOPMOST, -1);
 }
 
 bool CKeyboardFrame::OnCommand(unsigned wParam, long lParam) {
+    // Commands that do nothing but flip their option's bit.
+    static constexpr std::pair<unsigned, std::uint32_t> kOptionToggles[] = {
+        {ID_MINIMIZE_ON_USE, OPT_MINIMIZE},
+        {ID_CONFIRM_CHANGES, OPT_NOCONFIRM},
+        {ID_HINTS, OPT_NOHINTS},
+        {ID_FNTAB_MINIMIZE, OPT_FNTAB_MINIMIZE},
+    };
+    for (const auto& [id, bit] : kOptionToggles) {
+        if (wParam != id) continue;
+        m_settings.ToggleOption(bit);
+        return true;
+    }
     WindowPort& window = *m_ports.window;
     switch (wParam) {
     case ID_ABOUT:
@@ -85,18 +100,6 @@ bool CKeyboardFrame::OnCommand(unsigned wParam, long lParam) {
         if (ShowAssignmentList(expand) != expand) m_settings.ToggleOption(OPT_EXPAND_POPUPS);
         return true;
     }
-    case ID_MINIMIZE_ON_USE:
-        m_settings.ToggleOption(OPT_MINIMIZE);
-        return true;
-    case ID_CONFIRM_CHANGES:
-        m_settings.ToggleOption(OPT_NOCONFIRM);
-        return true;
-    case ID_HINTS:
-        m_settings.ToggleOption(OPT_NOHINTS);
-        return true;
-    case ID_FNTAB_MINIMIZE:
-        m_settings.ToggleOption(OPT_FNTAB_MINIMIZE);
-        return true;
     case ID_TOPMOST:
         ApplyTopmost(lParam);
         return true;
