@@ -230,8 +230,14 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         DrawImage(dc.Get(), 0, 0, m_frame->OnPaint());
         return 0;
     }
+    case WM_ENDSESSION:
+        // The session ends after this returns. Settings are written as they
+        // change, so there is nothing to save: close as for WM_CLOSE, which
+        // cancels an edit still open in a dialog.
+        if (wParam) CloseApplication();
+        return 0;
     case WM_CLOSE:
-        m_frame->OnClose();
+        if (!m_frame->OnClose()) return 0; // carried out once the nested loops have ended
         if (m_status) KillTimer(m_status, kClockTimer);
         DestroyWindow(Handle());
         return 0;
@@ -353,3 +359,17 @@ std::string FrameWindow::ApplicationName() const {
 }
 
 void FrameWindow::CloseApplication() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }
+
+// A dialog's WM_CLOSE is its Cancel: our dialogs, the common dialogs and
+// message boxes (an OK-only box ends with OK) all share the dialog class.
+BOOL CALLBACK FrameWindow::CancelDialog(HWND window, LPARAM) {
+    char className[16] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, "#32770") == 0) PostMessageA(window, WM_CLOSE, 0, 0);
+    return TRUE;
+}
+
+void FrameWindow::EndModalLoops() {
+    EndMenu();
+    EnumThreadWindows(GetCurrentThreadId(), CancelDialog, 0);
+}

@@ -47,11 +47,13 @@ public:
     int ShowMessage(const std::string& text, const std::string& caption, unsigned flags) override;
     std::string ApplicationName() const override;
     void CloseApplication() override;
+    void EndModalLoops() override;
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool HandleInput(UINT message, WPARAM wParam, LPARAM lParam);
     static void CALLBACK ClockTick(HWND status, UINT, UINT_PTR, DWORD);
+    static BOOL CALLBACK CancelDialog(HWND window, LPARAM);
     void CreateChildren();
     void CreateStatusBar();
     void LayoutStatusBar();

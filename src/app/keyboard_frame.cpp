@@ -24,6 +24,9 @@ bool IsHelpCommand(unsigned id) {
 
 CKeyboardFrame::CKeyboardFrame(const FramePorts& ports)
     : m_ports(ports),
+      m_runs([this] { m_ports.window->EndModalLoops(); },
+             // From the main loop, once nothing of a run is left on the stack.
+             [this] { m_ports.window->PostCommand(ID_APP_EXIT_CMD, 0); }),
       m_settings(*ports.profile, *ports.strings, *ports.system, *ports.colours),
       m_keys(*ports.profile, *ports.strings),
       m_store(*ports.profile, *ports.shell, m_settings),
@@ -33,9 +36,9 @@ CKeyboardFrame::CKeyboardFrame(const FramePorts& ports)
       m_hint(*ports.hint, *ports.window, m_keys, m_settings),
       m_pointer(m_keys, *ports.window, m_hint,
                 [this](bool down, const Rect& key) { DrawKeyPressed(down, key); }),
-      m_groups(*ports.groups, *ports.profile),
+      m_groups(*ports.groups, *ports.profile, m_runs),
       m_editing({*ports.dialogs, *ports.profile, *ports.shell, *ports.strings, *ports.window},
-                m_settings, m_keys, m_store) {}
+                m_settings, m_keys, m_store, m_runs) {}
 
 void CKeyboardFrame::LoadSettings(const std::uint32_t* commandLineOptions) {
     m_settings.LoadSettings(commandLineOptions);
@@ -89,17 +92,9 @@ bool CKeyboardFrame::OnCommand(unsigned wParam, long lParam) {
         m_settings.ToggleOption(bit);
         return true;
     }
+    if (HandleDialogCommand(wParam)) return true;
     WindowPort& window = *m_ports.window;
     switch (wParam) {
-    case ID_ABOUT:
-    case ID_APP_ABOUT_CMD:
-        window.ShowAboutBox();
-        return true;
-    case ID_ASSIGNMENTS: {
-        const bool expand = m_settings.Has(OPT_EXPAND_POPUPS);
-        if (ShowAssignmentList(expand) != expand) m_settings.ToggleOption(OPT_EXPAND_POPUPS);
-        return true;
-    }
     case ID_TOPMOST:
         ApplyTopmost(lParam);
         return true;
@@ -108,10 +103,13 @@ bool CKeyboardFrame::OnCommand(unsigned wParam, long lParam) {
         window.Invalidate(true);
         return true;
     case ID_BUILD_GROUPS:
-        if (!m_ports.desktop->TopLevelWindowOfClassExists("PROGMAN"))
-            m_ports.desktop->StartMinimized("progman.exe");
-        BuildGroupLists(m_settings.PrgFile());
-        m_ports.desktop->WaitMessage();
+        // A second import while one waits for Program Manager is ignored.
+        Run(NestedRuns::Request::Exclusive, NestedRuns::Kind::Import, [&] {
+            if (!m_ports.desktop->TopLevelWindowOfClassExists("PROGMAN"))
+                m_ports.desktop->StartMinimized("progman.exe");
+            BuildGroupLists(m_settings.PrgFile());
+            m_ports.desktop->WaitMessage();
+        });
         return true;
     case ID_EXIT:
         window.CloseApplication();
@@ -123,38 +121,61 @@ bool CKeyboardFrame::OnCommand(unsigned wParam, long lParam) {
     case ID_SAVE_OPTIONS:
         m_settings.SaveOptions();
         return true;
-    case ID_NO_HELP:
-        ShowNoHelp();
-        return true;
-    case ID_COLOR_HINT:
-        if (m_settings.PickColour(ColourSetting::Hint))
-            window.SetHintBackground(m_settings.Get(ColourSetting::Hint));
-        return true;
-    case ID_COLOR_MARK:
-    case ID_COLOR_HIGHLITE:
-    case ID_COLOR_DISABLE: {
-        // The face shows these colours: repaint it with the one chosen.
-        const ColourSetting which = wParam == ID_COLOR_MARK       ? ColourSetting::Mark
-                                    : wParam == ID_COLOR_HIGHLITE ? ColourSetting::Highlite
-                                                                  : ColourSetting::Disable;
-        if (m_settings.PickColour(which)) window.Invalidate(true);
-        return true;
-    }
     case ID_NOTHING:
         return true;
     default:
         break;
     }
     if (wParam >= ID_POPUP_FIRST && wParam <= ID_POPUP_LAST) {
-        m_popup.LaunchItem(wParam - ID_POPUP_FIRST);
-        return true;
-    }
-    if (IsHelpCommand(wParam)) {
-        // There is no help file; the standard help commands say so.
-        ShowNoHelp();
+        Run(NestedRuns::Request::BesideDialog, NestedRuns::Kind::Dialog,
+            [&] { m_popup.LaunchItem(wParam - ID_POPUP_FIRST); });
         return true;
     }
     return false;
+}
+
+// The commands that open a dialog or a message box; each is a nested run.
+bool CKeyboardFrame::HandleDialogCommand(unsigned id) {
+    using Request = NestedRuns::Request;
+    constexpr NestedRuns::Kind kDialog = NestedRuns::Kind::Dialog;
+    WindowPort& window = *m_ports.window;
+    switch (id) {
+    case ID_ABOUT:
+    case ID_APP_ABOUT_CMD:
+        Run(Request::Exclusive, kDialog, [&] { window.ShowAboutBox(); });
+        return true;
+    case ID_ASSIGNMENTS:
+        Run(Request::Exclusive, kDialog, [&] {
+            const bool expand = m_settings.Has(OPT_EXPAND_POPUPS);
+            if (ShowAssignmentList(expand) != expand) m_settings.ToggleOption(OPT_EXPAND_POPUPS);
+        });
+        return true;
+    case ID_COLOR_HINT:
+        Run(Request::Exclusive, kDialog, [&] {
+            if (m_settings.PickColour(ColourSetting::Hint))
+                window.SetHintBackground(m_settings.Get(ColourSetting::Hint));
+        });
+        return true;
+    case ID_COLOR_MARK:
+    case ID_COLOR_HIGHLITE:
+    case ID_COLOR_DISABLE: {
+        // The face shows these colours: repaint it with the one chosen.
+        const ColourSetting which = id == ID_COLOR_MARK       ? ColourSetting::Mark
+                                    : id == ID_COLOR_HIGHLITE ? ColourSetting::Highlite
+                                                              : ColourSetting::Disable;
+        Run(Request::Exclusive, kDialog, [&] {
+            if (m_settings.PickColour(which)) window.Invalidate(true);
+        });
+        return true;
+    }
+    default:
+        break;
+    }
+    // There is no help file; the help commands say so, also over a dialog
+    // whose Help button asks.
+    if (id != ID_NO_HELP && !IsHelpCommand(id)) return false;
+    Run(Request::BesideDialog, kDialog, [this] { ShowNoHelp(); });
+    return true;
 }
 
 bool CKeyboardFrame::OnSysCommand(unsigned nID, long lParam) {
@@ -196,9 +217,11 @@ void CKeyboardFrame::OnSize(int type) {
     m_settings.StoreMinimized(minimized);
 }
 
-void CKeyboardFrame::OnClose() {
+bool CKeyboardFrame::OnClose() {
+    if (!m_runs.RequestClose()) return false;
     m_popup.Forget();
     m_keys.DeleteKeys();
+    return true;
 }
 
 void CKeyboardFrame::OnHotkey(unsigned wParam, long lParam) {
@@ -241,20 +264,25 @@ void CKeyboardFrame::OnChar(unsigned nChar, unsigned nRepCnt, unsigned) {
         if (action.command) m_ports.window->PostCommand(action.command, 0);
         break;
     case KeyAction::ShowPopup:
-        m_hint.Hide();
-        m_popup.ShowPopupList(key->m_strCommand, *key);
+        Run(NestedRuns::Request::BesideDialog, NestedRuns::Kind::Menu, [&] {
+            m_hint.Hide();
+            m_popup.ShowPopupList(key->m_strCommand, *key);
+        });
         break;
     case KeyAction::SwitchTo:
-        m_launcher.SwitchToRunning(key->m_strCommand, &key->m_strDirectory);
+        Run(NestedRuns::Request::BesideDialog, NestedRuns::Kind::Dialog,
+            [&] { m_launcher.SwitchToRunning(key->m_strCommand, &key->m_strDirectory); });
         break;
     case KeyAction::Launch:
-        m_launcher.LaunchCommand(key->m_strCommand, &key->m_strDirectory);
+        Run(NestedRuns::Request::BesideDialog, NestedRuns::Kind::Dialog,
+            [&] { m_launcher.LaunchCommand(key->m_strCommand, &key->m_strDirectory); });
         break;
     case KeyAction::PostEdit:
         m_ports.window->PostKeyRequest(character, KC_EDIT);
         break;
     case KeyAction::Edit:
-        EditKeyAssignment(*key, key->m_strCommand, key->m_strDirectory, key->m_strDescription, false);
+        m_editing.EditKeyAssignment(*key, key->m_strCommand, key->m_strDirectory,
+                                    key->m_strDescription, false);
         break;
     case KeyAction::StatusText:
         m_ports.window->SetStatusText(action.text);
@@ -267,7 +295,7 @@ void CKeyboardFrame::OnDropFiles(int x, int y, const std::string& path) {
     FaceKey* key = under ? m_keys.FindKey(under->m_strKey) : nullptr;
     if (!key || !key->m_bAssignable || key->m_bReserved) return;
     const DroppedFile file = SplitDroppedPath(path);
-    EditKeyAssignment(*key, file.command, file.directory, file.description, true);
+    m_editing.EditKeyAssignment(*key, file.command, file.directory, file.description, true);
 }
 
 bool CKeyboardFrame::ShowAssignmentList(bool expandPopups) {

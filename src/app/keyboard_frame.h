@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/nested_runs.h"
 #include "editing/editing_flow.h"
 #include "face/face_images.h"
 #include "face/hint.h"
@@ -58,7 +59,9 @@ public:
     std::string MenuPrompt(unsigned id) const;
     void OnMove(int x, int y);
     void OnSize(int type);
-    void OnClose();
+    // True when the window may close now. A close that arrives from inside a
+    // dialog, menu or import waits until they have ended (see NestedRuns).
+    bool OnClose();
     // The hotkey service's report: a scan code, lParam 0.
     void OnHotkey(unsigned wParam, long lParam);
     // Key requests (repeat count KC_HOVER to KC_NOKEY) and typed characters.
@@ -67,23 +70,23 @@ public:
     void OnLButtonDown(int x, int y) { m_pointer.OnLButtonDown(x, y); }
     void OnLButtonUp(int x, int y) { m_pointer.OnLButtonUp(x, y); }
     void OnRButtonUp(int x, int y) { m_pointer.OnRButtonUp(x, y); }
-    void OnTimer() { m_hint.OnTimer(m_popup.MenuShowing()); }
+    void OnTimer() {
+        m_runs.RepeatEndRequest();
+        m_hint.OnTimer(m_popup.MenuShowing());
+    }
 
-    void LaunchCommand(const std::string& command, const std::string* directory) {
-        m_launcher.LaunchCommand(command, directory);
-    }
-    void ReportLaunchError(int code, const std::string* command) {
-        m_launcher.ReportLaunchError(code, command);
-    }
-    // The editing of a key's assignment, from an edit request or a dropped file.
-    void EditKeyAssignment(FaceKey& key, const std::string& command, const std::string& directory,
-                           const std::string& description, bool fromDrop) {
-        m_editing.EditKeyAssignment(key, command, directory, description, fromDrop);
-    }
     // A file dropped at a point of the face: the first file's path.
     void OnDropFiles(int x, int y, const std::string& path);
 
 private:
+    // Runs what as a nested run of this kind when the request may start now.
+    template <typename What>
+    void Run(NestedRuns::Request request, NestedRuns::Kind kind, What what) {
+        if (!m_runs.Allows(request)) return;
+        NestedRuns::Scope run(m_runs, kind);
+        what();
+    }
+    bool HandleDialogCommand(unsigned id);
     void ApplyTopmost(long lParam);
     void ShowNoHelp();
     // The assignment list; returns the expand option as the list leaves it.
@@ -91,6 +94,7 @@ private:
     void BuildGroupLists(const std::string& programListFile);
 
     FramePorts m_ports;
+    NestedRuns m_runs;
     Settings m_settings;
     KeyTable m_keys;
     AssignmentStore m_store;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "common/nested_runs.h"
 #include "common/options.h"
 #include "common/string_ids.h"
 #include "model/assignment_store.h"
@@ -15,25 +16,13 @@
 
 namespace {
 bool InPopupForm(const std::string& command) { return !command.empty() && command[0] == '@'; }
-
-// Clears the editing flag however the run ends.
-class RunGuard {
-public:
-    explicit RunGuard(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~RunGuard() { m_flag = false; }
-    RunGuard(const RunGuard&) = delete;
-    RunGuard& operator=(const RunGuard&) = delete;
-
-private:
-    bool& m_flag;
-};
 } // namespace
 
 void EditingFlow::EditKeyAssignment(FaceKey& key, const std::string& command,
                                     const std::string& directory, const std::string& description,
                                     bool fromDrop) {
-    if (m_bEditing) return;
-    RunGuard guard(m_bEditing);
+    if (!m_runs.Allows(NestedRuns::Request::Exclusive)) return;
+    NestedRuns::Scope run(m_runs, NestedRuns::Kind::Dialog);
 
     Values values{command, directory, description, true};
     if (key.m_bAssigned && !InPopupForm(key.m_strCommand))
@@ -52,7 +41,10 @@ void EditingFlow::EditKeyAssignment(FaceKey& key, const std::string& command,
             confirm = type.confirmChanges;
         }
     }
-    if (Choose(key, choice, fromDrop, values) == Next::Stop) return;
+    // A close asked for while a dialog was open cancels what that dialog began.
+    if (m_runs.ClosePending() || Choose(key, choice, fromDrop, values) == Next::Stop ||
+        m_runs.ClosePending())
+        return;
 
     const bool changed = values.command != key.m_strCommand ||
                          values.directory != key.m_strDirectory ||

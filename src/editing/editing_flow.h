@@ -2,6 +2,7 @@
 #include <string>
 
 class AssignmentStore;
+class NestedRuns;
 class DialogPort;
 class KeyTable;
 class ProfilePort;
@@ -14,8 +15,9 @@ struct FaceKey;
 // The editing of one key's assignment: the type question, the command
 // dialog or the folder chosen for a popup list, the confirmation before an
 // assigned key is overwritten, then the key stored and every assignment saved.
-// One run at a time: a request that arrives while a run's dialog is open
-// (the dialogs pump messages) is ignored.
+// It starts only while nothing else runs (the dialogs pump messages, so a
+// request can arrive while one is open), and a close that arrives while a
+// dialog is open cancels the edit.
 class EditingFlow {
 public:
     struct Ports {
@@ -25,8 +27,9 @@ public:
         const StringTable& strings;
         WindowPort& window;
     };
-    EditingFlow(const Ports& ports, Settings& settings, KeyTable& keys, AssignmentStore& store)
-        : m_ports(ports), m_settings(settings), m_keys(keys), m_store(store) {}
+    EditingFlow(const Ports& ports, Settings& settings, KeyTable& keys, AssignmentStore& store,
+                NestedRuns& runs)
+        : m_ports(ports), m_settings(settings), m_keys(keys), m_store(store), m_runs(runs) {}
 
     // fromDrop: a file dropped on the key gave the three texts; the type
     // question is skipped and the confirmation always asked.
@@ -51,5 +54,5 @@ private:
     Settings& m_settings;
     KeyTable& m_keys;
     AssignmentStore& m_store;
-    bool m_bEditing = false;
+    NestedRuns& m_runs;
 };

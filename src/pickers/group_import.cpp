@@ -4,6 +4,7 @@
 #include <cctype>
 #include <optional>
 
+#include "common/nested_runs.h"
 #include "model/popup_entry.h"
 #include "model/settings.h"
 #include "platform/ports/group_transport.h"
@@ -78,8 +79,8 @@ std::optional<GroupItem> SplitItemLine(std::string_view line) {
 }
 } // namespace
 
-GroupImport::GroupImport(GroupTransport& transport, ProfilePort& profile)
-    : m_transport(transport), m_profile(profile) {}
+GroupImport::GroupImport(GroupTransport& transport, ProfilePort& profile, const NestedRuns& runs)
+    : m_transport(transport), m_profile(profile), m_runs(runs) {}
 
 void GroupImport::BuildGroupLists(const std::string& programListFile,
                                   const std::string& windowsDir) {
@@ -94,7 +95,7 @@ void GroupImport::BuildGroupLists(const std::string& programListFile,
                     [&](std::size_t i, std::string_view line) {
                         m_transport.ShowWaitCursor();
                         const std::string name(line);
-                        if (!UsableGroupName(name)) return;
+                        if (m_runs.ClosePending() || !UsableGroupName(name)) return;
                         const std::optional<std::string> reply =
                             m_transport.Request(name, kGroupBuffer);
                         if (!reply) return;
@@ -102,7 +103,7 @@ void GroupImport::BuildGroupLists(const std::string& programListFile,
                         WriteGroup(name, ReplyText(*reply, kGroupBuffer), file, windowsDir);
                     });
     m_transport.RestoreCursor();
-    RemoveKeysFrom(groups, index, file);
+    if (!m_runs.ClosePending()) RemoveKeysFrom(groups, index, file);
     m_transport.Disconnect();
 }
 

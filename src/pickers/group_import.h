@@ -4,6 +4,7 @@
 #include <string_view>
 
 class GroupTransport;
+class NestedRuns;
 class ProfilePort;
 
 // Copies Program Manager's groups into the program-list file: the group
@@ -33,9 +34,12 @@ public:
     static constexpr std::size_t kMaxLineLength = 511;
     static constexpr std::size_t kMaxValueLength = 511;
 
-    GroupImport(GroupTransport& transport, ProfilePort& profile);
+    // A close that waits on runs stops the import before its next request.
+    GroupImport(GroupTransport& transport, ProfilePort& profile, const NestedRuns& runs);
 
     // windowsDir stands in for the working directory an item leaves empty.
+    // Stopped by a close, it leaves the groups it has not reached as they
+    // were, and the list index with them.
     void BuildGroupLists(const std::string& programListFile, const std::string& windowsDir);
 
 private:
@@ -48,4 +52,5 @@ private:
 
     GroupTransport& m_transport;
     ProfilePort& m_profile;
+    const NestedRuns& m_runs;
 };

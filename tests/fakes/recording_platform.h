@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/keyboard_frame.h"
@@ -78,6 +80,7 @@ public:
     }
     std::string ApplicationName() const override { return "Launcher"; }
     void CloseApplication() override { Add("close"); }
+    void EndModalLoops() override { Add("end modal loops"); }
 
     unsigned VirtualKeyOfScanCode(unsigned scanCode) override {
         return scanCode == 15 ? 9 : scanCode == 30 ? 'A' : scanCode == 16 ? 'Q' : 0; // Tab, A, Q
@@ -122,6 +125,7 @@ public:
     void Track(const PopupMenuCascade& menus, const std::string& header,
                const std::string& moreText, int x, int y, bool rightAlign) override {
         tracked = menus;
+        if (whileTracking) std::exchange(whileTracking, nullptr)();
         Add("menu " + header + " " + moreText + " at " + std::to_string(x) + "," +
             std::to_string(y) + (rightAlign ? " right" : " centre"));
     }
@@ -129,6 +133,7 @@ public:
     bool minimized = false, visible = true, uncovered = true;
     PointerOnScreen pointer{100, 100, 1024, 768};
     PopupMenuCascade tracked;
+    std::function<void()> whileTracking; // runs once inside the next menu's modal loop
     bool otherInstance = false;
     bool creationFails = false;
     std::vector<std::string> requests;

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@ public:
     void Connect() override {}
     std::optional<std::string> Request(const std::string& item, std::size_t bufferSize) override {
         requested.push_back(item);
+        if (whileWaiting) whileWaiting(item);
         unwaitedRequests += waitCursor ? 0 : 1;
         waitCursor = false;
         const auto reply = replies.find(item);
@@ -30,6 +32,7 @@ public:
     std::map<std::string, std::string> replies;
     std::optional<std::string> otherwise;
     std::vector<std::string> requested;
+    std::function<void(const std::string& item)> whileWaiting; // inside each request's wait
     int unwaitedRequests = 0;
     bool waitCursor = false;
 };

@@ -33,7 +33,8 @@ protected:
         return Stored(section, key, "kelvane.prg");
     }
 
-    EditingFlow flow{{dialogs, profile, shell, strings, platform}, settings, keys, store};
+    NestedRuns runs{[] {}, [] {}};
+    EditingFlow flow{{dialogs, profile, shell, strings, platform}, settings, keys, store, runs};
 };
 
 TEST_F(EditingFlowTest, EachChoiceShowsItsDialogsAndStoresOrKeepsTheKey) {
@@ -175,19 +176,4 @@ TEST_F(EditingFlowTest, PopupWritesTheFolderListBeforeTheConfirmation) {
     EXPECT_EQ(Stored("opts", "Fn-Q"), "0");
 }
 
-// A request that arrives while a dialog is open is ignored; the next run,
-// after any kind of end, works again.
-TEST_F(EditingFlowTest, OneRunAtATime) {
-    for (int end : {END_CANCEL, END_DIRECT}) {
-        Start("");
-        dialogs = ScriptedDialogs{};
-        dialogs.typeEnd = end;
-        dialogs.whileOpen = [this] { Edit(true, "A"); };
-        Edit();
-        EXPECT_EQ(dialogs.seen.front(), "type Fn-Q [x]");
-        EXPECT_EQ(dialogs.seen.size(), end == END_CANCEL ? 1u : 2u);
-        Edit(true, "A");
-        EXPECT_EQ(dialogs.seen.back(), "command Fn-A |C:\\TOOLS\\NOTEPAD.EXE|C:\\TOOLS|Notepad| [x] no browse");
-    }
-}
 } // namespace

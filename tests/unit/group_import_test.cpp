@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "model_fixture.h"
+#include "common/nested_runs.h"
 #include "pickers/group_import.h"
 
 namespace {
@@ -111,7 +112,8 @@ TEST_F(ModelTest, GroupRepliesBecomeTheIndexAndTheGroupSections) {
          "[class]\nkey00=Main\n[main]\nkey10=Kept\nkey63=A (a) [d]\n",
          2},
     };
-    GroupImport import(groups, profile);
+    const NestedRuns runs{[] {}, [] {}};
+    GroupImport import(groups, profile, runs);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         profile.Load(kPrg, c.before);

@@ -1,5 +1,6 @@
 // Key requests as the main window carries them out, the hotkey report, the
 // pointer on the face, popup lists and the hint.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,68 @@ TEST_F(KeyRequestTest, PopupItemsStartWithTheirDirectory) {
     frame.OnChar('B', KC_RUN, 0);
     EXPECT_EQ(Effects(), (Texts{"hide hint", "message Non-existent or empty group, please reassign "
                                              "FnKey | Launcher | 16"}));
+}
+
+// Requests that arrive from inside a nested loop (a dialog's, the popup
+// menu's, the import's wait for Program Manager): a key's command goes ahead
+// beside a dialog only; a drop or a second import never starts inside
+// another run; a close waits until the loop has ended, then comes back from
+// the main loop; it cancels the edit and stops the import before its next group.
+TEST_F(KeyRequestTest, RequestsArrivingInsideADialogTheMenuOrTheImport) {
+    const std::string list = "[Tools]\nkey00=Rec (r.exe) [C:\\R]\n[class]\nkey01=Games\n";
+    for (const std::string opener : {"edit", "menu", "import"}) {
+        for (const std::string arrival : {"run", "drop", "import", "close"}) {
+            SCOPED_TRACE(opener + " + " + arrival);
+            CKeyboardFrame fresh(Ports()); // a close leaves a frame closing
+            fresh.LoadSettings(nullptr);
+            fresh.LoadKeyTable(0);
+            fresh.LoadAssignments();
+            profile.Load("kelvane.prg", list);
+            dialogs = ScriptedDialogs{};
+            groups = ScriptedGroups{};
+            groups.replies = {{"GROUPS", "Main\r\nGames\r\n"}, {"Main", "Main\r\n\"M\",\"m\",,\r\n"},
+                              {"Games", "Games\r\n"}};
+            Effects();
+            bool closedAtOnce = true;
+            const auto arrive = [&] {
+                if (arrival == "run") fresh.OnChar('A', KC_RUN, 0);
+                if (arrival == "drop") fresh.OnDropFiles(105, 5, "C:\\X\\x.exe");
+                if (arrival == "import") fresh.OnCommand(480, 0);
+                if (arrival == "close") closedAtOnce = fresh.OnClose();
+            };
+            if (opener == "edit") {
+                dialogs.whileOpen = arrive;
+                fresh.OnChar('D', KC_EDIT, 0);
+            } else if (opener == "menu") {
+                platform.whileTracking = arrive;
+                fresh.OnChar('B', KC_RUN, 0);
+            } else {
+                groups.whileWaiting = [&](const std::string& item) { if (item == "Main") arrive(); };
+                fresh.OnCommand(480, 0);
+            }
+            const Texts effects = Effects();
+            const auto has = [&](const std::string& e) {
+                return std::find(effects.begin(), effects.end(), e) != effects.end();
+            };
+            EXPECT_EQ(has("start a.exe in C:\\A"), arrival == "run" && opener == "edit");
+            EXPECT_EQ(dialogs.seen.size(), opener == "edit" ? (arrival == "close" ? 1u : 2u) : 0u);
+            const Texts requested = opener != "import" ? Texts{}
+                                    : arrival == "close" ? Texts{"GROUPS", "Main"}
+                                                         : Texts{"GROUPS", "Main", "Games"};
+            EXPECT_EQ(groups.requested, requested);
+            if (arrival != "close") continue;
+            EXPECT_FALSE(closedAtOnce);
+            EXPECT_TRUE(has("end modal loops"));
+            EXPECT_EQ(effects.back(), "post 57665 0"); // the exit command, to the main loop
+            EXPECT_EQ(Stored("cmd", "Fn-D"), "<absent>");
+            if (opener == "import") {
+                EXPECT_EQ(profile.Text("kelvane.prg"), "[class]\nkey01=Games\nkey00=Main\n[main]\n"
+                                                       "key01=M (m) [C:\\WINDOWS]\n[tools]\n"
+                                                       "key00=Rec (r.exe) [C:\\R]\n");
+            }
+            EXPECT_TRUE(fresh.OnClose());
+        }
+    }
 }
 
 TEST_F(KeyRequestTest, HotkeyReportsPostRunRequestsAndFnTabShowsOrHidesTheWindow) {

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <string>
 
@@ -259,5 +260,68 @@ TEST_F(EditingTest, BrowsersFillTheCommandFieldsAndPopupPicksAFolder) {
     EXPECT_NE(list.find("=Editor (C:\\windows\\notepad.exe) [C:\\windows"), std::string::npos) << list;
     EXPECT_NE(list.find("=tool"), std::string::npos) << list;
     EXPECT_NE(list.find("(" + folder + "\\Tool.LNK) []"), std::string::npos) << list;
+}
+// A close that reaches the window while one of its dialogs, a message box
+// or the popup menu is open (as WM_CLOSE, the exit command 491 or the end of
+// the session) ends the program by itself with code 0, the edit under way
+// cancelled and the settings as they were.
+TEST_F(EditingTest, ClosingInEveryStateEndsTheProgramAndKeepsTheSettings) {
+    constexpr LPARAM kRunRequest = 1035;
+    const struct {
+        const char* state;
+        std::function<HWND()> open; // the window that shows the state
+    } states[] = {
+        {"type", [this] { return EditKey('Q'); }},
+        {"command", [this] {
+             HWND command = Press(EditKey('Q'), IDC_DIRECT, kCommand);
+             Type(command, IDC_COMMAND_LINE, "C:\\changed.exe");
+             return command;
+         }},
+        {"confirmation", [this] { return Press(EditKey('Q'), IDC_CLEAR, kConfirm); }},
+        {"help box", [this] {
+             return Press(Press(EditKey('Q'), IDC_CLEAR, kConfirm), IDC_HELP_BUTTON, "KLV");
+         }},
+        {"browser", [this] { return Press(EditKey('Q'), IDC_POPUP, "Application Explorer"); }},
+        {"open-file", [this] {
+             return Press(Press(EditKey('Q'), IDC_DIRECT, kCommand), IDC_BROWSE, "Kelvane Browser");
+         }},
+        {"list", [this] {
+             klv.Post(WM_COMMAND, ID_ASSIGNMENTS);
+             return Shown("Function Key Assignments");
+         }},
+        {"colour", [this] {
+             klv.Post(WM_COMMAND, ID_COLOR_HIGHLITE);
+             return Shown("Color");
+         }},
+        {"about", [this] {
+             klv.Post(WM_COMMAND, ID_ABOUT);
+             return Shown("About Kelvane");
+         }},
+        {"popup menu", [this] {
+             klv.Post(WM_CHAR, 'W', kRunRequest);
+             for (int i = 0; i < 200; ++i, Sleep(25))
+                 for (HWND menu = nullptr; (menu = FindWindowExA(nullptr, menu, "#32768", nullptr));)
+                     if (IsWindowVisible(menu)) return menu;
+             return HWND{};
+         }},
+    };
+    const std::string ini = "[cmd]\r\nFn-Q=C:\\old.exe\r\nFn-W=@C:\\menu\r\n";
+    int form = 0;
+    for (const auto& s : states) {
+        SCOPED_TRACE(s.state);
+        StartWith(ini);
+        WritePrivateProfileStringA("C:\\menu", "key00", "One (1.exe) []",
+                                   e2e::WindowsFilePath("kelvane.prg").c_str());
+        const auto stored = e2e::ReadWindowsFile("kelvane.ini");
+        ASSERT_NE(s.open(), nullptr);
+        switch (form++ % 3) {
+        case 0: ASSERT_TRUE(klv.Post(WM_CLOSE)); break;
+        case 1: ASSERT_TRUE(klv.Post(WM_COMMAND, ID_EXIT)); break;
+        default: ASSERT_TRUE(klv.Post(WM_ENDSESSION, TRUE)); break;
+        }
+        EXPECT_TRUE(klv.WaitForExit());
+        EXPECT_EQ(e2e::ReadWindowsFile("kelvane.ini"), stored);
+        klv.Stop();
+    }
 }
 } // namespace

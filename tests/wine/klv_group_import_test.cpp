@@ -83,4 +83,35 @@ TEST_F(KlvTest, ImportFromAScriptedProgramManagerWritesItsGroupsAsPopupLists) {
               (std::vector<std::string>{"Kept", "Kept", "Notepad (NOTEPAD.EXE) [C:\\WIN]", write}));
 }
 
+// While the import waits for a slow group, a second import is ignored and
+// the first finishes every group. The wait for Program Manager takes only
+// its own messages, so a close waits for the whole import, then ends the
+// program by itself.
+TEST_F(KlvTest, ImportIgnoresASecondImportAndAClosesAfterIt) {
+    ScriptedProgman progman({{"GROUPS", "Slow\r\nFast\r\n"},
+                             {"Slow", "<slow>Slow,1\r\n\"S\",\"S.EXE\",C:\\S,,\r\n"},
+                             {"Fast", "Fast,1\r\n\"F\",\"F.EXE\",C:\\F,,\r\n"}});
+    ASSERT_TRUE(progman.Serving());
+    const std::string before = "[class]\r\nkey01=Old\r\n[Fast]\r\nkey01=Stale\r\n";
+    for (const bool close : {false, true}) {
+        SCOPED_TRACE(close ? "close" : "second import");
+        ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.prg", before}}));
+        ASSERT_TRUE(klv.Start());
+        ASSERT_TRUE(klv.Post(WM_COMMAND, kBuildGroups));
+        Sleep(300); // waiting for Slow
+        ASSERT_TRUE(close ? klv.Post(WM_CLOSE) : klv.Post(WM_COMMAND, kBuildGroups));
+        if (close) {
+            EXPECT_TRUE(klv.WaitForExit());
+        } else { // sent messages are answered during the wait too: watch the file
+            for (int i = 0; i < 100 && e2e::ReadWindowsFile("kelvane.prg").value_or("").find("F (F.EXE)") ==
+                                           std::string::npos; ++i)
+                Sleep(50);
+        }
+        const std::string slow = "[Slow]\r\nkey01=S (S.EXE) [C:\\S]\r\n";
+        EXPECT_EQ(e2e::ReadWindowsFile("kelvane.prg"),
+                  "[class]\r\nkey01=Fast\r\nkey00=Slow\r\n[Fast]\r\nkey01=F (F.EXE) [C:\\F]\r\n" + slow);
+        klv.Stop();
+    }
+}
+
 } // namespace

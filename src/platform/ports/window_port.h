@@ -50,6 +50,9 @@ public:
                            unsigned flags) = 0;
     virtual std::string ApplicationName() const = 0; // the executable's base name
     virtual void CloseApplication() = 0;              // as the system menu's Close
+    // Asks every nested loop of the window's thread to end: a tracked menu
+    // closes, each dialog and message box is cancelled. Returns at once.
+    virtual void EndModalLoops() = 0;
 };
 
 // Programs, the session and the keyboard, as the main window reaches them.
@@ -60,6 +63,6 @@ public:
     virtual unsigned VirtualKeyOfScanCode(unsigned scanCode) = 0;
     virtual bool TopLevelWindowOfClassExists(const char* className) = 0;
     virtual void StartMinimized(const char* commandLine) = 0; // without waiting for it
-    virtual void WaitMessage() = 0;
+    virtual void WaitMessage() = 0; // until a message is in the queue, seen or not
     virtual void LogOff() = 0; // asks the system to log the user off; returns at once
 };

@@ -8,7 +8,13 @@ void Win32Desktop::StartMinimized(const char* commandLine) {
     WinExec(commandLine, SW_SHOWMINIMIZED);
 }
 
-void Win32Desktop::WaitMessage() { ::WaitMessage(); }
+// WaitMessage would sleep past messages that a nested loop has already
+// looked at without taking them, as the DDE wait of the import does with
+// everything but DDE messages: a close posted during the import would wait
+// for some unrelated message. MWMO_INPUTAVAILABLE returns for those too.
+void Win32Desktop::WaitMessage() {
+    MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+}
 
 void Win32Desktop::LogOff() { ExitWindowsEx(0, 0xFFFFFFFF); }
 

@@ -154,6 +154,9 @@ HWND KlvProcess::WaitForTopLevelWindow(const std::string& title, DWORD timeoutMs
     if (!process_ || WaitForSingleObject(process_.get(), kTimeoutMs) != WAIT_OBJECT_0)
         return ::testing::AssertionFailure() << "KLV.exe did not end";
     window_ = nullptr;
+    DWORD code = 1;
+    GetExitCodeProcess(process_.get(), &code);
+    if (code != 0) return ::testing::AssertionFailure() << "KLV.exe ended with code " << code;
     return ::testing::AssertionSuccess();
 }
 

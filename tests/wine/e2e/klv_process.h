@@ -57,6 +57,7 @@ class KlvProcess {
     // Any top-level window of the process with exactly this title, or
     // nullptr once the process has ended or the time is up.
     HWND WaitForTopLevelWindow(const std::string& title, DWORD timeoutMs = kTimeoutMs) const;
+    // The process ends, with exit code 0.
     ::testing::AssertionResult WaitForExit();
     // Asks the window to close (WM_CLOSE) and waits for the process to end.
     ::testing::AssertionResult Close();

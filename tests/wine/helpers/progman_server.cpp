@@ -3,6 +3,7 @@
 // refuses every other item. The script file, named on the command line,
 // holds NUL-ended pairs: an item, then its reply. Its one window, of class
 // "PROGMAN" like the shell's, is the server; closing it ends the program.
+// A reply that begins with "<slow>" comes a second late, without that mark.
 //
 // It speaks the DDE messages itself rather than through the DDE management
 // library: under Wine that library's server follows the data of each
@@ -28,6 +29,11 @@ struct IgnoringCase {
     }
 };
 std::map<std::string, std::string, IgnoringCase> replies;
+constexpr char kSlow[] = "<slow>";
+struct Late {
+    HWND client;
+    UINT_PTR format, item;
+} late{};
 
 // An atom of a conversation's initiation names PROGMAN, or is left open (0).
 bool NamesProgman(ATOM atom) {
@@ -45,13 +51,15 @@ void Answer(HWND server, HWND client, UINT_PTR format, UINT_PTR item) {
                      PackDDElParam(WM_DDE_ACK, 0, item)); // refused
         return;
     }
-    const std::size_t size = reply->second.size() + 1;
+    std::string text = reply->second;
+    if (text.rfind(kSlow, 0) == 0) text.erase(0, sizeof kSlow - 1);
+    const std::size_t size = text.size() + 1;
     HGLOBAL data = GlobalAlloc(GHND | GMEM_DDESHARE, offsetof(DDEDATA, Value) + size);
     auto* header = static_cast<DDEDATA*>(GlobalLock(data));
     header->fResponse = 1;
     header->fRelease = 1;
     header->cfFormat = CF_TEXT;
-    std::memcpy(header->Value, reply->second.c_str(), size);
+    std::memcpy(header->Value, text.c_str(), size);
     GlobalUnlock(data);
     PostMessageA(client, WM_DDE_DATA, reinterpret_cast<WPARAM>(server),
                  PackDDElParam(WM_DDE_DATA, reinterpret_cast<UINT_PTR>(data), item));
@@ -69,9 +77,21 @@ LRESULT CALLBACK Serve(HWND server, UINT message, WPARAM wParam, LPARAM lParam) 
         UINT_PTR format = 0, item = 0;
         UnpackDDElParam(WM_DDE_REQUEST, lParam, &format, &item);
         FreeDDElParam(WM_DDE_REQUEST, lParam);
-        Answer(server, client, format, item);
+        char name[256] = "";
+        GlobalGetAtomNameA(static_cast<ATOM>(item), name, sizeof name);
+        const auto reply = replies.find(name);
+        if (reply != replies.end() && reply->second.rfind(kSlow, 0) == 0) {
+            late = {client, format, item};
+            SetTimer(server, 1, 1000, nullptr);
+        } else {
+            Answer(server, client, format, item);
+        }
         return 0;
     }
+    case WM_TIMER:
+        KillTimer(server, 1);
+        Answer(server, late.client, late.format, late.item);
+        return 0;
     case WM_DDE_TERMINATE:
         PostMessageA(client, WM_DDE_TERMINATE, reinterpret_cast<WPARAM>(server), 0);
         return 0;
