@@ -44,8 +44,11 @@ public:
         data.folderPath = folder;
         return folderEnd;
     }
-    // The assignment list is proved under Wine, where its dialog runs.
-    int KeyList(KeyListData&) override { return END_CANCEL; }
+    // The user ticks the list's expand box, then ends the list with keyListEnd.
+    int KeyList(KeyListData& data) override {
+        data.expand = !data.expand;
+        return keyListEnd;
+    }
     void Beep() override { seen.push_back("beep"); }
 
     int typeEnd = END_DIRECT;
@@ -54,6 +57,7 @@ public:
     std::optional<CommandData> typed; // the fields as OK leaves them; unset leaves them
     int confirmEnd = END_OK;
     int folderEnd = END_OK;
+    int keyListEnd = END_CANCEL;
     std::string folder;
     std::function<void()> whileOpen;
     std::vector<std::string> seen;

@@ -108,6 +108,15 @@ TEST_F(FrameCommandTest, CommandsAskTheWindowAndTheDesktopForExactlyTheirEffects
     EXPECT_EQ(frame.GetSettings().Options(), 4703u);
 }
 
+// The list's expand box is stored when the list ends with OK, not after Esc.
+TEST_F(FrameCommandTest, AssignmentListStoresItsExpandBoxOnlyOnOk) {
+    for (const auto& [end, stored] : {std::pair{END_CANCEL, "4703"}, {END_OK, "607"}}) {
+        dialogs.keyListEnd = end;
+        EXPECT_TRUE(frame.OnCommand(303, 0));
+        EXPECT_EQ(Stored("cfg", "opts"), stored);
+    }
+}
+
 // Files can be dropped only on a face that can be seen; the state is stored.
 TEST_F(FrameCommandTest, MinimizingRefusesDropsAndIsStored) {
     frame.OnSize(1);

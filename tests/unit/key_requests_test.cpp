@@ -194,6 +194,8 @@ TEST_F(KeyRequestTest, PointerRunsOnReleaseOverThePressedKeyAndEditsOnRightRelea
         {"overlap belongs to the earlier key", {{'d', {15, 15}}, {'u', {15, 15}}},
          {"hide hint", "redraw", "capture", "redraw", "release capture", "hide hint", runA}},
         {"release without a press", {{'u', {5, 5}}}, {"hide hint"}},
+        {"release over another assigned key", {{'d', {45, 5}}, {'u', {5, 5}}},
+         {"hide hint", "redraw", "capture", "redraw", "release capture", "hide hint"}},
         {"popup key opens on the press", {{'d', {25, 25}}, {'u', {25, 25}}},
          {"hide hint", "post key 66 1035", "hide hint"}},
         {"not assignable", {{'d', {85, 5}}, {'r', {85, 5}}}, {"hide hint", "hide hint"}},
@@ -267,5 +269,24 @@ TEST_F(KeyRequestTest, HintShowsAtTheTickAfterThePointerEnteredAKey) {
     Effects();
     frame.OnTimer();
     EXPECT_EQ(Effects(), Texts{"hide hint"});
+    // None while a popup list is open (the pending one is dropped), and none
+    // with the Hints option off.
+    platform.uncovered = true;
+    frame.OnMouseMove(102, 5);
+    platform.whileTracking = [this] {
+        frame.OnTimer();
+        frame.OnMouseMove(5, 5);
+        frame.OnMouseMove(102, 5);
+        frame.OnTimer();
+        frame.OnTimer();
+    };
+    frame.OnChar('B', KC_RUN, 0);
+    frame.OnTimer();
+    EXPECT_TRUE(frame.OnCommand(472, 0));
+    frame.OnMouseMove(5, 5);
+    frame.OnMouseMove(102, 5);
+    frame.OnTimer();
+    frame.OnTimer();
+    for (const std::string& effect : Effects()) EXPECT_NE(effect.rfind("hint ", 0), 0u) << effect;
 }
 } // namespace

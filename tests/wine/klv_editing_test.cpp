@@ -166,10 +166,16 @@ TEST_F(EditingTest, DialogsAssignOverwriteClearAndEditFromTheList) {
     command = Press(EditKey('Q'), IDC_DIRECT, kCommand);
     ASSERT_NE(command, nullptr);
     Type(command, IDC_COMMAND_LINE, "C:\\new.exe");
+    Type(command, IDC_DESCRIPTION, "New");
     HWND confirm = Press(command, IDOK, kConfirm);
     ASSERT_NE(confirm, nullptr);
-    EXPECT_EQ(e2e::TextOf(GetDlgItem(confirm, IDC_OLD_COMMAND)), "C:\\windows\\notepad.exe");
-    EXPECT_EQ(e2e::TextOf(GetDlgItem(confirm, IDC_NEW_COMMAND)), "C:\\new.exe");
+    const struct {
+        int field;
+        const char* text;
+    } fields[] = {{IDC_OLD_COMMAND, "C:\\windows\\notepad.exe"}, {IDC_OLD_DIRECTORY, "C:\\windows"},
+                  {IDC_OLD_DESCRIPTION, "Notepad"}, {IDC_NEW_COMMAND, "C:\\new.exe"},
+                  {IDC_NEW_DIRECTORY, "C:\\windows"}, {IDC_NEW_DESCRIPTION, "New"}};
+    for (const auto& f : fields) EXPECT_EQ(e2e::TextOf(GetDlgItem(confirm, f.field)), f.text) << f.field;
     SaveShot(confirm, "key_confirm");
     Finish(confirm, IDCANCEL);
     EXPECT_EQ(Stored("cmd"), "C:\\windows\\notepad.exe");

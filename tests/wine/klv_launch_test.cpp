@@ -68,7 +68,8 @@ class LaunchTest : public e2e::KlvTest {
         static const UINT message = RegisterWindowMessageA("WM_QSERVICE_HOTKEY");
         ASSERT_TRUE(klv.Send(message, MapVirtualKeyA(virtualKey, 0), 0));
     }
-    void Click(const std::string& downOn, const std::string& upOn) {
+    // A click, and with twice the second press and release of a double click.
+    void Click(const std::string& downOn, const std::string& upOn, bool twice = false) {
         const auto keys = e2e::BuiltInKeys(0);
         const auto centre = [&](const std::string& name) {
             const Rect& r = keys.at(name);
@@ -76,6 +77,10 @@ class LaunchTest : public e2e::KlvTest {
         };
         ASSERT_TRUE(klv.Post(WM_LBUTTONDOWN, MK_LBUTTON, centre(downOn)));
         ASSERT_TRUE(klv.Post(WM_LBUTTONUP, 0, centre(upOn)));
+        if (twice) {
+            ASSERT_TRUE(klv.Post(WM_LBUTTONDBLCLK, MK_LBUTTON, centre(upOn)));
+            ASSERT_TRUE(klv.Post(WM_LBUTTONUP, 0, centre(upOn)));
+        }
         ASSERT_TRUE(klv.Send(WM_NULL));
     }
 };
@@ -85,7 +90,7 @@ TEST_F(LaunchTest, KeysStartTheirProgramsFromReportsClicksAndPopupLists) {
     ASSERT_TRUE(e2e::PrepareWindowsDir(
         {{"kelvane.ini", "[cmd]\r\nFn-A=" + rec + "\r\nFn-B=(" + rec + "^" + kRoot +
                              "\\recb.exe) [" + kRoot + "]\r\nFn-C=" + rec + "\r\nFn-D=@" + kRoot +
-                             "\\menu\r\nFn-E=" + kRoot + "\\winrec.exe\r\n[cwd]\r\nFn-A=" + kRoot +
+                             "\\menu\r\nFn-E=" + kRoot + "\\winrec.exe\r\nFn-PLUS=" + kRoot + "\\recb.exe\r\n[cwd]\r\nFn-A=" + kRoot +
                              "\\work\r\nFn-C=" + kRoot + "\\gone\r\n[opts]\r\nFn-E=1\r\n"}}));
     ASSERT_TRUE(klv.Start());
     // The popup list was written from the folder at start.
@@ -112,11 +117,12 @@ TEST_F(LaunchTest, KeysStartTheirProgramsFromReportsClicksAndPopupLists) {
     EXPECT_EQ(started[0].name, "reca.exe");
     EXPECT_EQ(started[0].directory, kRoot + "\\work");
 
-    // A release over another key runs nothing; a click on the key runs it once.
-    Click("A", "S");
+    // A release over another assigned key runs nothing; a double click on
+    // the key runs it once.
+    Click("A", "C");
     EXPECT_EQ(WaitForLaunches(2, 1000).size(), 1u);
-    Click("A", "A");
-    EXPECT_EQ(WaitForLaunches(2).size(), 2u);
+    Click("A", "A", true);
+    EXPECT_EQ(WaitForLaunches(3, 1000).size(), 2u);
 
     // Caret-separated commands start in order, in the bracketed directory.
     PressFn('B');
@@ -151,17 +157,32 @@ TEST_F(LaunchTest, KeysStartTheirProgramsFromReportsClicksAndPopupLists) {
     ASSERT_EQ(started.size(), 5u);
     EXPECT_EQ(started[4].name.rfind("menu", 0), 0u);
 
-    // Fn+Tab minimizes the uncovered window and restores it.
+    // Fn+Tab minimizes the uncovered window and restores it; covered, the
+    // window comes to the top instead.
     PressFn(VK_TAB);
     EXPECT_TRUE(IsIconic(klv.Window()));
     PressFn(VK_TAB);
     EXPECT_FALSE(IsIconic(klv.Window()));
     EXPECT_TRUE(IsWindowVisible(klv.Window()));
+    const RECT face = klv.ClientRectOnScreen();
+    HWND cover = CreateWindowExA(0, "STATIC", "cover", WS_POPUP | WS_VISIBLE | SS_NOTIFY, face.left, face.top,
+                                 40, 40, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_EQ(WindowFromPoint(POINT{face.left + 5, face.top + 5}), cover);
+    PressFn(VK_TAB);
+    EXPECT_FALSE(IsIconic(klv.Window()));
+    EXPECT_EQ(WindowFromPoint(POINT{face.left + 5, face.top + 5}), klv.Window());
+    DestroyWindow(cover);
+
+    // Keys whose virtual-key codes lie above 0x7F start as the others do.
+    PressFn(VK_OEM_PLUS);
+    started = WaitForLaunches(6);
+    ASSERT_EQ(started.size(), 6u);
+    EXPECT_EQ(started[5].name, "recb.exe");
 
     // A switch-to key starts its program once; pressed again it restores the
     // running program's window instead of starting another.
     PressFn('E');
-    ASSERT_EQ(WaitForLaunches(6).size(), 6u);
+    ASSERT_EQ(WaitForLaunches(7).size(), 7u);
     HWND running = nullptr;
     for (int i = 0; i < 100 && !(running = FindWindowA(nullptr, "winrec.exe")); ++i) Sleep(50);
     ASSERT_NE(running, nullptr);
@@ -169,7 +190,7 @@ TEST_F(LaunchTest, KeysStartTheirProgramsFromReportsClicksAndPopupLists) {
     ASSERT_TRUE(IsIconic(running));
     PressFn('E');
     ASSERT_TRUE(klv.Send(WM_NULL));
-    EXPECT_EQ(WaitForLaunches(7, 1000).size(), 6u);
+    EXPECT_EQ(WaitForLaunches(8, 1000).size(), 7u);
     EXPECT_FALSE(IsIconic(running));
 }
 } // namespace
