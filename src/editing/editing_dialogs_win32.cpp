@@ -119,6 +119,7 @@ private:
         char path[MAX_PATH] = "";
         OPENFILENAMEA ofn{};
         ofn.lStructSize = sizeof ofn;
+        ofn.hwndOwner = dialog; // modal to this dialog: no second one opens behind it
         ofn.hInstance = m_instance;
         ofn.lpstrFilter = filter.c_str();
         ofn.lpstrFile = path;

@@ -225,6 +225,7 @@ TEST_F(EditingTest, BrowsersFillTheCommandFieldsAndPopupPicksAFolder) {
     ASSERT_NE(command, nullptr);
     HWND open = Press(command, IDC_BROWSE, "Kelvane Browser");
     ASSERT_NE(open, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(command)); // it waits for the file dialog
     EXPECT_NE(GetDlgItem(open, 1121), nullptr); // the directory list of the classic layout
     SaveShot(open, "open_file");
     Type(open, 1152, "C:\\windows\\notepad.exe");
