@@ -180,6 +180,7 @@ TEST_F(EditingTest, DialogsAssignOverwriteClearAndEditFromTheList) {
     HWND help = Press(confirm, IDC_HELP_BUTTON, "KLV");
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(e2e::TextOf(GetDlgItem(help, 0xFFFF)), "No Help Currently available");
+    EXPECT_FALSE(IsWindowEnabled(confirm)); // it waits for the box
     Finish(help, IDOK);
     Finish(confirm, IDOK);
     EXPECT_EQ(Stored("cmd"), "<absent>");
