@@ -146,6 +146,7 @@ TEST_F(EditingTest, DialogsAssignOverwriteClearAndEditFromTheList) {
         HWND box = Press(command, IDOK, "KLV");
         ASSERT_NE(box, nullptr) << refused;
         EXPECT_EQ(e2e::TextOf(GetDlgItem(box, 0xFFFF)), "Bad Current Working Directory parameter");
+        EXPECT_NE(SendDlgItemMessageA(box, 0x440, STM_GETICON, 0, 0), 0); // Wine's icon control
         Finish(box, IDOK);
         EXPECT_TRUE(IsWindow(command));
     }
