@@ -246,16 +246,11 @@ private:
         char path[MAX_PATH] = "";
         ItemIdList absolute = GetAbsoluteItemId(node->folder.Get(), node->relative.get());
         if (!absolute || !SHGetPathFromIDListA(absolute.get(), path)) path[0] = '\0';
-        AppBrowserState::Application chosen{path, "", ""};
-        if (std::strstr(path, ".lnk")) {
-            ShortcutItem link;
-            link.command = m_state.Chosen().command;
-            link.workingDirectory = m_state.Chosen().workingDirectory;
-            link.title = m_state.Chosen().description;
-            ReadShortcut(node->folder.Get(), node->relative.get(), path, m_list, link);
-            chosen = {link.command, link.workingDirectory, link.title};
-        }
-        m_state.FileChosen(chosen);
+        if (std::strstr(path, ".lnk"))
+            m_state.ShortcutChosen(
+                ReadShortcut(node->folder.Get(), node->relative.get(), path, m_list));
+        else
+            m_state.FileChosen({path, "", ""});
         EnableWindow(GetDlgItem(m_dialog, IDOK), m_state.OkEnabled());
     }
 
