@@ -177,13 +177,21 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         CreateChildren();
         m_frame->OnCreate();
         return 0;
-    case WM_COMMAND:
-        if (m_frame->OnCommand(static_cast<unsigned>(wParam), static_cast<long>(lParam))) return 0;
+    case WM_COMMAND: {
+        // A dialog's Help comes with the dialog (modal_dialog.h): the box it
+        // brings up is owned by that dialog, so the dialog waits for it.
+        HWND asking = reinterpret_cast<HWND>(lParam);
+        m_messageOwner = LOWORD(wParam) == IDC_HELP_BUTTON && IsWindow(asking) ? asking : nullptr;
+        const bool handled =
+            m_frame->OnCommand(static_cast<unsigned>(wParam), static_cast<long>(lParam));
+        m_messageOwner = nullptr;
+        if (handled) return 0;
         if (LOWORD(wParam) == ID_APP_EXIT_CMD) {
             CloseApplication();
             return 0;
         }
         break;
+    }
     case WM_SYSCOMMAND:
         if (m_frame->OnSysCommand(static_cast<unsigned>(wParam), static_cast<long>(lParam)))
             return 0;
@@ -344,7 +352,8 @@ void FrameWindow::ShowAboutBox() {
 }
 
 int FrameWindow::ShowMessage(const std::string& text, const std::string& caption, unsigned flags) {
-    return MessageBoxA(Handle(), text.c_str(), caption.c_str(), flags);
+    HWND owner = m_messageOwner ? m_messageOwner : Handle();
+    return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
 }
 
 std::string FrameWindow::ApplicationName() const {

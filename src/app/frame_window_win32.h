@@ -66,4 +66,5 @@ private:
     HintWindow m_hint;
     PopupMenuWin32 m_menus;
     bool m_statusShown = false;
+    HWND m_messageOwner = nullptr; // while a dialog's command runs: the dialog
 };

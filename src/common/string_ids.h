@@ -3,6 +3,10 @@
 // Ids of the string-table entries the program reads by name. The texts live
 // in resources/strings.def; menu prompts share their command's id.
 enum StringId : unsigned {
+    IDS_EMPTY_GROUP = 18,       // a popup list's section is missing or empty
+    IDS_INVALID_DIRECTORY = 19, // a command's directory cannot be made current
+    IDS_LAUNCH_ERROR_FIRST = 20, // the text of launch error code n is id n + 20
+    IDS_LAUNCH_ERROR_LAST = 44,
     IDS_BAD_DIRECTORY = 44,    // the Add/Edit Command dialog refuses a working directory
     IDS_DISABLE_DEFAULT = 51,  // colour defaults, "red green blue"
     IDS_HIGHLITE_DEFAULT = 52,
@@ -13,6 +17,7 @@ enum StringId : unsigned {
     IDS_PRODUCT_NAME = 60,     // the main window's title
     IDS_SCRATCH_SIZE = 64,     // first size of the pressed-key scratch picture
     IDS_CONFIG_POPUP = 65,     // the system menu's configuration popup
+    IDS_MORE_ITEMS = 70,       // the item of a long popup list that opens its next menu
     IDS_NONE = 75,             // the command of an unassigned key
     IDS_NOT_ASSIGNABLE = 76,
     IDS_LABEL_PREFIX = 77,     // "Fn-", before a key's name
@@ -27,6 +32,8 @@ enum StringId : unsigned {
     IDS_FILTER_FIRST = 90,     // the open-file dialog's filter, 90 to 99
     IDS_FILTER_LAST = 99,
     IDS_APP_EXPLORER = 490,    // the Application Browser's caption
+    IDS_NO_PROCESS_LIST = 491, // the running processes cannot be listed
+    IDS_NO_TOOLHELP = 492,     // the process snapshot functions are missing
     IDS_NO_HELP = 495,
     IDS_FIRST_DESCRIPTOR = 5000, // key descriptors: 5000 + 100 x face + position
 };

@@ -86,7 +86,9 @@ private:
         }
         if (accepted) return true;
         MessageBeep(0);
-        MessageBoxA(dialog, m_strings.Get(IDS_BAD_DIRECTORY).c_str(), m_caption.c_str(), MB_OK);
+        // A warning: the exclamation icon, as on the launcher's warnings.
+        MessageBoxA(dialog, m_strings.Get(IDS_BAD_DIRECTORY).c_str(), m_caption.c_str(),
+                    MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
     bool OnCommand(HWND dialog, WORD id, WORD) override {
@@ -119,6 +121,7 @@ private:
         char path[MAX_PATH] = "";
         OPENFILENAMEA ofn{};
         ofn.lStructSize = sizeof ofn;
+        ofn.hwndOwner = dialog; // modal to this dialog: no second one opens behind it
         ofn.hInstance = m_instance;
         ofn.lpstrFilter = filter.c_str();
         ofn.lpstrFile = path;

@@ -21,10 +21,17 @@ std::string SortKey(const std::string& label, std::size_t labelPrefixLength) {
     return key;
 }
 
+// A character's place in the order of lines: byte by byte without regard to
+// case, except that "@" and "~" come right after the blank, in that order,
+// before every other character, letters and digits included.
+int Rank(char c) {
+    if (c == '@' || c == '~') return ' ' * 4 + (c == '@' ? 1 : 2);
+    return std::tolower(static_cast<unsigned char>(c)) * 4;
+}
+
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-    });
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char x, char y) { return Rank(x) < Rank(y); });
 }
 } // namespace
 

@@ -16,7 +16,8 @@ constexpr std::size_t kSortKeyLength = 20;
 enum class LineKind { Key, PopupKey, Entry }; // also the row of the line's picture
 
 // Every assignable, not reserved key, with its popup entries when expand is
-// set, ordered by whole lines without regard to case.
+// set, ordered by whole lines without regard to case, a blank before "@",
+// "@" before "~", and those before letters and digits.
 std::vector<std::string> Lines(const KeyTable& keys, ProfilePort& profile,
                                const std::string& programListFile, std::size_t labelPrefixLength,
                                bool expand);

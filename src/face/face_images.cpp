@@ -54,6 +54,5 @@ Rect FaceImages::DrawKeyPressed(bool down, const Rect& rect, Colour white, Colou
         m_bmpKeySave.Press(m_frame, rect, white, darkGray, debug);
     else
         m_bmpKeySave.Release(m_frame, rect);
-    // The saved area reaches one pixel past the key's right and bottom edges.
-    return Rect{rect.left, rect.top, rect.right + 1, rect.bottom + 1};
+    return PressedArea(rect);
 }

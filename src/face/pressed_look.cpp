@@ -17,9 +17,10 @@ int LeadingNumber(const char* text) {
     const int value = LeadingDecimal(text);
     return value < 0 || value > kMaxScratchSide ? 0 : value;
 }
+} // namespace
 
 // The rectangle spanned by the key's corners, both included, in int range.
-Rect BoxAround(const Rect& key) {
+Rect PressedArea(const Rect& key) {
     auto clamp = [](long long v) {
         return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
     };
@@ -27,7 +28,6 @@ Rect BoxAround(const Rect& key) {
             clamp(std::max<long long>(key.left, key.right) + 1),
             clamp(std::max<long long>(key.top, key.bottom) + 1)};
 }
-} // namespace
 
 ScratchSize ParseScratchSize(const std::string& text) {
     ScratchSize size;
@@ -46,7 +46,7 @@ void PressedLook::Press(Image& frame, const Rect& key, Colour white, Colour dark
     // Save what the key shows now, together with the row and column beyond
     // it that the debug diagonal can reach when it rounds past the key, so
     // that the release always restores every pixel the press changed.
-    const Rect saved = frame.Clip(BoxAround(key));
+    const Rect saved = frame.Clip(PressedArea(key));
     if (saved.Width() > m_scratch.Width() || saved.Height() > m_scratch.Height())
         m_scratch = Image(std::max(saved.Width(), m_scratch.Width()),
                           std::max(saved.Height(), m_scratch.Height()));

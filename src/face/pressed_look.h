@@ -15,14 +15,18 @@ struct ScratchSize {
 ScratchSize ParseScratchSize(const std::string& text);
 ScratchSize LoadScratchSize(const StringTable& strings); // string 64
 
+// The part of the frame a press or release of key can change: the key plus
+// the row and column just past its right and bottom edges, corners taken in
+// either order, edges at the int limits kept there.
+Rect PressedArea(const Rect& key);
+
 // The pressed look of a key, drawn on the frame picture and undone again.
 //
 // Press saves the key's pixels in the scratch picture, swaps the two bevel
 // colours over the key, moves the key top one pixel right and down and, when
 // debugging, draws the key's diagonal; Release puts the saved pixels back.
-// The saved area is the key plus the row and column just past its right and
-// bottom edges, which the diagonal can touch, clipped to the frame. The
-// scratch starts at the size it is given and grows whenever that area is
+// The saved area is PressedArea(key), which holds what the diagonal can
+// touch, clipped to the frame. The scratch starts at the size it is given and grows whenever that area is
 // larger, so a release restores every pixel of any key, also of keys scaled
 // far beyond the scratch's first size.
 class PressedLook {

@@ -1,11 +1,10 @@
 #include "launch/command_text.h"
 
+#include "common/string_ids.h"
 #include "platform/ports/string_table.h"
 
 namespace {
-constexpr unsigned kInvalidDirectory = 19;
-constexpr unsigned kFirstErrorText = 20;
-constexpr int kLastErrorCode = 24;
+constexpr int kLastErrorCode = IDS_LAUNCH_ERROR_LAST - IDS_LAUNCH_ERROR_FIRST;
 
 // The characters between the last open and the last close; a close before
 // the open gives an empty text. Nothing when either is missing.
@@ -55,7 +54,8 @@ std::optional<std::string> LaunchErrorText(int code, const std::string* command,
     // The error texts end with code 24; the ids after them hold colours,
     // names and key descriptors, which are no messages.
     if (code > kLastErrorCode) return std::nullopt;
-    const unsigned id = code < 0 ? kInvalidDirectory : kFirstErrorText + static_cast<unsigned>(code);
+    const unsigned id =
+        code < 0 ? IDS_INVALID_DIRECTORY : IDS_LAUNCH_ERROR_FIRST + static_cast<unsigned>(code);
     std::string text;
     if (!strings.Load(id, text)) return std::nullopt;
     if (command) text += " - (" + *command + ")";

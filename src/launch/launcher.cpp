@@ -5,6 +5,7 @@
 
 #include "common/message_box_flags.h"
 #include "common/options.h"
+#include "common/string_ids.h"
 #include "launch/command_text.h"
 #include "model/settings.h"
 #include "platform/ports/launch_port.h"
@@ -12,10 +13,6 @@
 #include "platform/ports/window_port.h"
 
 namespace {
-constexpr unsigned kInvalidDirectory = 19;
-constexpr unsigned kCouldNotWalk = 491;
-constexpr unsigned kNoToolHelp = 492;
-
 std::string Upper(std::string text) {
     for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return text;
@@ -34,7 +31,7 @@ void Launcher::LaunchCommand(const std::string& text, const std::string* directo
     if (!parsed.directory.empty()) {
         const int drive = std::toupper(static_cast<unsigned char>(parsed.directory[0])) - 64;
         if (!m_launch.ChangeDirectory(parsed.directory) || !m_launch.ChangeDrive(drive)) {
-            ShowErrorMessage(kInvalidDirectory);
+            ShowErrorMessage(IDS_INVALID_DIRECTORY);
             return;
         }
     }
@@ -48,7 +45,7 @@ void Launcher::LaunchCommand(const std::string& text, const std::string* directo
 void Launcher::SwitchToRunning(const std::string& command, const std::string* directory) {
     std::uintptr_t target = 0;
     if (!m_processes.ResolveToolHelp())
-        ShowMessage(m_strings.Get(kNoToolHelp), MB_FLAG_OK | MB_FLAG_ICONEXCLAMATION);
+        ShowMessage(m_strings.Get(IDS_NO_TOOLHELP), MB_FLAG_OK | MB_FLAG_ICONEXCLAMATION);
     else
         target = RunningWindowOf(ProgramPath(command, directory));
     if (!target) {
@@ -62,7 +59,7 @@ void Launcher::SwitchToRunning(const std::string& command, const std::string* di
 std::uintptr_t Launcher::RunningWindowOf(const std::string& programPath) {
     const auto processes = m_processes.Processes();
     if (!processes) {
-        ShowMessage(m_strings.Get(kCouldNotWalk), MB_FLAG_OK | MB_FLAG_ICONEXCLAMATION);
+        ShowMessage(m_strings.Get(IDS_NO_PROCESS_LIST), MB_FLAG_OK | MB_FLAG_ICONEXCLAMATION);
         return 0;
     }
     // Only the first process running the program counts.

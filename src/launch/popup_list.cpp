@@ -1,6 +1,7 @@
 #include "launch/popup_list.h"
 
 #include "common/resource_ids.h"
+#include "common/string_ids.h"
 #include "launch/launcher.h"
 #include "model/face_key.h"
 #include "model/profile_section_array.h"
@@ -10,8 +11,6 @@
 
 namespace {
 constexpr std::size_t kItemsPerMenu = 12;
-constexpr unsigned kEmptyList = 18;
-constexpr unsigned kMoreText = 70;
 } // namespace
 
 std::string PopupMenuTitle(const std::string& item) {
@@ -42,14 +41,14 @@ void PopupList::ShowPopupList(const std::string& command, const FaceKey& key) {
     m_pPopupKey = &key;
     const std::vector<std::string> items = ReadList();
     if (items.empty()) {
-        m_launcher.ShowErrorMessage(kEmptyList);
+        m_launcher.ShowErrorMessage(IDS_EMPTY_GROUP);
         return;
     }
     const PointerOnScreen pointer = m_menus.Pointer();
     const PopupMenuCascade menus = BuildPopupCascade(items, pointer.y > 2 * pointer.screenHeight / 4);
     const bool wasMinimized = m_window.IsMinimized();
     m_bMenuShowing = true;
-    m_menus.Track(menus, key.m_strLabel, m_strings.Get(kMoreText), pointer.x, pointer.y,
+    m_menus.Track(menus, key.m_strLabel, m_strings.Get(IDS_MORE_ITEMS), pointer.x, pointer.y,
                   pointer.x >= pointer.screenWidth / 2);
     m_bMenuShowing = false;
     if (wasMinimized) m_window.ShowWindowState(ShowState::ShowMinimized);

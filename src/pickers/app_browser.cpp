@@ -12,6 +12,18 @@ void AppBrowserState::FileChosen(const Application& application) {
     m_okEnabled = true;
 }
 
+void AppBrowserState::ShortcutChosen(const ShortcutParts& parts) {
+    Application chosen = m_application;
+    if (parts.command) {
+        chosen.command = *parts.command;
+        if (parts.workingDirectory) {
+            chosen.workingDirectory = *parts.workingDirectory;
+            if (parts.title) chosen.description = *parts.title;
+        }
+    }
+    FileChosen(chosen);
+}
+
 bool AppBrowserState::Give(bool matchingMode, const std::string& value, std::string* text) const {
     const bool given = matchingMode && !m_cancelled;
     if (text) *text = given ? value : std::string();

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "platform/ports/shell_folder_port.h"
+
 // The Application Browser's rules, apart from the shell: what its OK button
 // allows in each mode, what the caller may read after it ends, and which
 // picture each view button shows.
@@ -20,10 +22,12 @@ public:
 
     // A folder of the tree was selected; path is its file-system path (may be empty).
     void FolderSelected(const std::string& path);
-    // A file was double-clicked (application mode). Chosen() gives what an
-    // earlier choice left, for a shortcut that can be read only in part.
+    // A file was double-clicked (application mode).
     void FileChosen(const Application& application);
-    const Application& Chosen() const { return m_application; }
+    // A shortcut was double-clicked: its parts are taken in order up to the
+    // first that could not be read; that one and the rest keep what an
+    // earlier choice left.
+    void ShortcutChosen(const ShortcutParts& parts);
     void End(bool ok) { m_cancelled = !ok; }
 
     // After OK, in the matching mode: the value and true; else empty and false.

@@ -231,31 +231,25 @@ private:
         }
     }
 
-    // A double click on a file's icon or label chooses it; a shortcut gives
-    // its target and working directory, any other file its own path.
-    void Choose() {
-        LVHITTESTINFO hit{};
-        GetCursorPos(&hit.pt);
-        ScreenToClient(m_list, &hit.pt);
-        if (ListView_HitTest(m_list, &hit) < 0 || !(hit.flags & LVHT_ONITEM)) return;
+    // A double click on a file chooses it; a shortcut gives its target and
+    // working directory, any other file its own path. The item is the one
+    // the list reports with the click: the pointer may have moved since, and
+    // a click between an icon and its label still belongs to the item.
+    void Choose(const NMITEMACTIVATE& click) {
+        if (click.iItem < 0) return;
         LVITEMA item{};
         item.mask = LVIF_PARAM;
-        item.iItem = hit.iItem;
+        item.iItem = click.iItem;
         if (!SendMessageA(m_list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) || !item.lParam) return;
         const auto* node = reinterpret_cast<const FileNode*>(item.lParam);
         char path[MAX_PATH] = "";
         ItemIdList absolute = GetAbsoluteItemId(node->folder.Get(), node->relative.get());
         if (!absolute || !SHGetPathFromIDListA(absolute.get(), path)) path[0] = '\0';
-        AppBrowserState::Application chosen{path, "", ""};
-        if (std::strstr(path, ".lnk")) {
-            ShortcutItem link;
-            link.command = m_state.Chosen().command;
-            link.workingDirectory = m_state.Chosen().workingDirectory;
-            link.title = m_state.Chosen().description;
-            ReadShortcut(node->folder.Get(), node->relative.get(), path, m_list, link);
-            chosen = {link.command, link.workingDirectory, link.title};
-        }
-        m_state.FileChosen(chosen);
+        if (std::strstr(path, ".lnk"))
+            m_state.ShortcutChosen(
+                ReadShortcut(node->folder.Get(), node->relative.get(), path, m_list));
+        else
+            m_state.FileChosen({path, "", ""});
         EnableWindow(GetDlgItem(m_dialog, IDOK), m_state.OkEnabled());
     }
 
@@ -303,7 +297,8 @@ private:
             GiveDisplayInfo(*reinterpret_cast<NMLVDISPINFOA*>(lParam));
             break;
         case NM_DBLCLK:
-            if (header->idFrom == IDC_FILE_LIST) Choose();
+            if (header->idFrom == IDC_FILE_LIST)
+                Choose(*reinterpret_cast<const NMITEMACTIVATE*>(lParam));
             break;
         default:
             return false;

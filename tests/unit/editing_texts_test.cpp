@@ -77,20 +77,25 @@ TEST(KeyListTest, EntryTitleIsTheStoredValueCutBeforeItsCommand) {
 }
 
 // Keys with one-character names first, then the others, each by label and
-// without regard to case; entries under their key by title; unassigned keys too.
+// without regard to case; entries under their key by title, "@" and "~"
+// before digits and letters; unassigned keys too.
 TEST_F(PartsTest, KeyListLinesAreSortedWholeWithEntriesUnderTheirKey) {
     profile.Load("kelvane.ini",
                  "[cmd]\nFn-ESC=@C:\\MENU\\Tools\nFn-A=NOTEPAD.EXE\n[desc]\nFn-ESC=Tools\nFn-A=Notepad\n");
-    shell.folders["C:\\MENU\\Tools"] = {{"Editor", "E.EXE", "C:\\"}, {"apple", "A.EXE", ""}};
+    shell.folders["C:\\MENU\\Tools"] = {
+        {"Editor", "E.EXE", "C:\\"}, {"apple", "A.EXE", ""}, {"1-2-3", "T.EXE", ""},
+        {"~Notes", "N.EXE", ""},      {"@Home", "H.EXE", ""}};
     Start();
     const Lines collapsed = key_list::Lines(keys, profile, settings.PrgFile(), 3, false);
     const Lines expanded = key_list::Lines(keys, profile, settings.PrgFile(), 3, true);
     const std::string esc = "~Fn-ESC" + std::string(13, ' ');
-    EXPECT_EQ(expanded.size(), collapsed.size() + 2);
+    EXPECT_EQ(expanded.size(), collapsed.size() + 5);
     EXPECT_EQ(collapsed.front(), " Fn-1" + std::string(15, ' ') + "Fn-1     ");
     const auto escAt = std::find(expanded.begin(), expanded.end(), esc + "@Fn-ESC     Tools");
     ASSERT_NE(escAt, expanded.end());
-    EXPECT_EQ(Lines(escAt, escAt + 3), (Lines{esc + "@Fn-ESC     Tools", esc + "~apple", esc + "~Editor"}));
+    EXPECT_EQ(Lines(escAt, escAt + 6), (Lines{esc + "@Fn-ESC     Tools", esc + "~@Home",
+                                              esc + "~~Notes", esc + "~1-2-3", esc + "~apple",
+                                              esc + "~Editor"}));
     EXPECT_LT(std::find(expanded.begin(), expanded.end(), " Fn-A" + std::string(15, ' ') + "Fn-A     Notepad"),
               escAt);
 }

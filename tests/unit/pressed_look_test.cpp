@@ -108,4 +108,6 @@ TEST(PressedLook, KeysFarOutsideTheFrameChangeNothing) {
     Image frame = face;
     look.Release(frame, {0, 0, 40, 30}); // the last press saved nothing to put back
     EXPECT_TRUE(frame == face);
+    // The area a press may change: corners in either order, edges at the int limits kept there.
+    EXPECT_EQ(PressedArea({10, 10, 5, INT_MAX}), (Rect{5, 10, 11, INT_MAX}));
 }

@@ -147,6 +147,7 @@ TEST_F(EditingTest, DialogsAssignOverwriteClearAndEditFromTheList) {
         HWND box = Press(command, IDOK, "KLV");
         ASSERT_NE(box, nullptr) << refused;
         EXPECT_EQ(e2e::TextOf(GetDlgItem(box, 0xFFFF)), "Bad Current Working Directory parameter");
+        EXPECT_NE(SendDlgItemMessageA(box, 0x440, STM_GETICON, 0, 0), 0); // Wine's icon control
         Finish(box, IDOK);
         EXPECT_TRUE(IsWindow(command));
     }
@@ -187,6 +188,7 @@ TEST_F(EditingTest, DialogsAssignOverwriteClearAndEditFromTheList) {
     HWND help = Press(confirm, IDC_HELP_BUTTON, "KLV");
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(e2e::TextOf(GetDlgItem(help, 0xFFFF)), "No Help Currently available");
+    EXPECT_FALSE(IsWindowEnabled(confirm)); // it waits for the box
     Finish(help, IDOK);
     Finish(confirm, IDOK);
     EXPECT_EQ(Stored("cmd"), "<absent>");
@@ -232,6 +234,7 @@ TEST_F(EditingTest, BrowsersFillTheCommandFieldsAndPopupPicksAFolder) {
     ASSERT_NE(command, nullptr);
     HWND open = Press(command, IDC_BROWSE, "Kelvane Browser");
     ASSERT_NE(open, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(command)); // it waits for the file dialog
     EXPECT_NE(GetDlgItem(open, 1121), nullptr); // the directory list of the classic layout
     SaveShot(open, "open_file");
     Type(open, 1152, "C:\\windows\\notepad.exe");
@@ -241,13 +244,10 @@ TEST_F(EditingTest, BrowsersFillTheCommandFieldsAndPopupPicksAFolder) {
     HWND browser = BrowseFirstFolder(command, IDC_APPLICATIONS);
     ASSERT_NE(browser, nullptr);
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(browser, IDOK)));
-    // A double click on the first icon (Editor sorts first), where the pointer is.
-    HWND icons = GetDlgItem(browser, IDC_FILE_LIST);
-    POINT icon{37, 20};
-    ClientToScreen(icons, &icon);
-    SetCursorPos(icon.x, icon.y);
-    ScreenToClient(icons, &icon);
-    SendMessageA(icons, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(icon.x, icon.y));
+    // A double click on the first icon (Editor sorts first), the pointer gone elsewhere.
+    SetCursorPos(0, 0);
+    SendMessageA(GetDlgItem(browser, IDC_FILE_LIST), WM_LBUTTONDBLCLK, MK_LBUTTON,
+                 MAKELPARAM(37, 20));
     ASSERT_TRUE(IsWindowEnabled(GetDlgItem(browser, IDOK)));
     Finish(browser, IDOK);
     ExpectFields(command, "C:\\windows\\notepad.exe", "C:\\windows", "Editor");

@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,12 @@ struct ShortcutItem {
 };
 
 using ShortcutItems = std::vector<std::unique_ptr<ShortcutItem>>;
+
+// A shortcut's parts in the order its link object gives them; a part that
+// could not be read has no value (none has when the link could not be loaded).
+struct ShortcutParts {
+    std::optional<std::string> command, workingDirectory, title;
+};
 
 // The shell namespace as the launcher needs it: the items of one folder.
 class ShellFolderPort {

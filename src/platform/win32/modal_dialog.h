@@ -7,7 +7,8 @@
 // controls are filled from it in OnInit, read back into it by ReadBack when
 // OK is pressed, and Run returns the end code (IDOK, IDCANCEL or what
 // OnCommand ended the dialog with). A Help button passes its command to the
-// dialog's owner, so that the main window answers it as it answers its own.
+// dialog's owner, so that the main window answers it as it answers its own;
+// the dialog asking goes with it, to own the answer.
 class ModalDialog {
 public:
     virtual ~ModalDialog() = default;
@@ -39,7 +40,11 @@ private:
         if (message != WM_COMMAND) return self->OnMessage(dialog, message, wParam, lParam) ? TRUE : FALSE;
         const WORD id = LOWORD(wParam);
         if (id == IDC_HELP_BUTTON) {
-            SendMessageA(GetWindow(dialog, GW_OWNER), WM_COMMAND, id, 0);
+            // From a button lParam is the button; passed on from a dialog
+            // this one owns, it is that dialog already.
+            HWND asking = lParam ? GetAncestor(reinterpret_cast<HWND>(lParam), GA_ROOT) : dialog;
+            SendMessageA(GetWindow(dialog, GW_OWNER), WM_COMMAND, id,
+                         reinterpret_cast<LPARAM>(asking));
             return TRUE;
         }
         if (id == IDOK || id == IDCANCEL) {

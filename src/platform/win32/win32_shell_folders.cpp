@@ -62,38 +62,40 @@ ComPtr<IShellFolder> BindFolder(IShellFolder* desktop, const std::string& folder
 
 }  // namespace
 
-void ReadShortcut(IShellFolder* folder, LPCITEMIDLIST itemId, const char* path, HWND owner,
-                  ShortcutItem& item) {
+ShortcutParts ReadShortcut(IShellFolder* folder, LPCITEMIDLIST itemId, const char* path,
+                           HWND owner) {
     // Initialised again for every shortcut and left initialised: the thread
     // keeps using the shell after this call.
     CoInitialize(nullptr);
+    ShortcutParts parts;
     ComPtr<IShellLinkA> link;
     if (FAILED(CoCreateInstance(__uuidof(ShellLink), nullptr, CLSCTX_INPROC_SERVER,
                                 __uuidof(IShellLinkA), reinterpret_cast<void**>(link.GetAddressOf()))))
-        return;
+        return parts;
     ComPtr<IPersistFile> file;
     if (FAILED(link->QueryInterface(__uuidof(IPersistFile),
                                     reinterpret_cast<void**>(file.GetAddressOf()))))
-        return;
+        return parts;
     WCHAR widePath[MAX_PATH] = L"";
     MultiByteToWideChar(CP_ACP, 0, path, -1, widePath, MAX_PATH);
     widePath[MAX_PATH - 1] = L'\0';
-    if (FAILED(file->Load(widePath, STGM_READ))) return;
+    if (FAILED(file->Load(widePath, STGM_READ))) return parts;
     // With no owner window the shell may still show its search window when
     // the target has moved; the call then blocks until it is answered.
-    if (FAILED(link->Resolve(owner, SLR_ANY_MATCH))) return;
+    if (FAILED(link->Resolve(owner, SLR_ANY_MATCH))) return parts;
 
     char text[MAX_PATH] = "";
     if (SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, SLGP_UNCPRIORITY))) {
         text[MAX_PATH - 1] = '\0';
-        item.command = text;
+        parts.command = text;
     }
     text[0] = '\0';
     if (SUCCEEDED(link->GetWorkingDirectory(text, MAX_PATH))) {
         text[MAX_PATH - 1] = '\0';
-        item.workingDirectory = text;
+        parts.workingDirectory = text;
     }
-    if (GetItemDisplayName(folder, itemId, SHGDN_NORMAL, text)) item.title = text;
+    if (GetItemDisplayName(folder, itemId, SHGDN_NORMAL, text)) parts.title = text;
+    return parts;
 }
 
 namespace {
@@ -106,7 +108,11 @@ std::unique_ptr<ShortcutItem> ReadItem(IShellFolder* folder, LPCITEMIDLIST itemI
 
     // Only the lower-case spelling marks a shortcut; "X.LNK" is a plain file.
     if (std::strstr(path, ".lnk") != nullptr) {
-        ReadShortcut(folder, itemId, path, nullptr, *item);
+        // Every part that could be read is taken.
+        const ShortcutParts parts = ReadShortcut(folder, itemId, path, nullptr);
+        item->command = parts.command.value_or("");
+        item->workingDirectory = parts.workingDirectory.value_or("");
+        item->title = parts.title.value_or("");
         return item;
     }
     SHFILEINFOA info{};

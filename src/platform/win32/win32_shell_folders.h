@@ -22,11 +22,10 @@ int GetItemDisplayName(IShellFolder* folder, LPCITEMIDLIST itemId, DWORD flags, 
 ItemIdList GetAbsoluteItemId(IShellFolder* folder, LPCITEMIDLIST itemId);
 
 // Reads the target and working directory of the shortcut file at path
-// (itemId in folder) and its display name as the title. A step that fails
-// leaves the rest of item's fields as they were. owner: of any window the
-// shell shows while it looks for a moved target.
-void ReadShortcut(IShellFolder* folder, LPCITEMIDLIST itemId, const char* path, HWND owner,
-                  ShortcutItem& item);
+// (itemId in folder) and its display name as the title. owner: of any
+// window the shell shows while it looks for a moved target.
+ShortcutParts ReadShortcut(IShellFolder* folder, LPCITEMIDLIST itemId, const char* path,
+                           HWND owner);
 
 // The folders of the real shell, shortcuts read through its link object.
 class Win32ShellFolders : public ShellFolderPort {
