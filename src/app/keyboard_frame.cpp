@@ -225,6 +225,8 @@ bool CKeyboardFrame::OnClose() {
 }
 
 void CKeyboardFrame::OnHotkey(unsigned wParam, long lParam) {
+    // Inside a menu the request would reach the menu as a typed character.
+    if (!m_runs.Allows(NestedRuns::Request::BesideDialog)) return;
     WindowPort& window = *m_ports.window;
     // Fn+Tab looks at the window only when it is the key reported.
     const unsigned key = lParam == 0 ? m_ports.desktop->VirtualKeyOfScanCode(wParam) : 0;

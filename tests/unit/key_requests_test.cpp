@@ -88,14 +88,14 @@ TEST_F(KeyRequestTest, PopupItemsStartWithTheirDirectory) {
 }
 
 // Requests that arrive from inside a nested loop (a dialog's, the popup
-// menu's, the import's wait for Program Manager): a key's command goes ahead
-// beside a dialog only; a drop or a second import never starts inside
+// menu's, the import's wait for Program Manager): a key's command and a
+// hotkey report go ahead beside a dialog only; a drop or a second import never starts inside
 // another run; a close waits until the loop has ended, then comes back from
 // the main loop; it cancels the edit and stops the import before its next group.
 TEST_F(KeyRequestTest, RequestsArrivingInsideADialogTheMenuOrTheImport) {
     const std::string list = "[Tools]\nkey00=Rec (r.exe) [C:\\R]\n[class]\nkey01=Games\n";
     for (const std::string opener : {"edit", "menu", "import"}) {
-        for (const std::string arrival : {"run", "drop", "import", "close"}) {
+        for (const std::string arrival : {"run", "hotkey", "drop", "import", "close"}) {
             SCOPED_TRACE(opener + " + " + arrival);
             CKeyboardFrame fresh(Ports()); // a close leaves a frame closing
             fresh.LoadSettings(nullptr);
@@ -110,6 +110,7 @@ TEST_F(KeyRequestTest, RequestsArrivingInsideADialogTheMenuOrTheImport) {
             bool closedAtOnce = true;
             const auto arrive = [&] {
                 if (arrival == "run") fresh.OnChar('A', KC_RUN, 0);
+                if (arrival == "hotkey") fresh.OnHotkey(30, 0);
                 if (arrival == "drop") fresh.OnDropFiles(105, 5, "C:\\X\\x.exe");
                 if (arrival == "import") fresh.OnCommand(480, 0);
                 if (arrival == "close") closedAtOnce = fresh.OnClose();
@@ -129,6 +130,7 @@ TEST_F(KeyRequestTest, RequestsArrivingInsideADialogTheMenuOrTheImport) {
                 return std::find(effects.begin(), effects.end(), e) != effects.end();
             };
             EXPECT_EQ(has("start a.exe in C:\\A"), arrival == "run" && opener == "edit");
+            EXPECT_EQ(has("post key 65 1035"), arrival == "hotkey" && opener == "edit");
             EXPECT_EQ(dialogs.seen.size(), opener == "edit" ? (arrival == "close" ? 1u : 2u) : 0u);
             const Texts requested = opener != "import" ? Texts{}
                                     : arrival == "close" ? Texts{"GROUPS", "Main"}
