@@ -3,12 +3,12 @@
 JOBS ?= 2
 CMAKE_BUILD = cmake --build $(1) -j $(JOBS) $(2) -- --no-print-directory
 
-.PHONY: run test deps native clang asan win32 win64 fuzz bench assets clean
+.PHONY: run test deps native clang asan win32 win64 fuzz-build fuzz bench assets clean
 
 run: deps win64
 	scripts/run-kelvane.sh
 
-test: deps native clang asan win32 win64
+test: deps native clang asan win32 win64 fuzz-build
 	scripts/run-tests.sh
 
 deps:
@@ -37,10 +37,15 @@ win64:
 	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake >/dev/null
 	$(call CMAKE_BUILD,build/win64)
 
-# libFuzzer targets (clang); run one with e.g. build/fuzz/profile_fuzz -max_total_time=60
-fuzz: deps
-	CC=clang CXX=clang++ cmake -S . -B build/fuzz -DKLV_FUZZ=ON >/dev/null
+# libFuzzer targets (clang), optimized as the fuzzer's instrumentation is
+# costly enough; `make test` runs each briefly, `make fuzz` for a million
+# executions. Run one longer with e.g. build/fuzz/bmp_fuzz -max_total_time=600
+fuzz-build: deps
+	CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKLV_FUZZ=ON >/dev/null
 	$(call CMAKE_BUILD,build/fuzz)
+
+fuzz: fuzz-build
+	scripts/run-fuzz.sh 1000000
 
 # Redraws the built-in pictures under resources/ (committed with the generator).
 assets: native

@@ -10,6 +10,7 @@ cd "$(dirname "$0")/.."
 # not listed.
 commands=(
     make cmake cc c++ clang clang++                     # native builds
+    llvm-symbolizer                                     # sanitizer reports, fuzz targets' too
     i686-w64-mingw32-gcc-posix i686-w64-mingw32-g++-posix i686-w64-mingw32-windres
     x86_64-w64-mingw32-gcc-posix x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres
     i686-w64-mingw32-nm i686-w64-mingw32-dlltool     # delay-load libraries (cmake/delay_imports.cmake)

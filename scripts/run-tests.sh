@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test suite (native, native under sanitizers, Windows under Wine)
-# and ends with one line "N passed, N failed". Exits non-zero when anything failed.
+# Runs every test suite (native, native under sanitizers, the fuzz targets
+# briefly, Windows under Wine) and ends with one line "N passed, N failed,
+# N skipped". Exits non-zero when anything failed.
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build"
@@ -47,6 +48,18 @@ run_native() {
 run_native native "$build/native/klv_unit_tests"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     run_native sanitizers "$build/asan/klv_unit_tests"
+
+# Every fuzz target, briefly from its seeds: one pass or failure each.
+echo "== fuzz"
+"$root/scripts/run-fuzz.sh" 2000 | tee "$results/fuzz.txt"
+if [[ $(tail -n1 "$results/fuzz.txt") =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed ]]; then
+    echo "== fuzz: ${BASH_REMATCH[1]} passed, ${BASH_REMATCH[2]} failed, 0 skipped"
+    passed=$((passed + BASH_REMATCH[1]))
+    failed=$((failed + BASH_REMATCH[2]))
+else
+    echo "== fuzz: no tally"
+    failed=$((failed + 1))
+fi
 
 # Windows suites: one fresh prefix for this run, shared by every suite.
 . "$root/scripts/wine-env.sh"

@@ -1,6 +1,7 @@
 #include "model/key_table.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <limits>
 
@@ -84,12 +85,12 @@ const FaceKey* KeyTable::FindKey(const std::string& character) const {
 }
 
 std::vector<FaceKey*> KeyTable::ByCharacter() {
+    // The last key of a character in load order is the one FindKey gives.
+    std::array<FaceKey*, 256> byCode{};
+    for (FaceKey& key : m_keys) byCode[static_cast<unsigned char>(key.m_strKey[0])] = &key;
     std::vector<FaceKey*> keys;
-    for (FaceKey& key : m_keys)
-        if (FindKey(key.m_strKey) == &key) keys.push_back(&key);
-    std::sort(keys.begin(), keys.end(), [](const FaceKey* a, const FaceKey* b) {
-        return static_cast<unsigned char>(a->m_strKey[0]) < static_cast<unsigned char>(b->m_strKey[0]);
-    });
+    for (FaceKey* key : byCode)
+        if (key) keys.push_back(key);
     return keys;
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <map>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -77,16 +77,16 @@ public:
     bool WriteString(const char* section, const char* key, const char* value,
                      const char* file) override {
         File& sections = m_files[Path(file)];
+        const std::string name = Lower(section);
         if (!key) {
-            sections.erase(Lower(section));
+            sections.erase(name);
         } else if (!value) {
-            if (sections.count(Lower(section))) {
-                Entries& entries = sections[Lower(section)];
-                const auto entry = Locate(entries, key);
-                if (entry != entries.end()) entries.erase(entry);
+            if (const auto found = sections.find(name); found != sections.end()) {
+                const auto entry = Locate(found->second, key);
+                if (entry != found->second.end()) found->second.erase(entry);
             }
         } else {
-            Set(sections[Lower(section)], key, value);
+            Set(sections[name], key, value);
         }
         return true;
     }
@@ -95,28 +95,41 @@ private:
     using Entries = std::vector<std::pair<std::string, std::string>>; // in file order
     using File = std::map<std::string, Entries>;                       // by lower-case name
 
+    // Names fold as in the "C" locale and are compared in place, from the
+    // end: a save looks up each of a hundred keys ("Fn-A", "Fn-B" ...) in its
+    // section.
+    static char Fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
     static std::string Lower(std::string text) {
-        for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        for (char& c : text) c = Fold(c);
         return text;
+    }
+    static bool SameName(std::string_view a, std::string_view b) {
+        return a.size() == b.size() && std::equal(a.rbegin(), a.rend(), b.rbegin(),
+                                                   [](char x, char y) { return Fold(x) == Fold(y); });
     }
     template <typename List>
     static decltype(std::declval<List&>().begin()) Locate(List& entries, const std::string& key) {
         return std::find_if(entries.begin(), entries.end(),
-                            [&](const auto& entry) { return Lower(entry.first) == Lower(key); });
+                            [&](const auto& entry) { return SameName(entry.first, key); });
     }
     static void Set(Entries& entries, const std::string& key, const std::string& value) {
         const auto entry = Locate(entries, key);
         if (entry == entries.end()) entries.push_back({key, value});
         else entry->second = value;
     }
-    const Entries* Find(const std::string& file, const std::string& section) const {
+    const Entries* Find(std::string_view file, const std::string& section) const {
         const auto found = m_files.find(Path(file));
         if (found == m_files.end()) return nullptr;
         const auto entries = found->second.find(Lower(section));
         return entries == found->second.end() ? nullptr : &entries->second;
     }
-    std::string Path(const std::string& file) const {
-        return Lower(file.find('\\') == std::string::npos ? m_windowsDir + "\\" + file : file);
+    // A file of the Windows directory is kept under its bare name, short
+    // enough to need no allocation.
+    std::string Path(std::string_view file) const {
+        const std::size_t dir = m_windowsDir.size();
+        if (file.size() > dir && file[dir] == '\\' && SameName(file.substr(0, dir), m_windowsDir))
+            file.remove_prefix(dir + 1);
+        return Lower(std::string(file));
     }
 
     std::string m_windowsDir;
