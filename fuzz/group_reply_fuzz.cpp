@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "common/nested_runs.h"
 #include "fakes/memory_profile.h"
 #include "fakes/scripted_groups.h"
 #include "pickers/group_import.h"
@@ -19,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MemoryProfile profile;
     ScriptedGroups progman;
     progman.otherwise = std::string(reinterpret_cast<const char*>(data), size);
-    GroupImport(progman, profile).BuildGroupLists(kFile, "C:\\WINDOWS");
+    const NestedRuns runs{[] {}, [] {}};
+    GroupImport(progman, profile, runs).BuildGroupLists(kFile, "C:\\WINDOWS");
     std::istringstream file(profile.Text(kFile));
     for (std::string line; std::getline(file, line);)
         if (line.size() > 6 + 511 || !std::regex_match(line, wholeLine)) __builtin_trap();
