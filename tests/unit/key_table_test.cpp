@@ -6,6 +6,37 @@
 namespace {
 using KeyTableTest = PartsTest;
 
+TEST(FaceKey, DescriptorGivesTheKey) {
+    const struct {
+        const char* what;
+        std::string descriptor, key; // label, character, rectangle, then the assignment
+    } cases[] = {
+        {"digit key with a double blank", "49 1 0 1  20 28 17 17", "Fn-1 1 20,28,37,45 assignable none||none"},
+        {"ninth field, underscores to blanks", "87 1 0 W 50 48 17 17 Word_Processor",
+         "Fn-W W 50,48,67,65 assignable none||Word Processor"},
+        {"description cut at 35", "65 0 1 A 0 0 1 1 " + std::string(50, 'd'),
+         "Fn-A A 0,0,1,1 reserved none||" + std::string(35, 'd')},
+        {"name cut at 19, numbers still line up", "66 1 0 " + std::string(30, 'N') + " 5 6 7 8",
+         "Fn-" + std::string(19, 'N') + " B 5,6,12,14 assignable none||none"},
+        {"low byte of the code", "449 1 0 X 0 0 2 2", "Fn-X \xC1 0,0,2,2 assignable none||none"},
+        {"tabs and line ends separate", "67\t1\t0\tC\r\n1\t2\t3\t4\tdesc", "Fn-C C 1,2,4,6 assignable none||desc"},
+        {"huge numbers saturate", "69 1 0 E 99999999999 -99999999999 2147483647 -5",
+         "Fn-E E 2147483647,-2147483648,2147483647,-2147483648 assignable none||none"},
+        // Fewer than eight fields: reading stops at the first mismatch, the rest is 0 or empty.
+        {"stops at a non-number", "70 1 0 F 10 x 5 5", "Fn-F F 10,0,10,0 assignable none||none"},
+        {"empty text", "", "Fn- " + std::string(1, '\0') + " 0,0,0,0 none||none"},
+    };
+    for (const auto& c : cases) {
+        const FaceKey key(c.descriptor, BuiltinStrings());
+        const Rect& r = key.m_rect;
+        EXPECT_EQ(key.m_strLabel + " " + key.m_strKey + " " + std::to_string(r.left) + "," +
+                      std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+                      std::to_string(r.bottom) + " " + Assignment(key),
+                  c.key)
+            << c.what;
+    }
+}
+
 // Ids with gaps: 5003 comes first, 5093 last.
 TEST_F(KeyTableTest, BuiltinFaceHasItsKeysInIdOrder) {
     Start();
