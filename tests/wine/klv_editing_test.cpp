@@ -13,6 +13,7 @@
 #include <functional>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "common/dialog_ids.h"
 #include "common/resource_ids.h"
@@ -26,33 +27,24 @@ constexpr LPARAM kEditRequest = 1036;
 const char kType[] = "Assignment Type", kCommand[] = "Add /Edit Command",
            kConfirm[] = "Key Assignment Confirmation";
 
-// The whole window as it is on screen, as a 24-bit BMP under build/screenshots.
+// The whole window as it is on screen, as a 32-bit BMP under build/screenshots.
 void SaveShot(HWND window, const std::string& name) {
     Sleep(300); // the dialog paints in its own time
     RECT r{};
     GetWindowRect(window, &r);
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFOHEADER header{sizeof header, w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    const int stride = (w * 3 + 3) & ~3;
-    std::string pixels(static_cast<std::size_t>(stride) * h, '\0');
-    GetDIBits(memory, bitmap, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    std::vector<std::uint32_t> pixels = e2e::CapturePixels(nullptr, r);
+    for (std::uint32_t& p : pixels) p |= 0xFF000000; // opaque to readers that see an alpha byte
     const std::string dir = e2e::TestBinaryDir() + "\\..\\screenshots";
     CreateDirectoryA(dir.c_str(), nullptr);
-    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof header + pixels.size()),
-                          0, 0, sizeof(BITMAPFILEHEADER) + sizeof header};
+    const BITMAPINFOHEADER header{sizeof header, r.right - r.left, r.top - r.bottom, 1, 32,
+                                  BI_RGB, 0, 0, 0, 0, 0}; // rows top-down
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof header;
+    const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(offset + 4 * pixels.size()), 0, 0, offset};
     std::ofstream out(dir + "\\" + name + ".bmp", std::ios::binary);
     out.write(reinterpret_cast<const char*>(&file), sizeof file);
     out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    out << pixels;
+    out.write(reinterpret_cast<const char*>(pixels.data()),
+              static_cast<std::streamsize>(4 * pixels.size()));
 }
 
 class EditingTest : public KlvTest {

@@ -100,18 +100,9 @@ TEST_F(LaunchTest, KeysStartTheirProgramsFromReportsClicksAndPopupLists) {
 
     // The stand-in service turns Ctrl+Alt+Shift+A into the report Fn+A gives:
     // the key's program starts in the key's directory.
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION service{};
-    std::string line = "\"" + e2e::TestBinaryDir() + "\\klv_hotkeys.exe\" A";
-    ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &startup, &service));
-    ASSERT_EQ(WaitForSingleObject(service.hProcess, 10000), WAIT_OBJECT_0);
-    DWORD exitCode = 1;
-    GetExitCodeProcess(service.hProcess, &exitCode);
-    CloseHandle(service.hProcess);
-    CloseHandle(service.hThread);
-    EXPECT_EQ(exitCode, 0u);
+    e2e::KlvProcess service("klv_hotkeys.exe");
+    ASSERT_TRUE(service.Launch("A"));
+    EXPECT_TRUE(service.WaitForExit());
     auto started = WaitForLaunches(1);
     ASSERT_EQ(started.size(), 1u);
     EXPECT_EQ(started[0].name, "reca.exe");

@@ -6,15 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "wine/e2e/klv_process.h"
 
 namespace {
-std::string BesideTestBinary(const std::string& relative) {
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string dir(path, length);
-    return dir.substr(0, dir.find_last_of('\\') + 1) + relative;
-}
-
 // The texts of every manifest resource of a program opened as data.
 std::vector<std::string> Manifests(HMODULE module) {
     std::vector<std::string> texts;
@@ -60,7 +54,7 @@ std::vector<std::string> ExportedNames(HMODULE module) {
 // window shows them, the string table where the native tests read it.
 TEST(ProgramImage, NoExecutionLevelAndTheFullResources) {
     for (const char* relative : {"KLV.exe", "..\\win32\\KLV.exe"}) {
-        const std::string path = BesideTestBinary(relative);
+        const std::string path = e2e::TestBinaryDir() + "\\" + relative;
         SCOPED_TRACE(path);
         if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
             ADD_FAILURE() << "program not built";

@@ -117,23 +117,21 @@ std::string TextOf(HWND hwnd) {
     auto launched = Launch(arguments);
     if (!launched) return launched;
     window_ = WaitForTopLevelWindow(kTitle);
-    if (!window_) return ::testing::AssertionFailure() << "KLV.exe " << arguments << ": no window";
+    if (!window_) return ::testing::AssertionFailure() << program_ << " " << arguments << ": no window";
     if (WaitForInputIdle(process_.get(), kTimeoutMs) != 0)
-        return ::testing::AssertionFailure() << "KLV.exe did not become idle";
+        return ::testing::AssertionFailure() << program_ << " did not become idle";
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult KlvProcess::Launch(const std::string& arguments,
-                                              const std::string& workingDir) {
+::testing::AssertionResult KlvProcess::Launch(const std::string& arguments) {
     Stop();
-    const std::string exe = TestBinaryDir() + "\\KLV.exe";
-    std::string commandLine = "\"" + exe + "\"";
-    if (!arguments.empty()) commandLine += " " + arguments;
+    const std::string exe = TestBinaryDir() + "\\" + program_;
+    std::string commandLine = "\"" + exe + "\" " + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        workingDir.empty() ? nullptr : workingDir.c_str(), &startup, &info))
+    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info))
         return Failure("cannot start " + commandLine);
     CloseHandle(info.hThread);
     process_.reset(info.hProcess);
@@ -152,11 +150,11 @@ HWND KlvProcess::WaitForTopLevelWindow(const std::string& title, DWORD timeoutMs
 
 ::testing::AssertionResult KlvProcess::WaitForExit() {
     if (!process_ || WaitForSingleObject(process_.get(), kTimeoutMs) != WAIT_OBJECT_0)
-        return ::testing::AssertionFailure() << "KLV.exe did not end";
+        return ::testing::AssertionFailure() << program_ << " did not end";
     window_ = nullptr;
     DWORD code = 1;
     GetExitCodeProcess(process_.get(), &code);
-    if (code != 0) return ::testing::AssertionFailure() << "KLV.exe ended with code " << code;
+    if (code != 0) return ::testing::AssertionFailure() << program_ << " ended with code " << code;
     return ::testing::AssertionSuccess();
 }
 
@@ -195,28 +193,35 @@ RECT KlvProcess::ClientRectOnScreen() const {
     return rect;
 }
 
-Image KlvProcess::CaptureClient() const {
-    RECT client{};
-    if (!GetClientRect(window_, &client) || client.right <= 0 || client.bottom <= 0) return {};
-    const int width = client.right, height = client.bottom;
-    auto window = Owned(GetDC(window_), [this](HDC dc) { ReleaseDC(window_, dc); });
-    auto memory = Owned(CreateCompatibleDC(window.get()), DeleteDC);
-    auto bitmap = Owned(CreateCompatibleBitmap(window.get(), width, height), DeleteObject);
-    if (!window || !memory || !bitmap) return {};
+std::vector<std::uint32_t> CapturePixels(HWND window, const RECT& area) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return {};
+    auto source = Owned(GetDC(window), [window](HDC dc) { ReleaseDC(window, dc); });
+    auto memory = Owned(CreateCompatibleDC(source.get()), DeleteDC);
+    auto bitmap = Owned(CreateCompatibleBitmap(source.get(), width, height), DeleteObject);
+    if (!source || !memory || !bitmap) return {};
     const HGDIOBJ old = SelectObject(memory.get(), bitmap.get());
-    const bool copied = BitBlt(memory.get(), 0, 0, width, height, window.get(), 0, 0, SRCCOPY);
+    const bool copied =
+        BitBlt(memory.get(), 0, 0, width, height, source.get(), area.left, area.top, SRCCOPY);
     SelectObject(memory.get(), old);
-
     BITMAPINFO info{};
     info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height); // 0x00RRGGBB
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
     if (!copied || GetDIBits(memory.get(), bitmap.get(), 0, height, pixels.data(), &info,
                              DIB_RGB_COLORS) != height)
         return {};
-    Image image(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const std::uint32_t p = pixels[static_cast<std::size_t>(y) * width + x];
+    return pixels;
+}
+
+Image KlvProcess::CaptureClient() const {
+    RECT client{};
+    GetClientRect(window_, &client);
+    const std::vector<std::uint32_t> pixels = CapturePixels(window_, client);
+    if (pixels.empty()) return {};
+    Image image(client.right, client.bottom);
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x) {
+            const std::uint32_t p = pixels[static_cast<std::size_t>(y) * client.right + x];
             image.Set(x, y, MakeColour((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
         }
     return image;

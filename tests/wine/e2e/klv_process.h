@@ -10,6 +10,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "face/image.h"
 
@@ -37,23 +39,25 @@ inline std::string StoredCfg(const std::string& key) { return Stored("cfg", key)
 // Copies a helper built into <test binary dir>\helpers beside KLV.exe.
 ::testing::AssertionResult CopyHelperBesideKlv(const std::string& name);
 std::string TextOf(HWND hwnd);
+// The pixels of area, in the coordinates of the window's device context (the
+// screen's for nullptr), top row first, as 0x00RRGGBB; empty when unreadable.
+std::vector<std::uint32_t> CapturePixels(HWND window, const RECT& area);
 
+// KLV.exe, or another program beside the test binary, run by a test.
 class KlvProcess {
   public:
     static constexpr DWORD kTimeoutMs = 15000;
 
-    KlvProcess() = default;
-    ~KlvProcess() { Stop(); } // no KLV.exe outlives its test
+    explicit KlvProcess(std::string program = "KLV.exe") : program_(std::move(program)) {}
+    ~KlvProcess() { Stop(); } // no program outlives its test
     KlvProcess(const KlvProcess&) = delete;
     KlvProcess& operator=(const KlvProcess&) = delete;
 
     // Starts KLV.exe with the arguments (the text after the program's name)
     // and waits for its window, then until the process is idle.
     ::testing::AssertionResult Start(const std::string& arguments = "");
-    // Starts KLV.exe without waiting for anything (one-shot starts). An empty
-    // working directory means the test's.
-    ::testing::AssertionResult Launch(const std::string& arguments,
-                                      const std::string& workingDir = "");
+    // Starts the program without waiting for anything.
+    ::testing::AssertionResult Launch(const std::string& arguments);
     // Any top-level window of the process with exactly this title, or
     // nullptr once the process has ended or the time is up.
     HWND WaitForTopLevelWindow(const std::string& title, DWORD timeoutMs = kTimeoutMs) const;
@@ -77,12 +81,10 @@ class KlvProcess {
     Image CaptureClient() const;
 
   private:
-    struct HandleCloser {
-        void operator()(HANDLE handle) const { CloseHandle(handle); }
-    };
     bool IsRunning() const;
 
-    std::unique_ptr<void, HandleCloser> process_;
+    std::string program_; // its path from the test binary's directory
+    std::unique_ptr<void, decltype(&CloseHandle)> process_{nullptr, CloseHandle};
     DWORD processId_ = 0;
     HWND window_ = nullptr;
 };
