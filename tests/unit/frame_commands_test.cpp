@@ -12,21 +12,13 @@ using Requests = std::vector<std::string>;
 
 const char kNoHelp[] = "message No Help Currently available | Launcher | 1";
 
-class FrameCommandTest : public ModelTest {
+class FrameCommandTest : public FrameTest {
 protected:
     FrameCommandTest() {
         profile.Load("kelvane.ini", "[cfg]\nopts=4703\n");
         const std::uint32_t none = 0;
         frame.LoadSettings(&none);
     }
-    // What the window and the desktop were asked since the last call.
-    Requests Requested() {
-        Requests requests;
-        requests.swap(platform.requests);
-        return requests;
-    }
-
-    CKeyboardFrame frame{Ports()};
 };
 
 // Every option command flips its own bit of the stored word and, for the
@@ -49,14 +41,14 @@ TEST_F(FrameCommandTest, OptionCommandsFlipTheirBitAndTheirCheckMark) {
         Marks flipped = marks;
         for (auto& [id, checked] : flipped) checked = checked != (id == c.id);
         EXPECT_EQ(frame.MenuCheckMarks(), flipped);
-        EXPECT_EQ(Requested(), c.effects);
+        EXPECT_EQ(Effects(), c.effects);
         EXPECT_TRUE(frame.OnCommand(c.id, 0));
         EXPECT_EQ(Stored("cfg", "opts"), "4703");
         EXPECT_EQ(frame.MenuCheckMarks(), marks);
-        Requested();
+        Effects();
     }
     EXPECT_TRUE(frame.OnCommand(482, -1));
-    EXPECT_EQ(Requested(), Requests{"topmost"});
+    EXPECT_EQ(Effects(), Requests{"topmost"});
     EXPECT_EQ(Stored("cfg", "opts"), "4703");
 }
 
@@ -77,34 +69,50 @@ TEST_F(FrameCommandTest, ColourCommandsStoreAndShowTheColourChosen) {
         SCOPED_TRACE(c.key);
         colours.pressOk = false;
         EXPECT_TRUE(frame.OnCommand(c.id, 0));
-        EXPECT_EQ(Requested(), Requests{});
+        EXPECT_EQ(Effects(), Requests{});
         EXPECT_EQ(Stored("cfg", c.key), "<absent>");
         colours.pressOk = true;
         EXPECT_TRUE(frame.OnCommand(c.id, 0));
         EXPECT_TRUE(frame.OnCommand(c.id, 0));
         EXPECT_EQ(Stored("cfg", c.key), "1 22 203");
-        EXPECT_EQ(Requested(), (Requests{c.shown, c.shown}));
+        EXPECT_EQ(Effects(), (Requests{c.shown, c.shown}));
         EXPECT_EQ(colours.startedFrom.back(), MakeColour(1, 22, 203));
     }
 }
 
+// Commands and system commands: what each asks of the window and the desktop,
+// and which are left to the platform.
 TEST_F(FrameCommandTest, CommandsAskTheWindowAndTheDesktopForExactlyTheirEffects) {
     const struct {
+        bool system;
         unsigned id;
+        long lParam;
         Requests effects;
     } cases[] = {
-        {491, {"close"}},
-        {492, {"desktop: log off"}},
-        {493, {"desktop: log off"}},
-        {480, {"desktop: start minimized progman.exe"}}, // no Program Manager window
-        {57671, {kNoHelp}}, // the last of the help commands
-        {307, {}},
+        {false, 492, 0, {"desktop: log off"}},
+        {false, 493, 0, {"desktop: log off"}},
+        {false, 480, 0, {"desktop: start minimized progman.exe"}}, // no Program Manager window
+        {false, 57671, 0, {kNoHelp}}, // the last of the help commands
+        {false, 307, 0, {}},
+        {true, 300, 0, {"send 300 0"}}, // the system menu's configuration items are forwarded
+        {true, 500, 5, {"send 500 5"}},
+        {true, 0xE140, 0, {}}, // the application's About item: swallowed
+        {true, 0xE142, 0, {kNoHelp}},
+        {true, 0xE144, 0, {kNoHelp}},
+        {true, 0xE146, 0, {kNoHelp}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.id);
-        EXPECT_TRUE(frame.OnCommand(c.id, 0));
-        EXPECT_EQ(Requested(), c.effects);
+        EXPECT_TRUE(c.system ? frame.OnSysCommand(c.id, c.lParam) : frame.OnCommand(c.id, c.lParam))
+            << c.id;
+        EXPECT_EQ(Effects(), c.effects) << c.id;
     }
+    // The whole wParam counts: a notification code in the high word makes another id.
+    for (const unsigned id : {0u, 299u, 301u, 469u, 473u, 481u, 484u, 488u, 490u, 496u, 799u,
+                              57665u, 57667u, 57672u, 0xE141u, 0x10000u | 470})
+        EXPECT_FALSE(frame.OnCommand(id, 0)) << id;
+    for (const unsigned id : {299u, 501u, 0xE141u, 57669u}) // 57669: help, not from the system menu
+        EXPECT_FALSE(frame.OnSysCommand(id, 0)) << id;
+    EXPECT_EQ(Effects(), Requests{});
     EXPECT_EQ(frame.GetSettings().Options(), 4703u);
 }
 
@@ -117,51 +125,11 @@ TEST_F(FrameCommandTest, AssignmentListStoresItsExpandBoxOnlyOnOk) {
     }
 }
 
-// Files can be dropped only on a face that can be seen; the state is stored.
-TEST_F(FrameCommandTest, MinimizingRefusesDropsAndIsStored) {
+// Files can be dropped only on a face that can be seen.
+TEST_F(FrameCommandTest, MinimizingRefusesDrops) {
     frame.OnSize(1);
-    EXPECT_EQ(Stored("cfg", "fIcon"), "1");
     frame.OnSize(0);
-    EXPECT_EQ(Stored("cfg", "fIcon"), "0");
-    EXPECT_EQ(Requested(), (Requests{"refuse drops", "accept drops"}));
-}
-
-TEST_F(FrameCommandTest, UnknownIdsAreLeftToThePlatform) {
-    // The whole wParam counts: a notification code in the high word makes another id.
-    for (const unsigned id : {0u, 299u, 301u, 469u, 473u, 481u, 484u, 488u, 490u, 496u, 799u,
-                              57665u, 57667u, 57672u, 0xE141u, 0x10000u | 470}) {
-        SCOPED_TRACE(id);
-        EXPECT_FALSE(frame.OnCommand(id, 0));
-    }
-    EXPECT_EQ(Requested(), Requests{});
-    EXPECT_EQ(frame.GetSettings().Options(), 4703u);
-}
-
-TEST_F(FrameCommandTest, SystemMenuForwardsTheConfigurationItemsAndAnswersHelp) {
-    const struct {
-        unsigned id;
-        long lParam;
-        bool handled;
-        Requests effects;
-    } cases[] = {
-        {300, 0, true, {"send 300 0"}},
-        {482, -1, true, {"send 482 -1"}},
-        {500, 5, true, {"send 500 5"}},
-        {0xE140, 0, true, {}}, // the application's About item: swallowed
-        {0xE142, 0, true, {kNoHelp}},
-        {0xE144, 0, true, {kNoHelp}},
-        {0xE146, 0, true, {kNoHelp}},
-        {299, 0, false, {}},
-        {501, 0, false, {}},
-        {0xE141, 0, false, {}},
-        {0xF020, 0, false, {}}, // minimize
-        {57669, 0, false, {}},  // a help command, but not from the system menu
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.id);
-        EXPECT_EQ(frame.OnSysCommand(c.id, c.lParam), c.handled);
-        EXPECT_EQ(Requested(), c.effects);
-    }
+    EXPECT_EQ(Effects(), (Requests{"refuse drops", "accept drops"}));
 }
 
 } // namespace

@@ -12,7 +12,7 @@ using Texts = std::vector<std::string>;
 
 // Keys A (direct), B (popup list, switch-to set), C (switch-to), D (free),
 // U (not assignable), E (described) and the reserved l and x; B overlaps A.
-class KeyRequestTest : public ModelTest {
+class KeyRequestTest : public FrameTest {
 protected:
     KeyRequestTest() {
         profile.Load("kelvane.key", "[keys]\na=65 1 0 A 0 0 20 20\nb=66 1 0 B 10 10 20 20\n"
@@ -21,21 +21,16 @@ protected:
                                     "l=108 1 1 L 120 0 10 10\nx=120 1 1 X 140 0 10 10 Spare\n");
         profile.Load("kelvane.ini", "[cmd]\nFn-A=a.exe\nFn-B=@Tools\nFn-C=c.exe\nFn-E=e.exe\n"
                                     "[cwd]\nFn-A=C:\\A\n[desc]\nFn-E=Editor\n[opts]\nFn-B=1\nFn-C=1\n");
-        frame.LoadSettings(nullptr);
-        frame.LoadKeyTable(0);
-        frame.LoadAssignments(); // rewrites the list from its folder: set it afterwards
-        profile.Load("kelvane.prg", "[Tools]\nkey00=Rec (r.exe) [C:\\R]\nkey01=Plain (p.exe)\n");
+        Load(frame);
     }
-    // What the window was asked and what was started since the last call.
-    Texts Effects() {
-        Texts effects;
-        effects.swap(platform.requests);
-        for (std::string& e : launch.effects) effects.push_back(e);
-        launch.effects.clear();
-        return effects;
+    // Start-up's loading; it rewrites the list from its folder, so the list is set afterwards.
+    void Load(CKeyboardFrame& f) {
+        f.LoadSettings(nullptr);
+        f.LoadKeyTable(0);
+        f.LoadAssignments();
+        profile.Load("kelvane.prg", "[Tools]\nkey00=Rec (r.exe) [C:\\R]\nkey01=Plain (p.exe)\n"
+                                    "[class]\nkey01=Games\n");
     }
-
-    CKeyboardFrame frame{Ports()};
 };
 
 TEST_F(KeyRequestTest, RequestsRunEditOrNameTheKey) {
@@ -93,15 +88,11 @@ TEST_F(KeyRequestTest, PopupItemsStartWithTheirDirectory) {
 // another run; a close waits until the loop has ended, then comes back from
 // the main loop; it cancels the edit and stops the import before its next group.
 TEST_F(KeyRequestTest, RequestsArrivingInsideADialogTheMenuOrTheImport) {
-    const std::string list = "[Tools]\nkey00=Rec (r.exe) [C:\\R]\n[class]\nkey01=Games\n";
     for (const std::string opener : {"edit", "menu", "import"}) {
         for (const std::string arrival : {"run", "drop", "import", "close"}) {
             SCOPED_TRACE(opener + " + " + arrival);
             CKeyboardFrame fresh(Ports()); // a close leaves a frame closing
-            fresh.LoadSettings(nullptr);
-            fresh.LoadKeyTable(0);
-            fresh.LoadAssignments();
-            profile.Load("kelvane.prg", list);
+            Load(fresh);
             dialogs = ScriptedDialogs{};
             groups = ScriptedGroups{};
             groups.replies = {{"GROUPS", "Main\r\nGames\r\n"}, {"Main", "Main\r\n\"M\",\"m\",,\r\n"},
@@ -142,36 +133,29 @@ TEST_F(KeyRequestTest, RequestsArrivingInsideADialogTheMenuOrTheImport) {
             if (opener == "import") {
                 EXPECT_EQ(profile.Text("kelvane.prg"), "[class]\nkey01=Games\nkey00=Main\n[main]\n"
                                                        "key01=M (m) [C:\\WINDOWS]\n[tools]\n"
-                                                       "key00=Rec (r.exe) [C:\\R]\n");
+                                                       "key00=Rec (r.exe) [C:\\R]\nkey01=Plain (p.exe)\n");
             }
             EXPECT_TRUE(fresh.OnClose());
         }
     }
 }
 
+// Fn+Tab on a covered window and from and to the minimized state, and the
+// run request of a report, are end-to-end cases.
 TEST_F(KeyRequestTest, HotkeyReportsPostRunRequestsAndFnTabShowsOrHidesTheWindow) {
-    EXPECT_EQ(DecideHotkey('A', 0, {}, 0).kind, HotkeyAction::PostRun);
+    frame.OnHotkey(30, 5); // A, in a report with lParam set
+    frame.OnHotkey(99, 0); // a scan code of no key
+    EXPECT_EQ(Effects(), Texts{});
     const struct {
-        unsigned key;
-        long lParam;
         WindowShowState window;
         std::uint32_t options;
         HotkeyAction::Kind kind;
     } cases[] = {
-        {'A', 1, {}, 0, HotkeyAction::Nothing},
-        {0, 0, {}, 0, HotkeyAction::Nothing},
-        {9, 0, {true, false, false}, 0, HotkeyAction::Raise},
-        {9, 0, {true, false, true}, OPT_FNTAB_MINIMIZE, HotkeyAction::Minimize},
-        {9, 0, {true, false, true}, 0, HotkeyAction::ShowMinimized},
-        {9, 0, {true, true, true}, 0, HotkeyAction::ShowNormal},
-        {9, 0, {false, false, false}, 0, HotkeyAction::ShowNormal},
+        {{true, false, true}, OPT_FNTAB_MINIMIZE, HotkeyAction::Minimize},
+        {{true, false, true}, 0, HotkeyAction::ShowMinimized},
+        {{false, false, false}, 0, HotkeyAction::ShowNormal},
     };
-    for (const auto& c : cases) EXPECT_EQ(DecideHotkey(c.key, c.lParam, c.window, c.options).kind, c.kind);
-    frame.OnHotkey(30, 0);
-    frame.OnHotkey(30, 5);
-    platform.minimized = true;
-    frame.OnHotkey(15, 0);
-    EXPECT_EQ(Effects(), (Texts{"post key 65 1035", "show normal"}));
+    for (const auto& c : cases) EXPECT_EQ(DecideHotkey(kVkTab, 0, c.window, c.options).kind, c.kind);
 }
 
 TEST(KeyRequests, CornersOnTheScreenAreTested) {

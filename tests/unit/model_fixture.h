@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/keyboard_frame.h"
 #include "fakes/fake_ports.h"
@@ -21,6 +22,21 @@ inline std::string Assignment(const FaceKey& key) {
     if (key.m_nKeyOptions) line += "opts " + std::to_string(key.m_nKeyOptions) + " ";
     return line + key.m_strCommand + "|" + key.m_strDirectory + "|" + key.m_strDescription;
 }
+
+// The main window's logic on the fakes.
+class FrameTest : public ModelTest {
+protected:
+    // What the window and the desktop were asked and what was started since the last call.
+    std::vector<std::string> Effects() {
+        std::vector<std::string> effects;
+        effects.swap(platform.requests);
+        effects.insert(effects.end(), launch.effects.begin(), launch.effects.end());
+        launch.effects.clear();
+        return effects;
+    }
+
+    CKeyboardFrame frame{Ports()};
+};
 
 // The settings, key table and assignment store as start-up builds them.
 class PartsTest : public ModelTest {
