@@ -65,19 +65,21 @@ TEST_F(StartupTest, CommandLineReachesTheLibraryTheSystemMenuAndTheTopmostState)
     EXPECT_EQ(Stored("cfg", "opts"), "<absent>");
 }
 
-// The face is the file the configuration file names, unless "-noover" is
-// given or the decoder refuses the file; else the face's picture, face 1's
-// by "-face 1", which has no keys to paint. "-db" draws on the keys.
+// The face and the key layout are the files the configuration file names,
+// unless "-noover" is given or the decoder refuses the face file; else the
+// face's picture and the built-in table, face 1's by "-face 1", which has no
+// keys to paint. "-db" draws on the keys.
 TEST_F(StartupTest, FaceComesFromTheFaceFileOrTheBuiltInPicture) {
-    profile.Load("kelvane.cfg", "[cfg]\nfac=other.fac\n");
+    profile.Load("kelvane.cfg", "[cfg]\nfac=other.fac\nkey=other.key\n");
+    profile.Load("other.key", "[keys]\na=65 1 0 A 1 1 1 1\n");
     const std::vector<std::uint8_t> list = ResourceBytes("list.bmp"); // 30 x 60
     const struct {
         const char* line;
         std::vector<std::uint8_t> file;
-        int width, height;
-    } cases[] = {{"", list, 30, 60},
-                 {"-noover", list, 322, 136},
-                 {"", {list.begin(), list.begin() + 100}, 322, 136}};
+        int width, height, keys;
+    } cases[] = {{"", list, 30, 60, 1},
+                 {"-noover", list, 322, 136, 63},
+                 {"", {list.begin(), list.begin() + 100}, 322, 136, 1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
         assets.files["C:\\WINDOWS\\other.fac"] = c.file;
@@ -85,6 +87,7 @@ TEST_F(StartupTest, FaceComesFromTheFaceFileOrTheBuiltInPicture) {
         ASSERT_TRUE(started);
         EXPECT_EQ(started->FaceWidth(), c.width);
         EXPECT_EQ(started->FaceHeight(), c.height);
+        EXPECT_EQ(started->Keys().Count(), c.keys);
     }
     assets.files.clear();
     EXPECT_TRUE(Run("-face 1")->OnPaint() == ResourcePicture("face1.bmp"));

@@ -1,5 +1,6 @@
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model_fixture.h"
@@ -42,30 +43,16 @@ TEST_F(SettingsTest, OptionsWordIsMaskedAndOredWithTheCommandLine) {
     }
 }
 
+// Each component modulo 256, a negative number keeping its low byte; missing
+// components are 0, reading stops at a comma, and an empty value is no default.
 TEST_F(SettingsTest, ColoursAreReadComponentByComponent) {
-    const struct {
-        const char* stored;
-        Colour expected;
-    } cases[] = {
-        {"300 0 0", MakeColour(44, 0, 0)}, // each component modulo 256
-        {"-1 0 0", MakeColour(255, 0, 0)}, // a negative number keeps its low byte
-        {"10 20", MakeColour(10, 20, 0)},  // missing components are 0
-        {"1,2,3", MakeColour(1, 0, 0)},    // reading stops at the comma
-        {"", 0},                           // present but empty: not the default
-    };
-    for (const auto& c : cases) {
-        profile.Load("kelvane.ini", std::string("[cfg]\nhighlite=") + c.stored + "\n");
+    for (const auto& [stored, colour] :
+         {std::pair{"300 0 0", MakeColour(44, 0, 0)}, {"-1 0 0", MakeColour(255, 0, 0)},
+          {"10 20", MakeColour(10, 20, 0)}, {"1,2,3", MakeColour(1, 0, 0)}, {"", Colour{0}}}) {
+        profile.Load("kelvane.ini", std::string("[cfg]\nhighlite=") + stored + "\n");
         settings.LoadSettings(nullptr);
-        EXPECT_EQ(settings.Get(ColourSetting::Highlite), c.expected) << c.stored;
+        EXPECT_EQ(settings.Get(ColourSetting::Highlite), colour) << stored;
     }
-}
-
-TEST_F(SettingsTest, ConfigurationFileNamesTheFaceAndKeyLayoutFiles) {
-    profile.Load("kelvane.cfg", "[cfg]\nfac=other.fac\nkey=other.key\n");
-    profile.Load("other.key", "[keys]\na=65 1 0 A 1 1 1 1\n");
-    Start();
-    EXPECT_EQ(settings.FaceFile(), "other.fac");
-    EXPECT_EQ(keys.Count(), 1);
 }
 
 TEST_F(SettingsTest, LongTextsAreCutToTheirBuffers) {
