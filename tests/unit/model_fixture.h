@@ -12,6 +12,11 @@
 
 class ModelTest : public ::testing::Test, protected FakePorts {};
 
+inline std::string RectText(const Rect& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+           "," + std::to_string(r.bottom);
+}
+
 // A key's assignment as one line: its states, its options when it has any,
 // then command, directory and description ("assignable assigned opts 1 a.exe|C:\A|Ed").
 inline std::string Assignment(const FaceKey& key) {
