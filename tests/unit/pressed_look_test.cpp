@@ -111,3 +111,22 @@ TEST(PressedLook, KeysFarOutsideTheFrameChangeNothing) {
     // The area a press may change: corners in either order, edges at the int limits kept there.
     EXPECT_EQ(PressedArea({10, 10, 5, INT_MAX}), (Rect{5, 10, 11, INT_MAX}));
 }
+
+// A picture keeps every pixel's colour when its 257th colour arrives, and
+// pictures compare by colour, whichever way each keeps its pixels. (Copies
+// within one picture are the pressed look's shift of the key's top.)
+TEST(Image, ManyColoursAreKeptExactly) {
+    Image many(20, 15); // 300 colours
+    for (int y = 0; y < 15; ++y)
+        for (int x = 0; x < 20; ++x) many.Set(x, y, static_cast<Colour>(100 * y + x));
+    for (int y = 0; y < 15; ++y)
+        for (int x = 0; x < 20; ++x) ASSERT_EQ(many.Get(x, y), static_cast<Colour>(100 * y + x));
+    Image few(20, 15);
+    few.Copy(many, 0, 0, 20, 2, 0, 0); // 40 colours: still a palette
+    Image fewAgain = many;
+    for (int y = 2; y < 15; ++y)
+        for (int x = 0; x < 20; ++x) fewAgain.Set(x, y, 0);
+    EXPECT_TRUE(few == fewAgain);
+    fewAgain.Set(19, 14, 7);
+    EXPECT_FALSE(few == fewAgain);
+}
