@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
+#include <wrl/client.h>
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,22 @@ void SaveShot(HWND window, const std::string& name) {
     out.write(reinterpret_cast<const char*>(&header), sizeof header);
     out.write(reinterpret_cast<const char*>(pixels.data()),
               static_cast<std::streamsize>(4 * pixels.size()));
+}
+
+// Saves a shell shortcut (COM initialised by the caller).
+bool SaveShortcut(const std::string& path, const char* target, const char* arguments,
+                  const char* directory) {
+    Microsoft::WRL::ComPtr<IShellLinkA> link;
+    Microsoft::WRL::ComPtr<IPersistFile> file;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(link.GetAddressOf()))) ||
+        FAILED(link.As(&file)))
+        return false;
+    link->SetPath(target);
+    link->SetArguments(arguments);
+    link->SetWorkingDirectory(directory);
+    const std::wstring wide(path.begin(), path.end());
+    return SUCCEEDED(file->Save(wide.c_str(), TRUE));
 }
 
 class EditingTest : public KlvTest {
@@ -217,9 +234,9 @@ TEST_F(EditingTest, BrowsersFillTheCommandFieldsAndPopupPicksAFolder) {
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
     // A shortcut gives its target and directory, not its arguments; only the
     // lower-case ".lnk" marks one: "Tool.LNK" is listed as the file it is.
-    ASSERT_TRUE(e2e::SaveShortcut(folder + "\\Editor.lnk", "C:\\windows\\notepad.exe", "-n x.txt",
+    ASSERT_TRUE(SaveShortcut(folder + "\\Editor.lnk", "C:\\windows\\notepad.exe", "-n x.txt",
                                   "C:\\windows\\"));
-    ASSERT_TRUE(e2e::SaveShortcut(folder + "\\Tool.LNK", "C:\\windows\\notepad.exe", "", ""));
+    ASSERT_TRUE(SaveShortcut(folder + "\\Tool.LNK", "C:\\windows\\notepad.exe", "", ""));
     CoUninitialize();
     StartWith("");
     HWND command = Press(EditKey('Q'), IDC_DIRECT, kCommand);

@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "wine/e2e/klv_face.h"
 #include "wine/e2e/klv_process.h"
 
 namespace {
@@ -70,7 +69,7 @@ class LaunchTest : public e2e::KlvTest {
     }
     // A click, and with twice the second press and release of a double click.
     void Click(const std::string& downOn, const std::string& upOn, bool twice = false) {
-        const auto keys = e2e::BuiltInKeys(0);
+        const auto keys = e2e::BuiltInKeys();
         const auto centre = [&](const std::string& name) {
             const Rect& r = keys.at(name);
             return MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);

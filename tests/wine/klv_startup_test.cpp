@@ -10,12 +10,15 @@
 #include <gtest/gtest.h>
 #include <tlhelp32.h>
 
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 
+#include "face/bmp_decoder.h"
 #include "face/face_painter.h"
-#include "wine/e2e/klv_face.h"
 #include "wine/e2e/klv_process.h"
 
 namespace {
@@ -25,6 +28,38 @@ using e2e::KlvTest;
 using e2e::StoredCfg;
 
 constexpr DWORD kFrameStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr int kFaceWidth = 322, kFaceHeight = 136; // both built-in faces
+
+// A committed bitmap under resources/ (the source tree, through Z:), decoded
+// with the program's own decoder; an empty image when it cannot be read.
+Image SourceBitmap(const std::string& name) {
+    std::ifstream in("Z:" KLV_SOURCE_DIR "/resources/" + name, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    auto image = DecodeBitmapFile(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    return image ? *image : Image();
+}
+
+// Whether the client area comes to show the image at its top-left corner
+// within a few seconds: the window's thread paints in its own time, and the
+// display takes the painted pixels a moment later still. Otherwise how many
+// pixels differ and where the first is.
+::testing::AssertionResult ComesToShow(const KlvProcess& klv, const Image& image) {
+    const ULONGLONG deadline = GetTickCount64() + 3000;
+    for (;; Sleep(25)) {
+        RedrawWindow(klv.Window(), nullptr, nullptr, RDW_UPDATENOW);
+        const Image shown = klv.CaptureClient();
+        int differing = 0;
+        std::ostringstream first;
+        for (int y = 0; y < image.Height(); ++y)
+            for (int x = 0; x < image.Width(); ++x)
+                if (shown.Get(x, y) != image.Get(x, y) && differing++ == 0)
+                    first << "first at (" << x << "," << y << "): shown 0x" << std::hex
+                          << shown.Get(x, y) << ", expected 0x" << image.Get(x, y);
+        if (differing == 0 && !image.Empty()) return ::testing::AssertionSuccess();
+        if (GetTickCount64() >= deadline)
+            return ::testing::AssertionFailure() << differing << " pixels differ, " << first.str();
+    }
+}
 
 // Polls until the window's minimized state is as asked (other threads' show
 // changes take effect in their own time).
@@ -36,16 +71,10 @@ bool BecomesIconic(HWND hwnd, bool iconic) {
     return false;
 }
 
-// A place and size on the screen as "x,y wxh", to compare and print; by
-// default the size of the client area around a built-in face: one column
-// and two rows more.
-std::string Place(int x, int y, int width = e2e::kFaceWidth + 1, int height = e2e::kFaceHeight + 2) {
-    return std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(width) + "x" +
-           std::to_string(height);
-}
-std::string ClientPlace(const KlvProcess& klv) {
+// The client area's top-left corner on the screen as "x,y".
+std::string Corner(const KlvProcess& klv) {
     const RECT r = klv.ClientRectOnScreen();
-    return Place(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    return std::to_string(r.left) + "," + std::to_string(r.top);
 }
 // The window's outer height is the one its style has around the client area.
 ::testing::AssertionResult FramedAsTheStyleSays(const KlvProcess& klv) {
@@ -61,7 +90,7 @@ std::string ClientPlace(const KlvProcess& klv) {
 // Face 0 with the legends of the named keys recoloured: the pure black
 // pixels of each key's rectangle shrunk by 2 on every side.
 Image WithLegends(const Image& face, const std::map<std::string, Colour>& colours) {
-    const std::map<std::string, Rect> keys = e2e::BuiltInKeys(0);
+    const std::map<std::string, Rect> keys = e2e::BuiltInKeys();
     Image painted = face;
     for (const auto& [name, colour] : colours) {
         const Rect& key = keys.at(name);
@@ -79,24 +108,26 @@ Image WithLegends(const Image& face, const std::map<std::string, Colour>& colour
 // their libraries when first used: none is loaded, yet dropped files are
 // taken. (ole32 goes unasked: Wine's window code loads it into every
 // program.) A second start
-// restores the minimized first one and ends; none of its options reach it.
+// restores the minimized first one and ends (that it reads, writes and
+// applies nothing before is decided natively).
 TEST_F(KlvTest, FreshStartLoadsNoLaterLibraryAndStaysTheOnlyInstance) {
     ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cmd]\r\nFn-A=notepad.exe\r\n"}}));
-    ASSERT_TRUE(e2e::CopyHelperBesideKlv("klvcfg.dll"));
+    const std::string dir = e2e::TestBinaryDir();
+    ASSERT_TRUE(CopyFileA((dir + "\\helpers\\klvcfg.dll").c_str(), (dir + "\\klvcfg.dll").c_str(), FALSE));
     ASSERT_TRUE(klv.Start());
     EXPECT_EQ(e2e::TextOf(klv.Window()), "Kelvane");
     EXPECT_TRUE(klv.HasMenu());
-    EXPECT_EQ(ClientPlace(klv), Place(150, 100));
+    EXPECT_EQ(Corner(klv), "150,100");
     EXPECT_TRUE(FramedAsTheStyleSays(klv));
     const LONG style = GetWindowLongA(klv.Window(), GWL_STYLE);
     EXPECT_EQ(style & (kFrameStyle | WS_THICKFRAME | WS_MAXIMIZEBOX), LONG{kFrameStyle});
     EXPECT_FALSE(klv.IsTopmost());
     EXPECT_EQ(FindWindowExA(klv.Window(), nullptr, STATUSCLASSNAMEA, nullptr), nullptr);
     // Beyond the face, one column and two rows, the window's light-gray background shows.
-    Image expectedClient(e2e::kFaceWidth + 1, e2e::kFaceHeight + 2, MakeColour(192, 192, 192));
-    expectedClient.Copy(WithLegends(e2e::SourceBitmap("face0.bmp"), {{"A", MakeColour(0, 0, 255)}}),
-                        0, 0, e2e::kFaceWidth, e2e::kFaceHeight, 0, 0);
-    EXPECT_TRUE(e2e::ComesToShow(klv, expectedClient));
+    Image expectedClient(kFaceWidth + 1, kFaceHeight + 2, MakeColour(192, 192, 192));
+    expectedClient.Copy(WithLegends(SourceBitmap("face0.bmp"), {{"A", MakeColour(0, 0, 255)}}),
+                        0, 0, kFaceWidth, kFaceHeight, 0, 0);
+    EXPECT_TRUE(ComesToShow(klv, expectedClient));
 
     DWORD processId = 0;
     GetWindowThreadProcessId(klv.Window(), &processId);
@@ -123,10 +154,6 @@ TEST_F(KlvTest, FreshStartLoadsNoLaterLibraryAndStaysTheOnlyInstance) {
     EXPECT_TRUE(BecomesIconic(klv.Window(), false));
     EXPECT_TRUE(IsWindowVisible(klv.Window()));
     EXPECT_EQ(GetForegroundWindow(), klv.Window());
-    EXPECT_FALSE(klv.IsTopmost());
-    EXPECT_TRUE(klv.HasMenu());
-    EXPECT_EQ(ClientPlace(klv), Place(150, 100));
-    EXPECT_EQ(StoredCfg("opts"), "<absent>");
     ASSERT_TRUE(klv.Close());
     EXPECT_EQ(e2e::ReadWindowsFile("klvcfg.log"), "CheckCfg 0\r\n");
 }
@@ -143,9 +170,9 @@ TEST_F(KlvTest, FreshStartLoadsNoLaterLibraryAndStaysTheOnlyInstance) {
 // keeps the corner: no creep from the frame.
 TEST_F(KlvTest, OptionsColoursPlaceAndMinimizedStateFromSettingsAndTheSystemMenu) {
     ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cfg]\r\nx=200\r\ny=160\r\nopts=2\r\n"}}));
-    const std::map<std::string, Rect> keys = e2e::BuiltInKeys(0);
+    const std::map<std::string, Rect> keys = e2e::BuiltInKeys();
     ASSERT_EQ(keys.size(), 63u);
-    Image diagonals = e2e::SourceBitmap("face0.bmp");
+    Image diagonals = SourceBitmap("face0.bmp");
     for (const auto& [name, rect] : keys) {
         const Image before = diagonals;
         DrawKeyDiagonal(diagonals, rect);
@@ -154,19 +181,18 @@ TEST_F(KlvTest, OptionsColoursPlaceAndMinimizedStateFromSettingsAndTheSystemMenu
     ASSERT_TRUE(klv.Start("-nomenu -status -db"));
     EXPECT_FALSE(klv.HasMenu());
     EXPECT_TRUE(FramedAsTheStyleSays(klv));
-    const RECT client = klv.ClientRectOnScreen();
-    EXPECT_EQ(client.left, 200);
-    EXPECT_EQ(client.top, 160);
-    EXPECT_EQ(client.right - client.left, e2e::kFaceWidth + 1);
+    EXPECT_EQ(Corner(klv), "200,160");
+    const RECT client = klv.ClientRectOnScreen(); // one column and two rows around the face
+    EXPECT_EQ(client.right - client.left, kFaceWidth + 1);
     HWND status = FindWindowExA(klv.Window(), nullptr, STATUSCLASSNAMEA, nullptr);
     ASSERT_NE(status, nullptr);
     EXPECT_TRUE(IsWindowVisible(status));
     RECT bar{};
     GetWindowRect(status, &bar);
     EXPECT_GT(bar.bottom - bar.top, 0);
-    EXPECT_EQ(bar.top, client.top + e2e::kFaceHeight + 2);
+    EXPECT_EQ(bar.top, client.top + kFaceHeight + 2);
     EXPECT_EQ(bar.bottom, client.bottom);
-    EXPECT_TRUE(e2e::ComesToShow(klv, diagonals));
+    EXPECT_TRUE(ComesToShow(klv, diagonals));
 
     ASSERT_TRUE(klv.Send(WM_NULL)); // the posted topmost command has run
     EXPECT_TRUE(klv.IsTopmost());
@@ -197,8 +223,7 @@ TEST_F(KlvTest, OptionsColoursPlaceAndMinimizedStateFromSettingsAndTheSystemMenu
     ASSERT_TRUE(SetWindowPos(klv.Window(), nullptr, -40, 10, 0, 0,
                              SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
     ASSERT_TRUE(klv.Send(WM_NULL));
-    const RECT moved = klv.ClientRectOnScreen();
-    const std::string place = std::to_string(moved.left) + "," + std::to_string(moved.top);
+    const std::string place = Corner(klv);
     EXPECT_EQ(StoredCfg("x") + "," + StoredCfg("y"), place);
     ASSERT_TRUE(klv.Send(WM_SYSCOMMAND, SC_MINIMIZE));
     ASSERT_TRUE(BecomesIconic(klv.Window(), true));
@@ -212,8 +237,7 @@ TEST_F(KlvTest, OptionsColoursPlaceAndMinimizedStateFromSettingsAndTheSystemMenu
     ASSERT_TRUE(BecomesIconic(klv.Window(), false));
     ASSERT_TRUE(klv.Send(WM_NULL));
     EXPECT_EQ(StoredCfg("fIcon"), "0");
-    const RECT restored = klv.ClientRectOnScreen();
-    EXPECT_EQ(std::to_string(restored.left) + "," + std::to_string(restored.top), place);
+    EXPECT_EQ(Corner(klv), place);
     ASSERT_TRUE(klv.Close());
     EXPECT_EQ(StoredCfg("x") + "," + StoredCfg("y"), place);
 }

@@ -1,8 +1,6 @@
 #include "wine/e2e/klv_process.h"
 
-#include <shlobj.h>
-#include <wrl/client.h>
-
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <type_traits>
@@ -84,33 +82,24 @@ std::string Stored(const std::string& section, const std::string& key) {
     return value;
 }
 
-::testing::AssertionResult SaveShortcut(const std::string& path, const std::string& target,
-                                        const std::string& arguments, const std::string& directory) {
-    Microsoft::WRL::ComPtr<IShellLinkA> link;
-    Microsoft::WRL::ComPtr<IPersistFile> file;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(link.GetAddressOf()))) ||
-        FAILED(link.As(&file)))
-        return ::testing::AssertionFailure() << "no shell link object";
-    link->SetPath(target.c_str());
-    link->SetArguments(arguments.c_str());
-    link->SetWorkingDirectory(directory.c_str());
-    const std::wstring wide(path.begin(), path.end());
-    if (FAILED(file->Save(wide.c_str(), TRUE))) return Failure("cannot save " + path);
-    return ::testing::AssertionSuccess();
-}
-
-::testing::AssertionResult CopyHelperBesideKlv(const std::string& name) {
-    const std::string dir = TestBinaryDir();
-    if (CopyFileA((dir + "\\helpers\\" + name).c_str(), (dir + "\\" + name).c_str(), FALSE))
-        return ::testing::AssertionSuccess();
-    return Failure("cannot copy " + name);
-}
-
 std::string TextOf(HWND hwnd) {
     char text[256] = "";
     GetWindowTextA(hwnd, text, sizeof text);
     return text;
+}
+
+std::map<std::string, Rect> BuiltInKeys() {
+    std::map<std::string, Rect> keys;
+    // Descriptors "code assignable reserved name left top width height" are strings 5000 to 5099.
+    for (UINT id = 5000; id < 5100; ++id) {
+        char text[256] = "", name[20] = "";
+        int code, assignable, reserved, left, top, width, height;
+        if (LoadStringA(GetModuleHandleA(nullptr), id, text, sizeof text) > 0 &&
+            std::sscanf(text, "%d %d %d %19s %d %d %d %d", &code, &assignable, &reserved, name,
+                        &left, &top, &width, &height) == 8)
+            keys[name] = Rect{left, top, left + width, top + height};
+    }
+    return keys;
 }
 
 ::testing::AssertionResult KlvProcess::Start(const std::string& arguments) {

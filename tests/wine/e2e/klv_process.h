@@ -33,12 +33,10 @@ std::optional<std::string> ReadWindowsFile(const std::string& name);
 // A value of kelvane.ini, "<absent>" when there is none.
 std::string Stored(const std::string& section, const std::string& key);
 inline std::string StoredCfg(const std::string& key) { return Stored("cfg", key); }
-// Saves a shell shortcut (COM initialised by the caller).
-::testing::AssertionResult SaveShortcut(const std::string& path, const std::string& target,
-                                        const std::string& arguments, const std::string& directory);
-// Copies a helper built into <test binary dir>\helpers beside KLV.exe.
-::testing::AssertionResult CopyHelperBesideKlv(const std::string& name);
 std::string TextOf(HWND hwnd);
+// The rectangles of face 0's built-in keys by key name ("A", "SP", ...), as
+// the string table, which the test binary carries too, describes them.
+std::map<std::string, Rect> BuiltInKeys();
 // The pixels of area, in the coordinates of the window's device context (the
 // screen's for nullptr), top row first, as 0x00RRGGBB; empty when unreadable.
 std::vector<std::uint32_t> CapturePixels(HWND window, const RECT& area);
