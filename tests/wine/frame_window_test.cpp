@@ -10,7 +10,6 @@
 #include <cstring>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "app/frame_window_win32.h"
 #include "app/keyboard_frame.h"
@@ -36,20 +35,19 @@ TEST(FrameWindow, DroppedFileOpensTheCommandDialogWithoutBrowseButtons) {
     std::memcpy(files + 1, path, sizeof path);
     GlobalUnlock(drop);
     // Another thread reads the dialog while this one runs its modal loop, then cancels it.
-    std::vector<std::string> seen;
+    std::string seen;
     std::thread reader([&seen] {
         HWND dialog = nullptr;
         for (int i = 0; i < 200 && !(dialog && IsWindowVisible(dialog)); ++i, Sleep(25))
             dialog = FindWindowA(nullptr, "Add /Edit Command");
-        for (int field : {IDC_KEY_NAME, IDC_COMMAND_LINE, IDC_WORKING_DIRECTORY, IDC_DESCRIPTION})
-            seen.push_back(e2e::TextOf(GetDlgItem(dialog, field)));
+        seen = e2e::TextsOf(dialog, {IDC_KEY_NAME, IDC_COMMAND_LINE, IDC_WORKING_DIRECTORY, IDC_DESCRIPTION});
         for (int button : {IDC_BROWSE, IDC_APPLICATIONS})
-            if (IsWindowVisible(GetDlgItem(dialog, button))) seen.push_back("browse button");
+            if (IsWindowVisible(GetDlgItem(dialog, button))) seen += " and a browse button";
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     });
     SendMessageA(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
     reader.join();
-    EXPECT_EQ(seen, (std::vector<std::string>{"Fn-Q", path, "C:\\TOOLS", "Notepad"}));
+    EXPECT_EQ(seen, "Fn-Q|C:\\TOOLS\\NOTEPAD.EXE|C:\\TOOLS|Notepad");
     e2e::RemoveKelvaneFiles();
 }
 } // namespace

@@ -108,16 +108,9 @@ protected:
         for (int i = 0; dialog && i < 200 && !IsWindowVisible(dialog); ++i) Sleep(25);
         return dialog;
     }
-    // An edit's text: asked of the control, which another process's window text is not.
-    std::string EditText(HWND dialog, int edit) {
-        char text[256] = "";
-        SendMessageA(GetDlgItem(dialog, edit), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-        return text;
-    }
-    void ExpectFields(HWND command, const char* line, const char* directory, const char* description) {
-        EXPECT_EQ(EditText(command, IDC_COMMAND_LINE), line);
-        EXPECT_EQ(EditText(command, IDC_WORKING_DIRECTORY), directory);
-        EXPECT_EQ(EditText(command, IDC_DESCRIPTION), description);
+    // The command dialog's fields as "command|directory|description".
+    static std::string Fields(HWND command) {
+        return e2e::TextsOf(command, {IDC_COMMAND_LINE, IDC_WORKING_DIRECTORY, IDC_DESCRIPTION});
     }
     void Type(HWND dialog, int edit, const std::string& text) {
         SendMessageA(GetDlgItem(dialog, edit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -149,7 +142,7 @@ TEST_F(EditingTest, DialogsAssignOverwriteClearAndEditFromTheList) {
     SaveShot(type, "assignment_type");
     HWND command = Press(type, IDC_DIRECT, kCommand);
     ASSERT_NE(command, nullptr);
-    ExpectFields(command, "none", "", "");
+    EXPECT_EQ(Fields(command), "none||");
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(command, IDC_BROWSE)));
     for (const char* refused : {"C:\\windows\\", "C:\\no such folder"}) {
         Type(command, IDC_WORKING_DIRECTORY, refused);
@@ -179,13 +172,9 @@ TEST_F(EditingTest, DialogsAssignOverwriteClearAndEditFromTheList) {
     Type(command, IDC_DESCRIPTION, "New");
     HWND confirm = Press(command, IDOK, kConfirm);
     ASSERT_NE(confirm, nullptr);
-    const struct {
-        int field;
-        const char* text;
-    } fields[] = {{IDC_OLD_COMMAND, "C:\\windows\\notepad.exe"}, {IDC_OLD_DIRECTORY, "C:\\windows"},
-                  {IDC_OLD_DESCRIPTION, "Notepad"}, {IDC_NEW_COMMAND, "C:\\new.exe"},
-                  {IDC_NEW_DIRECTORY, "C:\\windows"}, {IDC_NEW_DESCRIPTION, "New"}};
-    for (const auto& f : fields) EXPECT_EQ(e2e::TextOf(GetDlgItem(confirm, f.field)), f.text) << f.field;
+    EXPECT_EQ(e2e::TextsOf(confirm, {IDC_OLD_COMMAND, IDC_OLD_DIRECTORY, IDC_OLD_DESCRIPTION,
+                                     IDC_NEW_COMMAND, IDC_NEW_DIRECTORY, IDC_NEW_DESCRIPTION}),
+              "C:\\windows\\notepad.exe|C:\\windows|Notepad|C:\\new.exe|C:\\windows|New");
     SaveShot(confirm, "key_confirm");
     Finish(confirm, IDCANCEL);
     EXPECT_EQ(Stored("cmd"), "C:\\windows\\notepad.exe");
@@ -248,7 +237,7 @@ TEST_F(EditingTest, BrowsersFillTheCommandFieldsAndPopupPicksAFolder) {
     SaveShot(open, "open_file");
     Type(open, 1152, "C:\\windows\\notepad.exe");
     Finish(open, IDOK);
-    ExpectFields(command, "C:\\windows\\notepad.exe", "C:\\windows", "notepad.exe");
+    EXPECT_EQ(Fields(command), "C:\\windows\\notepad.exe|C:\\windows|notepad.exe");
 
     HWND browser = BrowseFirstFolder(command, IDC_APPLICATIONS);
     ASSERT_NE(browser, nullptr);
@@ -259,7 +248,7 @@ TEST_F(EditingTest, BrowsersFillTheCommandFieldsAndPopupPicksAFolder) {
                  MAKELPARAM(37, 20));
     ASSERT_TRUE(IsWindowEnabled(GetDlgItem(browser, IDOK)));
     Finish(browser, IDOK);
-    ExpectFields(command, "C:\\windows\\notepad.exe", "C:\\windows", "Editor");
+    EXPECT_EQ(Fields(command), "C:\\windows\\notepad.exe|C:\\windows|Editor");
     Finish(command, IDCANCEL);
     EXPECT_EQ(Stored("cmd"), "<absent>");
 

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace e2e {
@@ -82,10 +83,17 @@ std::string Stored(const std::string& section, const std::string& key) {
     return value;
 }
 
-std::string TextOf(HWND hwnd) {
+std::string TextOf(HWND window) {
     char text[256] = "";
-    GetWindowTextA(hwnd, text, sizeof text);
+    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
     return text;
+}
+
+std::string TextsOf(HWND dialog, std::initializer_list<int> items) {
+    std::string texts;
+    const char* separator = "";
+    for (int item : items) texts += std::exchange(separator, "|") + TextOf(GetDlgItem(dialog, item));
+    return texts;
 }
 
 std::map<std::string, Rect> BuiltInKeys() {

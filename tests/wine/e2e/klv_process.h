@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <optional>
@@ -33,7 +34,10 @@ std::optional<std::string> ReadWindowsFile(const std::string& name);
 // A value of kelvane.ini, "<absent>" when there is none.
 std::string Stored(const std::string& section, const std::string& key);
 inline std::string StoredCfg(const std::string& key) { return Stored("cfg", key); }
-std::string TextOf(HWND hwnd);
+// A window's text, asked of the window: another process's edit keeps its text itself.
+std::string TextOf(HWND window);
+// The texts of a dialog's items, joined by "|".
+std::string TextsOf(HWND dialog, std::initializer_list<int> items);
 // The rectangles of face 0's built-in keys by key name ("A", "SP", ...), as
 // the string table, which the test binary carries too, describes them.
 std::map<std::string, Rect> BuiltInKeys();
