@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "face/face_painter.h"
@@ -28,18 +29,12 @@ Image Busy(int width, int height) {
 PressedLook DefaultScratch() { return PressedLook(LoadScratchSize(BuiltinStrings())); }
 } // namespace
 
+// The height starts at the fifth character; numbers out of range are 0.
 TEST(PressedLook, ScratchSizeFromItsText) {
-    const struct {
-        std::string text;
-        int width, height;
-    } cases[] = {
-        {"120 050", 120, 50}, {"80 25", 80, 5}, // the height starts at the fifth character
-        {"64", 64, 0},        {"abc 12", 0, 12}, {"-50 -90", 0, 0}, {"5000 0007", 0, 7},
-    };
-    for (const auto& c : cases) {
-        const ScratchSize size = ParseScratchSize(c.text);
-        EXPECT_EQ(size.width, c.width) << c.text;
-        EXPECT_EQ(size.height, c.height) << c.text;
+    for (const auto& [text, size] : {std::pair{"120 050", "120x50"}, {"80 25", "80x5"}, {"64", "64x0"},
+                                     {"abc 12", "0x12"}, {"-50 -90", "0x0"}, {"5000 0007", "0x7"}}) {
+        const ScratchSize parsed = ParseScratchSize(text);
+        EXPECT_EQ(std::to_string(parsed.width) + "x" + std::to_string(parsed.height), size) << text;
     }
     const PressedLook look = DefaultScratch();
     EXPECT_EQ(look.ScratchWidth(), 120);
