@@ -47,10 +47,6 @@ std::string WindowsDir() {
     return path;
 }
 
-std::string WindowsFilePath(const std::string& name) {
-    return WindowsDir() + "\\" + name;
-}
-
 void RemoveKelvaneFiles() {
     for (const char* name :
          {"kelvane.ini", "kelvane.prg", "kelvane.cfg", "kelvane.fac", "kelvane.key", "klvcfg.log",
@@ -138,10 +134,9 @@ std::map<std::string, Rect> BuiltInKeys() {
 
 HWND KlvProcess::WaitForTopLevelWindow(const std::string& title, DWORD timeoutMs) const {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (;;) {
+    for (;; Sleep(50)) {
         if (HWND found = FindProcessWindow(processId_, title)) return found;
         if (!IsRunning() || GetTickCount64() >= deadline) return nullptr;
-        Sleep(50);
     }
 }
 

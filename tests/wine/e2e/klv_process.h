@@ -21,7 +21,7 @@ namespace e2e {
 // The directory of the running test binary, where KLV.exe lies too.
 std::string TestBinaryDir();
 std::string WindowsDir();
-std::string WindowsFilePath(const std::string& name);
+inline std::string WindowsFilePath(const std::string& name) { return WindowsDir() + "\\" + name; }
 
 // Deletes every file Kelvane reads or writes in the Windows directory, the
 // logs of the test helpers, and a klvcfg.dll beside KLV.exe.
