@@ -158,9 +158,8 @@ TEST_F(EditingTest, DialogsAssignOverwriteClearAndEditFromTheList) {
     Type(command, IDC_DESCRIPTION, "Notepad");
     SaveShot(command, "add_edit_command");
     Finish(command, IDOK);
-    EXPECT_EQ(Stored("cmd"), "C:\\windows\\notepad.exe");
-    EXPECT_EQ(Stored("cwd"), "C:\\windows");
-    EXPECT_EQ(Stored("desc"), "Notepad");
+    EXPECT_EQ(Stored("cmd") + "|" + Stored("cwd") + "|" + Stored("desc"),
+              "C:\\windows\\notepad.exe|C:\\windows|Notepad");
     Sleep(300);
     RedrawWindow(klv.Window(), nullptr, nullptr, RDW_UPDATENOW);
     EXPECT_NE(klv.CaptureClient(), before); // Q's legend takes the highlite colour
