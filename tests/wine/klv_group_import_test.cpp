@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 #include <string>
 
@@ -17,28 +16,6 @@ using e2e::KlvTest;
 
 constexpr WPARAM kBuildGroups = 480;
 
-// The tests' own Program Manager (helpers/progman_server.exe) serving the
-// replies given by item while it is in scope; its window's class is PROGMAN.
-class ScriptedProgman {
-  public:
-    explicit ScriptedProgman(const std::map<std::string, std::string>& replies) {
-        std::ofstream script(m_script, std::ios::binary);
-        for (const auto& [item, reply] : replies) script << item << '\0' << reply << '\0';
-        script.close();
-        if (!m_server.Launch("\"" + m_script + "\"")) return;
-        for (int i = 0; i < 250 && !Serving(); ++i) Sleep(20);
-    }
-    ~ScriptedProgman() {
-        m_server.Stop();
-        DeleteFileA(m_script.c_str());
-    }
-    bool Serving() const { return FindWindowA("PROGMAN", nullptr) != nullptr; }
-
-  private:
-    const std::string m_script = e2e::WindowsFilePath("progman.bin");
-    e2e::KlvProcess m_server{"helpers\\progman_server.exe"};
-};
-
 // Three groups listed: Slow answers a second late, Games is refused. The
 // file holds exactly the index and the items of the two others (an item
 // without a directory gets the Windows directory, a line that is no item
@@ -47,12 +24,20 @@ class ScriptedProgman {
 // finishes every group. The wait for Program Manager takes only its own
 // messages, so a close waits for the whole import, then ends the program by itself.
 TEST_F(KlvTest, ImportIgnoresASecondImportAndAClosesAfterIt) {
-    ScriptedProgman progman(
-        {{"GROUPS", "Slow\r\nGames\r\nFast\r\n"},
-         {"Slow", "<slow>Slow,3\r\n\"S\",\"S.EXE\",C:\\S,S.EXE,0\r\nno item\r\n"
-                  "\"Write (new)\",\"WRITE.EXE [x]\",,WRITE.EXE,0\r\n"},
-         {"Fast", "Fast,1\r\n\"F\",\"F.EXE\",C:\\F,,\r\n"}});
-    ASSERT_TRUE(progman.Serving());
+    // The tests' own Program Manager, whose window's class is PROGMAN, serves
+    // the replies of a script of NUL-ended item and reply pairs.
+    std::string script;
+    for (const auto& [item, reply] : std::map<std::string, std::string>{
+             {"GROUPS", "Slow\r\nGames\r\nFast\r\n"},
+             {"Slow", "<slow>Slow,3\r\n\"S\",\"S.EXE\",C:\\S,S.EXE,0\r\nno item\r\n"
+                      "\"Write (new)\",\"WRITE.EXE [x]\",,WRITE.EXE,0\r\n"},
+             {"Fast", "Fast,1\r\n\"F\",\"F.EXE\",C:\\F,,\r\n"}})
+        script += item + '\0' + reply + '\0';
+    ASSERT_TRUE(e2e::PrepareWindowsDir({{"progman.bin", script}}));
+    e2e::KlvProcess progman("helpers\\progman_server.exe");
+    ASSERT_TRUE(progman.Launch("\"" + e2e::WindowsFilePath("progman.bin") + "\""));
+    for (int i = 0; i < 250 && !FindWindowA("PROGMAN", nullptr); ++i) Sleep(20);
+    ASSERT_NE(FindWindowA("PROGMAN", nullptr), nullptr);
     const std::string before = "[class]\r\nkey01=Games\r\n[Slow]\r\nkey00=Kept\r\nkey02=Kept\r\n"
                                "key09=Gone\r\n[Games]\r\nkey01=Kept\r\n[Fast]\r\nkey01=Stale\r\n";
     const std::string after =

@@ -110,10 +110,7 @@ TEST_F(LaunchTest, KeysStartTheirProgramsFromReportsClicksAndPopupLists) {
     // A folder key shows its programs, listed from the folder at start, as a
     // popup menu; Up from no selection chooses the last item, which starts.
     PressFn('D');
-    HWND menu = nullptr;
-    for (int i = 0; i < 100 && !(menu = FindWindowA("#32768", nullptr)); ++i) Sleep(50);
-    ASSERT_NE(menu, nullptr);
-    EXPECT_TRUE(IsWindowVisible(menu));
+    ASSERT_NE(e2e::VisibleMenu(), nullptr);
     ASSERT_TRUE(klv.Post(WM_KEYDOWN, VK_UP, 0));
     ASSERT_TRUE(klv.Post(WM_KEYDOWN, VK_RETURN, 0));
     std::vector<std::string> started = WaitForLaunches(3);

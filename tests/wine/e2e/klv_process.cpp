@@ -50,7 +50,7 @@ std::string WindowsDir() {
 void RemoveKelvaneFiles() {
     for (const char* name :
          {"kelvane.ini", "kelvane.prg", "kelvane.cfg", "kelvane.fac", "kelvane.key", "klvcfg.log",
-          "klvlaunch.log"})
+          "klvlaunch.log", "progman.bin"})
         DeleteFileA(WindowsFilePath(name).c_str());
     DeleteFileA((TestBinaryDir() + "\\klvcfg.dll").c_str());
 }
@@ -90,6 +90,13 @@ std::string TextsOf(HWND dialog, std::initializer_list<int> items) {
     const char* separator = "";
     for (int item : items) texts += std::exchange(separator, "|") + TextOf(GetDlgItem(dialog, item));
     return texts;
+}
+
+HWND VisibleMenu() {
+    for (int i = 0; i < 200; ++i, Sleep(25))
+        for (HWND menu = nullptr; (menu = FindWindowExA(nullptr, menu, "#32768", nullptr));)
+            if (IsWindowVisible(menu)) return menu;
+    return nullptr;
 }
 
 std::map<std::string, Rect> BuiltInKeys() {

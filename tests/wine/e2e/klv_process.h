@@ -24,7 +24,7 @@ std::string WindowsDir();
 inline std::string WindowsFilePath(const std::string& name) { return WindowsDir() + "\\" + name; }
 
 // Deletes every file Kelvane reads or writes in the Windows directory, the
-// logs of the test helpers, and a klvcfg.dll beside KLV.exe.
+// files of the test helpers, and a klvcfg.dll beside KLV.exe.
 void RemoveKelvaneFiles();
 // Removes Kelvane's files, then writes each given file (name -> bytes) into
 // the Windows directory.
@@ -38,6 +38,8 @@ inline std::string StoredCfg(const std::string& key) { return Stored("cfg", key)
 std::string TextOf(HWND window);
 // The texts of a dialog's items, joined by "|".
 std::string TextsOf(HWND dialog, std::initializer_list<int> items);
+// A popup menu on the screen, once one shows within a few seconds.
+HWND VisibleMenu();
 // The rectangles of face 0's built-in keys by key name ("A", "SP", ...), as
 // the string table, which the test binary carries too, describes them.
 std::map<std::string, Rect> BuiltInKeys();
