@@ -17,7 +17,6 @@ TEST(CommandText, SplitsDirectoryAndCommands) {
         const char* directory;
         Texts commands;
     } cases[] = {
-        {"Notes (notepad.exe) [C:\\WINDOWS]", nullptr, "C:\\WINDOWS", {"notepad.exe"}},
         {"a.exe^b.exe", &kWork, "D:\\WORK", {"a.exe", "b.exe"}},
         {"x (a.exe) [C:\\TEMP]", &kWork, "C:\\TEMP", {"a.exe"}}, // brackets win
         {"x (a.exe) []", &kWork, "", {"a.exe"}},                 // even empty ones

@@ -3,6 +3,7 @@
 #include <array>
 #include <climits>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -50,16 +51,15 @@ TEST_F(KeyTableTest, BuiltinFaceHasItsKeysInIdOrder) {
 }
 
 TEST_F(KeyTableTest, AllKeysOptionMakesTheDigitsOneToNineAssignable) {
-    const struct {
-        const char* character;
-        int plain, allKeys; // m_bAssignable without and with OPT_ALLKEYS
-    } cases[] = {{"1", 1, 1}, {"7", 0, 1}, {"9", 0, 1}, {"0", 0, 0}, {":", 0, 0}, {"U", 0, 0}};
-    for (const auto& c : cases) {
-        Start();
-        EXPECT_EQ(Key(c.character).m_bAssignable, c.plain) << c.character;
-        Start(OPT_ALLKEYS);
-        EXPECT_EQ(Key(c.character).m_bAssignable, c.allKeys) << c.character;
-    }
+    const auto assignable = [this] { // of the keys 1, 9, 0, ":" and U
+        std::string marks;
+        for (const char* key : {"1", "9", "0", ":", "U"}) marks += Key(key).m_bAssignable ? "+" : "-";
+        return marks;
+    };
+    Start();
+    EXPECT_EQ(assignable(), "+----");
+    Start(OPT_ALLKEYS);
+    EXPECT_EQ(assignable(), "++---");
     profile.Load("kelvane.key", "[keys]\na=55 0 1 7 1 1 1 1\nb=56 0 0 8 1 1 1 1\n");
     Start(OPT_ALLKEYS);
     EXPECT_EQ(Key("7").m_bAssignable, 0); // reserved
@@ -154,19 +154,13 @@ TEST_F(SettingsTest, WithoutFilesEverythingHasItsDefault) {
 }
 
 TEST_F(SettingsTest, OptionsWordIsMaskedAndOredWithTheCommandLine) {
-    const struct {
-        const char* stored; // nullptr: no "opts" entry
-        std::uint32_t commandLine, expected;
-    } cases[] = {
-        {"8197", 0, 0x0005},        // bits from 0x2000 up are dropped
-        {"8191", 0, 0x1FFF},        // unnamed bits below 0x2000 are kept
-        {"5", OPT_TOPMOST, 0x0007}, // the command line adds its bits
-        {nullptr, 0x0102, 0x0102},
-    };
-    for (const auto& c : cases) {
-        profile.Load("kelvane.ini", c.stored ? std::string("[cfg]\nopts=") + c.stored + "\n" : "");
-        settings.LoadSettings(&c.commandLine);
-        EXPECT_EQ(settings.Options(), c.expected) << (c.stored ? c.stored : "(none)");
+    // Bits from 0x2000 up are dropped, unnamed bits below it kept, and the
+    // command line adds its bits, also to no stored word ("").
+    for (const auto& [stored, commandLine, expected] :
+         {std::tuple{"8197", 0u, 0x0005u}, {"8191", 0u, 0x1FFFu}, {"5", 0x2u, 0x0007u}, {"", 0x102u, 0x102u}}) {
+        profile.Load("kelvane.ini", *stored ? std::string("[cfg]\nopts=") + stored + "\n" : "");
+        settings.LoadSettings(&commandLine);
+        EXPECT_EQ(settings.Options(), expected) << stored;
     }
 }
 
