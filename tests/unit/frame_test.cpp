@@ -162,9 +162,8 @@ TEST_F(KeyRequestTest, HotkeyReportsPostRunRequestsAndFnTabShowsOrHidesTheWindow
         {{false, false, false}, 0, HotkeyAction::ShowNormal},
     };
     for (const auto& c : cases) EXPECT_EQ(DecideHotkey(kVkTab, 0, c.window, c.options).kind, c.kind);
-}
-
-TEST(KeyRequests, CornersOnTheScreenAreTested) {
+    // Whether the window is covered is asked at those corners of its client
+    // area that lie on the screen.
     using Corners = std::vector<std::pair<int, int>>;
     EXPECT_EQ(CornersToTest({10, 20, 110, 220}, 800, 600),
               (Corners{{110, 220}, {110, 20}, {10, 20}, {10, 220}}));
@@ -227,16 +226,13 @@ TEST(PopupCascade, TwelveToAMenuAndTwoLowOnTheScreen) {
         EXPECT_EQ(PopupMenuTitle(item), title);
 }
 
-// The hint starts at the key's centre in the left third of the screen, is
-// centred on it in the middle third and ends at it in the right third.
-TEST(Hint, PlacedByThirdsOfTheScreen) {
+TEST_F(KeyRequestTest, HintShowsAtTheTickAfterThePointerEnteredAKey) {
+    // The hint starts at the key's centre in the left third of the screen, is
+    // centred on it in the middle third and ends at it in the right third.
     const HintPort::Size text{60, 10};
     for (const auto& [x, expected] : {std::pair{100, 100}, {400, 370}, {682, 652}, {683, 623}})
         EXPECT_EQ(HintPosition({x, 50}, text, 1024).x, expected) << x;
     EXPECT_EQ(HintPosition({100, 50}, text, 1024).y, 38);
-}
-
-TEST_F(KeyRequestTest, HintShowsAtTheTickAfterThePointerEnteredAKey) {
     frame.OnMouseMove(102, 5); // E
     Effects();
     frame.OnTimer();
@@ -375,6 +371,10 @@ TEST_F(FrameCommandTest, CommandsAskTheWindowAndTheDesktopForExactlyTheirEffects
         EXPECT_FALSE(frame.OnSysCommand(id, 0)) << id;
     EXPECT_EQ(Effects(), Texts{});
     EXPECT_EQ(frame.GetSettings().Options(), 4703u);
+    // Files can be dropped only on a face that can be seen.
+    frame.OnSize(1);
+    frame.OnSize(0);
+    EXPECT_EQ(Effects(), (Texts{"refuse drops", "accept drops"}));
 }
 
 // The list's expand box is stored when the list ends with OK, not after Esc.
@@ -386,10 +386,4 @@ TEST_F(FrameCommandTest, AssignmentListStoresItsExpandBoxOnlyOnOk) {
     }
 }
 
-// Files can be dropped only on a face that can be seen.
-TEST_F(FrameCommandTest, MinimizingRefusesDrops) {
-    frame.OnSize(1);
-    frame.OnSize(0);
-    EXPECT_EQ(Effects(), (Texts{"refuse drops", "accept drops"}));
-}
 } // namespace
