@@ -129,39 +129,41 @@ TEST_F(ModelTest, GroupRepliesBecomeTheIndexAndTheGroupSections) {
     }
 }
 
+// After the first folder is selected: "file" chooses a file, "shortcut" a
+// shortcut whose target could not be read, "other" selects another folder;
+// then OK or Cancel. Read: whether OK was enabled before the end, then the
+// folder and the command|directory|description the caller gets ("-": refused).
 TEST(AppBrowserTest, OkFollowsTheModeAndTheAccessorsTheModeAndTheEnd) {
     const struct {
-        const char* what;
-        bool folderMode, chooseFile, shortcutAfter, selectAfter, ok;
-        bool okEnabled;
-        std::string folder, chosen; // read after the end; "-" when refused
+        bool folderMode;
+        std::string steps, read;
     } cases[] = {
-        {"folder selected", true, false, false, false, true, true, "C:\\P\\Games", "-"},
-        {"folder mode ignores files", true, true, false, false, true, true, "C:\\P\\Games", "-"},
-        {"folder mode, Cancel", true, false, false, false, false, true, "-", "-"},
-        {"file chosen", false, true, false, false, true, true, "-", "E.EXE|W|Ed"},
-        {"shortcut, target unread", false, true, true, false, true, true, "-", "E.EXE|W|Ed"},
-        {"another folder after the file", false, true, false, true, true, false, "-", "E.EXE|W|Ed"},
-        {"only a folder", false, false, false, false, true, false, "-", "||"},
-        {"application mode, Cancel", false, true, false, false, false, true, "-", "-"},
+        {true, "OK", "enabled C:\\P\\Games -"},
+        {true, "file OK", "enabled C:\\P\\Games -"}, // folder mode ignores files
+        {true, "Cancel", "enabled - -"},
+        {false, "file OK", "enabled - E.EXE|W|Ed"},
+        {false, "file shortcut OK", "enabled - E.EXE|W|Ed"},
+        {false, "file other OK", "disabled - E.EXE|W|Ed"},
+        {false, "OK", "disabled - ||"},
+        {false, "file Cancel", "enabled - -"},
     };
     const auto read = [](bool given, const std::string& text) { return given ? text : "-"; };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
         AppBrowserState state(c.folderMode);
         EXPECT_FALSE(state.OkEnabled());
         state.FolderSelected("C:\\P\\Games");
-        if (c.chooseFile) state.FileChosen({"E.EXE", "W", "Ed"});
-        if (c.shortcutAfter) state.ShortcutChosen({std::nullopt, "L", "Link"});
-        if (c.selectAfter) state.FolderSelected("C:\\P\\Other");
-        EXPECT_EQ(state.OkEnabled(), c.okEnabled);
-        state.End(c.ok);
+        if (c.steps.find("file") != std::string::npos) state.FileChosen({"E.EXE", "W", "Ed"});
+        if (c.steps.find("shortcut") != std::string::npos) state.ShortcutChosen({std::nullopt, "L", "Link"});
+        if (c.steps.find("other") != std::string::npos) state.FolderSelected("C:\\P\\Other");
+        const std::string enabled = state.OkEnabled() ? "enabled " : "disabled ";
+        state.End(c.steps.find("OK") != std::string::npos);
         std::string folder = "stale", command = "stale", directory, description;
-        EXPECT_EQ(read(state.GetChosenFolderPath(&folder), folder), c.folder);
+        const std::string chosenFolder = read(state.GetChosenFolderPath(&folder), folder);
         const bool given = state.GetChosenCommand(&command);
         state.GetChosenWorkingDirectory(&directory);
         state.GetChosenDescription(&description);
-        EXPECT_EQ(read(given, command + "|" + directory + "|" + description), c.chosen);
+        EXPECT_EQ(enabled + chosenFolder + " " + read(given, command + "|" + directory + "|" + description), c.read)
+            << (c.folderMode ? "folder mode: " : "application mode: ") << c.steps;
     }
 }
 } // namespace
