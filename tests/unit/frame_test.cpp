@@ -233,38 +233,37 @@ TEST_F(KeyRequestTest, HintShowsAtTheTickAfterThePointerEnteredAKey) {
     for (const auto& [x, expected] : {std::pair{100, 100}, {400, 370}, {682, 652}, {683, 623}})
         EXPECT_EQ(HintPosition({x, 50}, text, 1024).x, expected) << x;
     EXPECT_EQ(HintPosition({100, 50}, text, 1024).y, 38);
+    const auto enterE = [this] { // from A
+        frame.OnMouseMove(5, 5);
+        frame.OnMouseMove(102, 5);
+    };
+    const auto ticks = [this](int count) { while (count-- > 0) frame.OnTimer(); };
     frame.OnMouseMove(102, 5); // E
     Effects();
-    frame.OnTimer();
-    frame.OnTimer();
+    ticks(2);
     EXPECT_EQ(Effects(), (Texts{"hint Editor at 205,38 39x12"}));
     frame.OnMouseMove(85, 5); // U: not assignable, never a hint
-    frame.OnTimer();
+    ticks(1);
     EXPECT_EQ(Effects(), (Texts{"hide hint", "post key 0 1037", "hide hint"}));
     platform.uncovered = false; // another window covers a corner
-    frame.OnMouseMove(5, 5);
-    frame.OnMouseMove(102, 5);
+    enterE();
     Effects();
-    frame.OnTimer();
+    ticks(1);
     EXPECT_EQ(Effects(), Texts{"hide hint"});
     // None while a popup list is open (the pending one is dropped), and none
     // with the Hints option off.
     platform.uncovered = true;
     frame.OnMouseMove(102, 5);
-    platform.whileTracking = [this] {
-        frame.OnTimer();
-        frame.OnMouseMove(5, 5);
-        frame.OnMouseMove(102, 5);
-        frame.OnTimer();
-        frame.OnTimer();
+    platform.whileTracking = [&] {
+        ticks(1);
+        enterE();
+        ticks(2);
     };
     frame.OnChar('B', KC_RUN, 0);
-    frame.OnTimer();
+    ticks(1);
     EXPECT_TRUE(frame.OnCommand(472, 0));
-    frame.OnMouseMove(5, 5);
-    frame.OnMouseMove(102, 5);
-    frame.OnTimer();
-    frame.OnTimer();
+    enterE();
+    ticks(2);
     for (const std::string& effect : Effects()) EXPECT_NE(effect.rfind("hint ", 0), 0u) << effect;
 }
 const char kNoHelp[] = "message No Help Currently available | Launcher | 1";

@@ -106,6 +106,11 @@ protected:
         EXPECT_TRUE(klv.Post(WM_CHAR, static_cast<unsigned char>(key), kEditRequest));
         return Shown(kType);
     }
+    // A menu command that opens a window.
+    HWND Command(unsigned id, const char* title) {
+        EXPECT_TRUE(klv.Post(WM_COMMAND, id));
+        return Shown(title);
+    }
     HWND Press(HWND dialog, int button, const char* next) {
         EXPECT_TRUE(PostMessageA(dialog, WM_COMMAND, button, 0));
         return next ? Shown(next) : nullptr;
@@ -199,8 +204,7 @@ TEST_F(EditingTest, DialogsAssignOverwriteClearAndEditFromTheList) {
 
     // The list shows every assignable key and expands popup lists; Edit...
     // opens the chosen key's editing once the list has closed.
-    ASSERT_TRUE(klv.Post(WM_COMMAND, ID_ASSIGNMENTS, 0));
-    HWND list = Shown("Function Key Assignments");
+    HWND list = Command(ID_ASSIGNMENTS, "Function Key Assignments");
     ASSERT_NE(list, nullptr);
     HWND lines = GetDlgItem(list, IDC_KEY_LIST);
     const LRESULT keys = SendMessageA(lines, LB_GETCOUNT, 0, 0);
@@ -294,18 +298,9 @@ TEST_F(EditingTest, ClosingInEveryStateEndsTheProgramAndKeepsTheSettings) {
         {"open-file", [this] {
              return Press(Press(EditKey('Q'), IDC_DIRECT, kCommand), IDC_BROWSE, "Kelvane Browser");
          }},
-        {"list", [this] {
-             klv.Post(WM_COMMAND, ID_ASSIGNMENTS);
-             return Shown("Function Key Assignments");
-         }},
-        {"colour", [this] {
-             klv.Post(WM_COMMAND, ID_COLOR_HIGHLITE);
-             return Shown("Color");
-         }},
-        {"about", [this] {
-             klv.Post(WM_COMMAND, ID_ABOUT);
-             return Shown("About Kelvane");
-         }},
+        {"list", [this] { return Command(ID_ASSIGNMENTS, "Function Key Assignments"); }},
+        {"colour", [this] { return Command(ID_COLOR_HIGHLITE, "Color"); }},
+        {"about", [this] { return Command(ID_ABOUT, "About Kelvane"); }},
         {"popup menu", [this] {
              klv.Post(WM_CHAR, 'W', kRunRequest);
              return e2e::VisibleMenu();
