@@ -147,8 +147,10 @@ TEST_F(EditingTest, DialogsAssignOverwriteClearAndEditFromTheList) {
     StartWith("[cmd]\r\nFn-W=@C:\\menu\r\n");
     WritePrivateProfileStringA("C:\\menu", "key00", "One (1.exe) []",
                                e2e::WindowsFilePath("kelvane.prg").c_str());
-    const Image before = klv.CaptureClient();
-    ASSERT_NE(before.Get(0, 0), Image::kNoPixel) << "the face could not be read";
+    RECT client{};
+    GetClientRect(klv.Window(), &client);
+    const std::vector<std::uint32_t> before = e2e::CapturePixels(klv.Window(), client);
+    ASSERT_FALSE(before.empty()) << "the face could not be read";
     HWND type = EditKey('Q');
     ASSERT_NE(type, nullptr);
     EXPECT_EQ(e2e::TextOf(GetDlgItem(type, IDC_KEY_NAME)), "Fn-Q");
@@ -175,7 +177,7 @@ TEST_F(EditingTest, DialogsAssignOverwriteClearAndEditFromTheList) {
               "C:\\windows\\notepad.exe|C:\\windows|Notepad");
     Sleep(300);
     RedrawWindow(klv.Window(), nullptr, nullptr, RDW_UPDATENOW);
-    EXPECT_NE(klv.CaptureClient(), before); // Q's legend takes the highlite colour
+    EXPECT_NE(e2e::CapturePixels(klv.Window(), client), before); // Q's legend turns blue
 
     // Overwriting asks first; Cancel keeps the old assignment.
     command = Press(EditKey('Q'), IDC_DIRECT, kCommand);

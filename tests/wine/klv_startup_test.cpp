@@ -45,13 +45,16 @@ Image SourceBitmap(const std::string& name) {
 // display takes the painted pixels a moment later still. Otherwise how many
 // pixels differ.
 ::testing::AssertionResult ComesToShow(const KlvProcess& klv, const Image& image) {
+    const RECT area{0, 0, image.Width(), image.Height()};
     for (const ULONGLONG deadline = GetTickCount64() + 3000;; Sleep(25)) {
         RedrawWindow(klv.Window(), nullptr, nullptr, RDW_UPDATENOW);
-        const Image shown = klv.CaptureClient();
-        int differing = 0;
-        for (int y = 0; y < image.Height(); ++y)
-            for (int x = 0; x < image.Width(); ++x) differing += shown.Get(x, y) != image.Get(x, y);
-        if (differing == 0 && !image.Empty()) return ::testing::AssertionSuccess();
+        const std::vector<std::uint32_t> shown = e2e::CapturePixels(klv.Window(), area);
+        int differing = shown.empty() ? 1 : 0;
+        for (std::size_t i = 0; i < shown.size(); ++i) { // 0x00RRGGBB against red in the low byte
+            const Colour c = image.Get(static_cast<int>(i) % image.Width(), static_cast<int>(i) / image.Width());
+            differing += shown[i] != ((c & 0xFF) << 16 | (c & 0xFF00) | c >> 16);
+        }
+        if (differing == 0) return ::testing::AssertionSuccess();
         if (GetTickCount64() >= deadline)
             return ::testing::AssertionFailure() << differing << " of the picture's pixels differ";
     }

@@ -212,18 +212,4 @@ std::vector<std::uint32_t> CapturePixels(HWND window, const RECT& area) {
     return pixels;
 }
 
-Image KlvProcess::CaptureClient() const {
-    RECT client{};
-    GetClientRect(window_, &client);
-    const std::vector<std::uint32_t> pixels = CapturePixels(window_, client);
-    if (pixels.empty()) return {};
-    Image image(client.right, client.bottom);
-    for (int y = 0; y < client.bottom; ++y)
-        for (int x = 0; x < client.right; ++x) {
-            const std::uint32_t p = pixels[static_cast<std::size_t>(y) * client.right + x];
-            image.Set(x, y, MakeColour((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
-        }
-    return image;
-}
-
 } // namespace e2e

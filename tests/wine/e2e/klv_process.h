@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "face/image.h"
+#include "common/geometry.h"
 
 namespace e2e {
 
@@ -81,8 +81,6 @@ class KlvProcess {
     RECT ClientRectOnScreen() const;
     bool HasMenu() const { return GetMenu(window_) != nullptr; }
     bool IsTopmost() const { return (GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
-    // The client area's pixels, read through the window's device context.
-    Image CaptureClient() const;
 
   private:
     bool IsRunning() const;
