@@ -128,10 +128,9 @@ std::string Described(const StartupOptions& o) {
     text << std::hex;
     if (bits) text << "bits:" << bits << ' ';
     if (o.faceName != "FACE0" || o.faceIndex != 0) text << o.faceName << '/' << o.faceIndex << ' ';
-    if (!o.menu) text << "no-menu-bar ";
-    if (o.icon) text << "icon ";
-    if (o.debug) text << "db ";
-    if (o.stop) text << "stop ";
+    for (const auto& [on, name] : {std::pair{!o.menu, "no-menu-bar "}, {o.icon, "icon "},
+                                   {o.debug, "db "}, {o.stop, "stop "}})
+        if (on) text << name;
     static const char* const kKinds[] = {"cwd", "play:", "vol:", "logoff"};
     for (const StartupAction& action : o.actions) {
         text << kKinds[action.kind] << action.file;

@@ -12,10 +12,6 @@ namespace {
 
 constexpr const char* kTitle = "Kelvane";
 
-::testing::AssertionResult Failure(const std::string& what) {
-    return ::testing::AssertionFailure() << what << " (error " << GetLastError() << ")";
-}
-
 // A handle that is released by the given function however the scope is left.
 template <typename Handle, typename Release> auto Owned(Handle handle, Release release) {
     return std::unique_ptr<std::remove_pointer_t<Handle>, Release>(handle, release);
@@ -132,7 +128,8 @@ std::map<std::string, Rect> BuiltInKeys() {
     PROCESS_INFORMATION info{};
     if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &info))
-        return Failure("cannot start " + commandLine);
+        return ::testing::AssertionFailure() << "cannot start " << commandLine << " (error "
+                                             << GetLastError() << ")";
     CloseHandle(info.hThread);
     process_.reset(info.hProcess);
     processId_ = info.dwProcessId;
@@ -158,7 +155,7 @@ HWND KlvProcess::WaitForTopLevelWindow(const std::string& title, DWORD timeoutMs
 }
 
 ::testing::AssertionResult KlvProcess::Close() {
-    if (!Post(WM_CLOSE)) return Failure("WM_CLOSE not posted");
+    if (!Post(WM_CLOSE)) return ::testing::AssertionFailure() << "WM_CLOSE not posted";
     return WaitForExit();
 }
 
