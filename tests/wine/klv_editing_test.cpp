@@ -79,14 +79,6 @@ protected:
         std::error_code ignored;
         if (!m_folder.empty()) fs::remove_all(m_folder, ignored);
     }
-    // A sub-folder of the Start menu's Programs folder that sorts first.
-    std::string ProgramsFolder() {
-        char programs[MAX_PATH] = "";
-        EXPECT_EQ(SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, 0, programs), S_OK);
-        m_folder = std::string(programs) + "\\0 Kelvane test";
-        fs::create_directories(m_folder);
-        return m_folder;
-    }
     // The browser with its first folder selected.
     HWND BrowseFirstFolder(HWND from, int button) {
         HWND browser = Press(from, button, "Application Explorer");
@@ -96,10 +88,6 @@ protected:
         EXPECT_NE(first, 0);
         SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, first);
         return browser;
-    }
-    void StartWith(const std::string& ini) {
-        ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", ini}}));
-        ASSERT_TRUE(klv.Start());
     }
     // A right click on the key asks for this request.
     HWND EditKey(char key) {
@@ -144,7 +132,8 @@ protected:
 // two refused working directories), an overwrite cancelled at the
 // confirmation, Clear confirmed, and Edit... from the assignment list.
 TEST_F(EditingTest, DialogsAssignOverwriteClearAndEditFromTheList) {
-    StartWith("[cmd]\r\nFn-W=@C:\\menu\r\n");
+    ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cmd]\r\nFn-W=@C:\\menu\r\n"}}));
+    ASSERT_TRUE(klv.Start());
     WritePrivateProfileStringA("C:\\menu", "key00", "One (1.exe) []",
                                e2e::WindowsFilePath("kelvane.prg").c_str());
     RECT client{};
@@ -230,7 +219,11 @@ TEST_F(EditingTest, DialogsAssignOverwriteClearAndEditFromTheList) {
 // backslash); Popup... makes the first Start-menu folder, read through the
 // shell, the key's list.
 TEST_F(EditingTest, BrowsersFillTheCommandFieldsAndPopupPicksAFolder) {
-    const std::string folder = ProgramsFolder();
+    // A sub-folder of the Start menu's Programs folder that sorts first.
+    char programs[MAX_PATH] = "";
+    ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, 0, programs), S_OK);
+    const std::string folder = m_folder = std::string(programs) + "\\0 Kelvane test";
+    fs::create_directories(folder);
     std::ofstream(folder + "\\tool.exe") << "MZ";
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
     // A shortcut gives its target and directory, not its arguments; only the
@@ -239,7 +232,7 @@ TEST_F(EditingTest, BrowsersFillTheCommandFieldsAndPopupPicksAFolder) {
                                   "C:\\windows\\"));
     ASSERT_TRUE(SaveShortcut(folder + "\\Tool.LNK", "C:\\windows\\notepad.exe", "", ""));
     CoUninitialize();
-    StartWith("");
+    ASSERT_TRUE(klv.Start());
     HWND command = Press(EditKey('Q'), IDC_DIRECT, kCommand);
     ASSERT_NE(command, nullptr);
     HWND open = Press(command, IDC_BROWSE, "Kelvane Browser");
@@ -312,7 +305,8 @@ TEST_F(EditingTest, ClosingInEveryStateEndsTheProgramAndKeepsTheSettings) {
     int form = 0;
     for (const auto& s : states) {
         SCOPED_TRACE(s.state);
-        StartWith(ini);
+        ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", ini}}));
+        ASSERT_TRUE(klv.Start());
         WritePrivateProfileStringA("C:\\menu", "key00", "One (1.exe) []",
                                    e2e::WindowsFilePath("kelvane.prg").c_str());
         const auto stored = e2e::ReadWindowsFile("kelvane.ini");
