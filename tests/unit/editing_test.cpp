@@ -40,7 +40,6 @@ protected:
         else
             flow.EditKeyAssignment(k, k.m_strCommand, k.m_strDirectory, k.m_strDescription, false);
     }
-    bool Saved() const { return platform.requests == std::vector<std::string>{"invalidate erase"}; }
     std::string Prg(const char* section, const char* key) const {
         return Stored(section, key, "kelvane.prg");
     }
@@ -60,38 +59,36 @@ TEST_F(EditingFlowTest, EachChoiceShowsItsDialogsAndStoresOrKeepsTheKey) {
         bool fromDrop;
         int typeEnd, commandEnd, confirmEnd;
         Texts seen;
-        std::string command, keyOptions; // stored for Fn-Q afterwards
-        bool saved;
+        std::string stored; // Fn-Q's command and options afterwards; "saved" when drawn again
     } cases[] = {
         {"unassigned, Direct: no confirmation, switch on", "", 0, {}, false, END_DIRECT, END_OK,
-         END_CANCEL, {kType, "command Fn-Q |none||| [x]"}, "C:\\NEW\\NEW.EXE", "0", true},
+         END_CANCEL, {kType, "command Fn-Q |none||| [x]"}, "C:\\NEW\\NEW.EXE|0|saved"},
         {"assigned, Direct, confirmed", kOld, 0, {}, false, END_DIRECT, END_OK, END_OK,
-         {kType, kEditOld, "beep", kConfirmNew}, "C:\\NEW\\NEW.EXE", "0", true},
+         {kType, kEditOld, "beep", kConfirmNew}, "C:\\NEW\\NEW.EXE|0|saved"},
         {"assigned, Direct, confirmation cancelled", kOld, 0, {}, false, END_DIRECT, END_OK,
-         END_CANCEL, {kType, kEditOld, "beep", kConfirmNew}, "C:\\OLD\\OLD.EXE", "1", false},
+         END_CANCEL, {kType, kEditOld, "beep", kConfirmNew}, "C:\\OLD\\OLD.EXE|1"},
         {"confirmation off overwrites at once", kOld, OPT_NOCONFIRM, {}, false, END_DIRECT, END_OK,
-         END_CANCEL, {"type Fn-Q [ ]", kEditOld}, "C:\\NEW\\NEW.EXE", "0", true},
+         END_CANCEL, {"type Fn-Q [ ]", kEditOld}, "C:\\NEW\\NEW.EXE|0|saved"},
         {"box cleared, Direct: no confirmation", kOld, 0, false, false, END_DIRECT, END_OK,
-         END_CANCEL, {kType, kEditOld}, "C:\\NEW\\NEW.EXE", "0", true},
+         END_CANCEL, {kType, kEditOld}, "C:\\NEW\\NEW.EXE|0|saved"},
         {"box cleared, then Add/Edit cancelled", kOld, 0, false, false, END_DIRECT, END_CANCEL,
-         END_OK, {kType, kEditOld}, "C:\\OLD\\OLD.EXE", "1", false},
+         END_OK, {kType, kEditOld}, "C:\\OLD\\OLD.EXE|1"},
         {"box set, Direct: confirmation refused", kOld, OPT_NOCONFIRM, true, false, END_DIRECT,
-         END_OK, END_CANCEL, {"type Fn-Q [ ]", kEditOld, "beep", kConfirmNew}, "C:\\OLD\\OLD.EXE",
-         "1", false},
+         END_OK, END_CANCEL, {"type Fn-Q [ ]", kEditOld, "beep", kConfirmNew}, "C:\\OLD\\OLD.EXE|1"},
         {"a drop asks for confirmation all the same", kOld, OPT_NOCONFIRM, {}, true, 0, END_OK,
          END_CANCEL,
          {"command Fn-Q |C:\\TOOLS\\NOTEPAD.EXE|C:\\TOOLS|Notepad| [x] no browse", "beep", kConfirmNew},
-         "C:\\OLD\\OLD.EXE", "1", false},
+         "C:\\OLD\\OLD.EXE|1"},
         {"Direct on a popup key starts with empty fields", kPopup, 0, {}, false, END_DIRECT,
-         END_CANCEL, END_OK, {kType, "command Fn-Q |||| [x]"}, "@C:\\MENU\\Tools", "<absent>", false},
+         END_CANCEL, END_OK, {kType, "command Fn-Q |||| [x]"}, "@C:\\MENU\\Tools|<absent>"},
         {"Clear asks with none and empty texts", kOld, 0, {}, false, END_CLEAR, END_OK, END_OK,
-         {kType, "beep", "confirm Fn-Q " + kOldShown + " -> |none|||"}, "<absent>", "1", true},
+         {kType, "beep", "confirm Fn-Q " + kOldShown + " -> |none|||"}, "<absent>|1|saved"},
         {"a bare @ is shown as it is", "[cmd]\nFn-Q=@\n", 0, {}, false, END_CLEAR, END_OK,
-         END_CANCEL, {kType, "beep", "confirm Fn-Q |@||| -> |none|||"}, "@", "<absent>", false},
+         END_CANCEL, {kType, "beep", "confirm Fn-Q |@||| -> |none|||"}, "@|<absent>"},
         {"Cancel in the type dialog", kOld, 0, {}, false, END_CANCEL, END_OK, END_OK, {kType},
-         "C:\\OLD\\OLD.EXE", "1", false},
+         "C:\\OLD\\OLD.EXE|1"},
         {"Enter in the type dialog stores the key as it is", kOld, 0, {}, false, END_OK, END_OK,
-         END_OK, {kType}, "C:\\OLD\\OLD.EXE", "1", true},
+         END_OK, {kType}, "C:\\OLD\\OLD.EXE|1|saved"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -104,10 +101,9 @@ TEST_F(EditingFlowTest, EachChoiceShowsItsDialogsAndStoresOrKeepsTheKey) {
         dialogs.confirmEnd = c.confirmEnd;
         Edit(c.fromDrop);
         EXPECT_EQ(dialogs.seen, c.seen);
-        EXPECT_EQ(Stored("cmd", "Fn-Q"), c.command);
-        EXPECT_EQ(Stored("opts", "Fn-Q"), c.keyOptions);
-        EXPECT_EQ(Key("Q").m_bAssigned, c.command != "<absent>");
-        EXPECT_EQ(Saved(), c.saved);
+        const bool saved = platform.requests == Texts{"invalidate erase"};
+        EXPECT_EQ(Stored("cmd", "Fn-Q") + "|" + Stored("opts", "Fn-Q") + (saved ? "|saved" : ""), c.stored);
+        EXPECT_EQ(Key("Q").m_bAssigned, Stored("cmd", "Fn-Q") != "<absent>");
         EXPECT_EQ(Stored("cfg", "opts"),
                   std::to_string(c.box ? (*c.box ? 0 : std::uint32_t{OPT_NOCONFIRM}) : c.options));
     }

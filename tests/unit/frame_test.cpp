@@ -122,9 +122,7 @@ TEST_F(KeyRequestTest, RequestsArrivingInsideADialogTheMenuOrTheImport) {
                 fresh.OnCommand(480, 0);
             }
             const Texts effects = Effects();
-            const auto has = [&](const std::string& e) {
-                return std::find(effects.begin(), effects.end(), e) != effects.end();
-            };
+            const auto has = [&](const char* e) { return std::count(effects.begin(), effects.end(), e) > 0; };
             EXPECT_EQ(has("start a.exe in C:\\A"), arrival == "run" && opener == "edit");
             EXPECT_EQ(dialogs.seen.size(), opener == "edit" ? (arrival == "close" ? 1u : 2u) : 0u);
             const Texts requested = opener != "import" ? Texts{}

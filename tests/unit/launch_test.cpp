@@ -77,6 +77,7 @@ TEST_F(LauncherTest, SwitchToBringsTheFirstMatchingProcessesWindowForward) {
     launch.processes = std::vector<ProcessPort::Process>{
         {7, "C:\\OTHER\\NOTEPAD.EXE"}, {8, "C:\\WINDOWS\\NOTEPAD.EXE"}, {9, "C:\\WINDOWS\\NOTEPAD.EXE"}};
     const std::string windows = "C:\\WINDOWS", windowsSlash = "C:\\WINDOWS\\";
+    const Texts forward4 = {"sound sw.wav", "bring forward 4"};
     // Windows by handle, visible, with a parent, process.
     const struct {
         const char* what;
@@ -86,12 +87,9 @@ TEST_F(LauncherTest, SwitchToBringsTheFirstMatchingProcessesWindowForward) {
         Texts effects;
     } cases[] = {
         {"full path, any case", "c:\\windows\\notepad.exe", nullptr,
-         {{1, false, false, 8}, {2, true, true, 8}, {3, true, false, 9}, {4, true, false, 8}},
-         {"sound sw.wav", "bring forward 4"}},
-        {"directory and name", "notepad.exe", &windows, {{4, true, false, 8}},
-         {"sound sw.wav", "bring forward 4"}},
-        {"directory ending in a backslash", "notepad.exe", &windowsSlash, {{4, true, false, 8}},
-         {"sound sw.wav", "bring forward 4"}},
+         {{1, false, false, 8}, {2, true, true, 8}, {3, true, false, 9}, {4, true, false, 8}}, forward4},
+        {"directory and name", "notepad.exe", &windows, {{4, true, false, 8}}, forward4},
+        {"directory ending in a backslash", "notepad.exe", &windowsSlash, {{4, true, false, 8}}, forward4},
         // Only the first matching process counts, though a later one has a window.
         {"first process has no window", "C:\\WINDOWS\\NOTEPAD.EXE", nullptr,
          {{5, true, false, 9}}, {"sound go.wav", "start C:\\WINDOWS\\NOTEPAD.EXE in C:\\START"}},
