@@ -270,8 +270,7 @@ class FrameCommandTest : public FrameTest {
 protected:
     FrameCommandTest() {
         profile.Load("kelvane.ini", "[cfg]\nopts=4703\n");
-        const std::uint32_t none = 0;
-        frame.LoadSettings(&none);
+        frame.LoadSettings(nullptr);
     }
 };
 

@@ -9,7 +9,7 @@
 namespace {
 using Texts = std::vector<std::string>;
 
-TEST(CommandText, SplitsDirectoryAndCommands) {
+TEST(CommandText, SplitsDirectoryAndCommandsAndNamesLaunchErrors) {
     const std::string kWork = "D:\\WORK";
     const struct {
         const char* text;
@@ -41,10 +41,8 @@ TEST(CommandText, SplitsDirectoryAndCommands) {
     // The commands part is cut at 255 characters before the "&" go.
     const std::string longText = "(" + std::string(300, 'x') + "&&)";
     EXPECT_EQ(ParseCommandText(longText, nullptr).commands, Texts{std::string(255, 'x')});
-}
-
-// A directory that cannot be entered (code -5) is reported in the launch run under Wine.
-TEST(CommandText, LaunchErrorTexts) {
+    // The texts of the launch errors: a directory that cannot be entered (code
+    // -5) is reported in the launch run under Wine.
     BuiltinStrings strings;
     const std::string command = "x.exe";
     EXPECT_EQ(LaunchErrorText(2, &command, strings), "File was not found. - (x.exe)");

@@ -80,18 +80,16 @@ TEST_F(StartupTest, FaceComesFromTheFaceFileOrTheBuiltInPicture) {
     const struct {
         const char* line;
         std::vector<std::uint8_t> file;
-        int width, height, keys;
-    } cases[] = {{"", list, 30, 60, 1},
-                 {"-noover", list, 322, 136, 63},
-                 {"", {list.begin(), list.begin() + 100}, 322, 136, 1}};
+        std::string face; // its size and the number of keys
+    } cases[] = {{"", list, "30x60 1"},
+                 {"-noover", list, "322x136 63"},
+                 {"", {list.begin(), list.begin() + 100}, "322x136 1"}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.line);
         assets.files["C:\\WINDOWS\\other.fac"] = c.file;
         const auto started = Run(c.line);
-        ASSERT_TRUE(started);
-        EXPECT_EQ(started->FaceWidth(), c.width);
-        EXPECT_EQ(started->FaceHeight(), c.height);
-        EXPECT_EQ(started->Keys().Count(), c.keys);
+        ASSERT_TRUE(started) << c.line;
+        EXPECT_EQ(std::to_string(started->FaceWidth()) + "x" + std::to_string(started->FaceHeight()) +
+                      " " + std::to_string(started->Keys().Count()), c.face) << c.line;
     }
     assets.files.clear();
     EXPECT_TRUE(Run("-face 1")->OnPaint() == ResourcePicture("face1.bmp"));

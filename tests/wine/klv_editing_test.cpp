@@ -18,6 +18,7 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "app/frame_window_win32.h"
@@ -274,7 +275,6 @@ TEST_F(EditingTest, BrowsersFillTheCommandFieldsAndPopupPicksAFolder) {
 // the session) ends the program by itself with code 0, the edit under way
 // cancelled and the settings as they were.
 TEST_F(EditingTest, ClosingInEveryStateEndsTheProgramAndKeepsTheSettings) {
-    constexpr LPARAM kRunRequest = 1035;
     const struct {
         const char* state;
         std::function<HWND()> open; // the window that shows the state
@@ -297,11 +297,13 @@ TEST_F(EditingTest, ClosingInEveryStateEndsTheProgramAndKeepsTheSettings) {
         {"colour", [this] { return Command(ID_COLOR_HIGHLITE, "Color"); }},
         {"about", [this] { return Command(ID_ABOUT, "About Kelvane"); }},
         {"popup menu", [this] {
-             klv.Post(WM_CHAR, 'W', kRunRequest);
+             klv.Post(WM_CHAR, 'W', 1035); // a run request
              return e2e::VisibleMenu();
          }},
     };
     const std::string ini = "[cmd]\r\nFn-Q=C:\\old.exe\r\nFn-W=@C:\\menu\r\n";
+    // As WM_CLOSE, the exit command or the end of the session, in turn.
+    const std::pair<UINT, WPARAM> closes[] = {{WM_CLOSE, 0}, {WM_COMMAND, ID_EXIT}, {WM_ENDSESSION, TRUE}};
     int form = 0;
     for (const auto& s : states) {
         SCOPED_TRACE(s.state);
@@ -311,11 +313,8 @@ TEST_F(EditingTest, ClosingInEveryStateEndsTheProgramAndKeepsTheSettings) {
                                    e2e::WindowsFilePath("kelvane.prg").c_str());
         const auto stored = e2e::ReadWindowsFile("kelvane.ini");
         ASSERT_NE(s.open(), nullptr);
-        switch (form++ % 3) {
-        case 0: ASSERT_TRUE(klv.Post(WM_CLOSE)); break;
-        case 1: ASSERT_TRUE(klv.Post(WM_COMMAND, ID_EXIT)); break;
-        default: ASSERT_TRUE(klv.Post(WM_ENDSESSION, TRUE)); break;
-        }
+        ASSERT_TRUE(klv.Post(closes[form % 3].first, closes[form % 3].second));
+        ++form;
         EXPECT_TRUE(klv.WaitForExit());
         EXPECT_EQ(e2e::ReadWindowsFile("kelvane.ini"), stored);
         klv.Stop();

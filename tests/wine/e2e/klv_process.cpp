@@ -10,8 +10,6 @@
 namespace e2e {
 namespace {
 
-constexpr const char* kTitle = "Kelvane";
-
 // A handle that is released by the given function however the scope is left.
 template <typename Handle, typename Release> auto Owned(Handle handle, Release release) {
     return std::unique_ptr<std::remove_pointer_t<Handle>, Release>(handle, release);
@@ -112,7 +110,7 @@ std::map<std::string, Rect> BuiltInKeys() {
 ::testing::AssertionResult KlvProcess::Start(const std::string& arguments) {
     auto launched = Launch(arguments);
     if (!launched) return launched;
-    window_ = WaitForTopLevelWindow(kTitle);
+    window_ = WaitForTopLevelWindow("Kelvane");
     if (!window_) return ::testing::AssertionFailure() << program_ << " " << arguments << ": no window";
     if (WaitForInputIdle(process_.get(), kTimeoutMs) != 0)
         return ::testing::AssertionFailure() << program_ << " did not become idle";

@@ -53,9 +53,7 @@ class KlvProcess {
     static constexpr DWORD kTimeoutMs = 15000;
 
     explicit KlvProcess(std::string program = "KLV.exe") : program_(std::move(program)) {}
-    ~KlvProcess() { Stop(); } // no program outlives its test
-    KlvProcess(const KlvProcess&) = delete;
-    KlvProcess& operator=(const KlvProcess&) = delete;
+    ~KlvProcess() { Stop(); } // no program outlives its test; it is not copied
 
     // Starts KLV.exe with the arguments (the text after the program's name)
     // and waits for its window, then until the process is idle.
