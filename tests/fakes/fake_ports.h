@@ -46,8 +46,7 @@ struct FakePorts {
         return profile.Value(file, section, key).value_or("<absent>");
     }
 
-    static constexpr char kWindowsDir[] = "C:\\WINDOWS";
-    MemoryProfile profile{kWindowsDir};
+    MemoryProfile profile; // of C:\WINDOWS
     BuiltinStrings strings;
     RecordingShellFolders shell;
     ScriptedColourChooser colours;

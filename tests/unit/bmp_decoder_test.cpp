@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <string>
+#include <utility>
 #include <vector>
 
 #include "face/bmp_decoder.h"
@@ -14,24 +14,19 @@ void Put(Bytes& b, std::size_t at, std::uint32_t v, int size = 4) {
 }
 
 // A bitmap file written independently of the decoder, with a pattern of
-// palette indices and a palette of distinct colours; height < 0 stores the
-// rows top-down. A table shorter than the depth allows leaves the higher
-// indices black.
+// palette indices and a palette of distinct colours, and the picture it
+// holds; height < 0 stores the rows top-down. A table shorter than the depth
+// allows leaves the higher indices black.
 struct BmpShape {
     int bitCount, width, height;
     std::uint32_t coloursUsed = 0; // 0: the full table
 
-    unsigned Index(int x, int y) const {
-        return static_cast<unsigned>(x * 7 + y * 3) % (1u << bitCount);
-    }
-    Colour PaletteEntry(unsigned i) const { return MakeColour(i * 37 % 256, 255 - i, i * 5 % 256); }
-    std::size_t Rows() const { return static_cast<std::size_t>(height < 0 ? -height : height); }
-
-    Bytes File() const {
+    std::pair<Bytes, Image> FileAndPicture() const {
+        const int rows = height < 0 ? -height : height;
         const std::size_t stride = (static_cast<std::size_t>(width) * bitCount + 31) / 32 * 4;
         const std::size_t entries = coloursUsed ? coloursUsed : std::size_t{1} << bitCount;
         const std::size_t offset = 54 + 4 * entries;
-        Bytes b(offset + stride * Rows(), 0);
+        Bytes b(offset + stride * static_cast<std::size_t>(rows), 0);
         b[0] = 'B';
         b[1] = 'M';
         Put(b, 2, static_cast<std::uint32_t>(b.size()));
@@ -42,29 +37,23 @@ struct BmpShape {
         Put(b, 26, 1, 2);
         Put(b, 28, static_cast<std::uint32_t>(bitCount), 2);
         Put(b, 46, coloursUsed);
+        std::vector<Colour> palette(std::size_t{1} << bitCount, 0);
         for (unsigned i = 0; i < entries; ++i) { // blue, green, red, unused
-            const Colour c = PaletteEntry(i);
-            Put(b, 54 + 4 * i, (c & 0xFF) << 16 | (c & 0xFF00) | c >> 16);
+            palette[i] = MakeColour(i * 37 % 256, 255 - i, i * 5 % 256);
+            Put(b, 54 + 4 * i, (palette[i] & 0xFF) << 16 | (palette[i] & 0xFF00) | palette[i] >> 16);
         }
-        for (std::size_t y = 0; y < Rows(); ++y) {
-            const std::size_t stored = height < 0 ? y : Rows() - 1 - y;
+        Image picture(width, rows);
+        for (int y = 0; y < rows; ++y) {
+            const std::size_t stored = static_cast<std::size_t>(height < 0 ? y : rows - 1 - y);
             for (int x = 0; x < width; ++x) {
+                const unsigned index = static_cast<unsigned>(x * 7 + y * 3) % (1u << bitCount);
                 const std::size_t bit = static_cast<std::size_t>(x) * bitCount;
-                b[offset + stored * stride + bit / 8] |= static_cast<std::uint8_t>(
-                    Index(x, static_cast<int>(y)) << (8 - bitCount - bit % 8));
+                b[offset + stored * stride + bit / 8] |=
+                    static_cast<std::uint8_t>(index << (8 - bitCount - bit % 8));
+                picture.Set(x, y, palette[index]);
             }
         }
-        return b;
-    }
-
-    Image Expected() const {
-        Image image(width, static_cast<int>(Rows()));
-        for (int y = 0; y < image.Height(); ++y)
-            for (int x = 0; x < width; ++x) {
-                const unsigned index = Index(x, y);
-                image.Set(x, y, !coloursUsed || index < coloursUsed ? PaletteEntry(index) : 0);
-            }
-        return image;
+        return {b, picture};
     }
 };
 
@@ -79,16 +68,18 @@ TEST(BmpDecoder, DecodesPaletteBitmapsOfEveryDepthAndRowOrder) {
     for (const BmpShape& shape : cases) {
         SCOPED_TRACE(testing::Message() << shape.bitCount << " bits, " << shape.width << " x "
                                         << shape.height);
-        const Bytes file = shape.File();
+        const auto [file, picture] = shape.FileAndPicture();
         const auto fromFile = DecodeFile(file);
         const auto fromPacked = DecodePacked(file);
         ASSERT_TRUE(fromFile && fromPacked);
-        EXPECT_TRUE(*fromFile == shape.Expected());
-        EXPECT_TRUE(*fromPacked == shape.Expected());
+        EXPECT_TRUE(*fromFile == picture);
+        EXPECT_TRUE(*fromPacked == picture);
     }
 }
 
-TEST(BmpDecoder, RefusesWhatItDoesNotSupportAndLyingHeaders) {
+// Headers it does not support or that lie, and every truncation of a file
+// (a copy of exactly that length, so that a read past it is caught).
+TEST(BmpDecoder, RefusesWhatItDoesNotSupportLyingHeadersAndEveryTruncation) {
     const struct {
         const char* what;
         std::size_t offset;
@@ -107,7 +98,7 @@ TEST(BmpDecoder, RefusesWhatItDoesNotSupportAndLyingHeaders) {
         {"data offset near 4 GB", 10, 4, 0xFFFFFFF0},
         {"file size short of the rows", 2, 4, 100},
     };
-    const Bytes good = BmpShape{4, 20, 10}.File();
+    const Bytes good = BmpShape{4, 20, 10}.FileAndPicture().first;
     ASSERT_TRUE(DecodeFile(good));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -118,13 +109,9 @@ TEST(BmpDecoder, RefusesWhatItDoesNotSupportAndLyingHeaders) {
             EXPECT_FALSE(DecodePacked(bad));
         }
     }
-}
-
-TEST(BmpDecoder, RefusesEveryTruncation) {
     for (const BmpShape& shape : {BmpShape{1, 9, 3}, BmpShape{8, 4, -3}}) {
-        const Bytes file = shape.File();
+        const Bytes file = shape.FileAndPicture().first;
         for (std::size_t size = 0; size < file.size(); ++size) {
-            // A copy of exactly that length, so that a read past it is caught.
             const Bytes cut(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(size));
             EXPECT_FALSE(DecodeBitmapFile(cut.data(), cut.size())) << size;
             if (size >= 14) {
@@ -135,4 +122,3 @@ TEST(BmpDecoder, RefusesEveryTruncation) {
     EXPECT_FALSE(DecodeBitmapFile(nullptr, 100));
     EXPECT_FALSE(DecodePackedDib(nullptr, 100));
 }
-

@@ -1,51 +1,48 @@
 // KLV.exe launching for real, in one run: Fn+key reports from the stand-in
 // hotkey service and from the hotkey message, clicks on the face, a popup
 // list, Fn+Tab and bringing a running program forward. The programs started
-// are copies of the recorder helper, which logs its name, directory and
-// start. Which command a key runs and how its text splits is proved natively.
+// are copies of the recorder helper, which logs its name and directory.
+// Which command a key runs, how its text splits into commands and
+// directory, and their order, is proved natively. And command 480: KLV.exe
+// copies Program Manager's groups into kelvane.prg over DDE, here from a
+// scripted server; how replies become the file, and that Program Manager is
+// started when no window of class PROGMAN exists, is proved natively
+// (pickers_test, frame_test).
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "wine/e2e/klv_face.h"
 #include "wine/e2e/klv_process.h"
 
 namespace {
 namespace fs = std::filesystem;
+using e2e::KlvTest;
 
 const std::string kRoot = "C:\\klvtest";
 
-struct Started {
-    std::string name, directory;
-    unsigned long long time = 0;
-};
-
-std::vector<Started> LaunchLog() {
-    std::vector<Started> started;
-    std::istringstream lines(e2e::ReadWindowsFile("klvlaunch.log").value_or(""));
-    for (std::string line; std::getline(lines, line);) {
-        const std::size_t a = line.find('|'), b = line.rfind('|');
-        if (a != std::string::npos && a != b)
-            started.push_back({line.substr(0, a), line.substr(a + 1, b - a - 1),
-                               std::stoull(line.substr(b + 1))});
-    }
-    return started;
-}
-
-// The log once it has count lines, or after waitMs.
-std::vector<Started> WaitForLaunches(std::size_t count, int waitMs = 5000) {
-    for (int i = 0; i < waitMs / 25 && LaunchLog().size() < count; ++i) Sleep(25);
+// The programs started so far, one "name|directory" each, once there are
+// count of them or waitMs has passed.
+std::vector<std::string> WaitForLaunches(std::size_t count, int waitMs = 5000) {
+    const auto log = [] {
+        std::vector<std::string> started;
+        std::istringstream lines(e2e::ReadWindowsFile("klvlaunch.log").value_or(""));
+        for (std::string line; std::getline(lines, line);)
+            if (!line.empty() && line.back() == '\r') started.push_back(line.substr(0, line.size() - 1));
+        return started;
+    };
+    for (int i = 0; i < waitMs / 25 && log().size() < count; ++i) Sleep(25);
     Sleep(200); // and no more than that
-    return LaunchLog();
+    return log();
 }
 
 // C:\klvtest with copies of the recorder under the given names.
-class LaunchTest : public e2e::KlvTest {
+class LaunchTest : public KlvTest {
   protected:
     void SetUp() override {
         KlvTest::SetUp();
@@ -68,72 +65,38 @@ class LaunchTest : public e2e::KlvTest {
         static const UINT message = RegisterWindowMessageA("WM_QSERVICE_HOTKEY");
         ASSERT_TRUE(klv.Send(message, MapVirtualKeyA(virtualKey, 0), 0));
     }
-    // A click, and with twice the second press and release of a double click.
-    void Click(const std::string& downOn, const std::string& upOn, bool twice = false) {
-        const auto keys = e2e::BuiltInKeys(0);
-        const auto centre = [&](const std::string& name) {
-            const Rect& r = keys.at(name);
-            return MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        };
-        ASSERT_TRUE(klv.Post(WM_LBUTTONDOWN, MK_LBUTTON, centre(downOn)));
-        ASSERT_TRUE(klv.Post(WM_LBUTTONUP, 0, centre(upOn)));
-        if (twice) {
-            ASSERT_TRUE(klv.Post(WM_LBUTTONDBLCLK, MK_LBUTTON, centre(upOn)));
-            ASSERT_TRUE(klv.Post(WM_LBUTTONUP, 0, centre(upOn)));
-        }
-        ASSERT_TRUE(klv.Send(WM_NULL));
-    }
 };
 
 TEST_F(LaunchTest, KeysStartTheirProgramsFromReportsClicksAndPopupLists) {
-    const std::string rec = kRoot + "\\reca.exe";
     ASSERT_TRUE(e2e::PrepareWindowsDir(
-        {{"kelvane.ini", "[cmd]\r\nFn-A=" + rec + "\r\nFn-B=(" + rec + "^" + kRoot +
-                             "\\recb.exe) [" + kRoot + "]\r\nFn-C=" + rec + "\r\nFn-D=@" + kRoot +
-                             "\\menu\r\nFn-E=" + kRoot + "\\winrec.exe\r\nFn-PLUS=" + kRoot + "\\recb.exe\r\n[cwd]\r\nFn-A=" + kRoot +
-                             "\\work\r\nFn-C=" + kRoot + "\\gone\r\n[opts]\r\nFn-E=1\r\n"}}));
+        {{"kelvane.ini", "[cmd]\r\nFn-A=" + kRoot + "\\reca.exe\r\nFn-C=" + kRoot +
+                             "\\reca.exe\r\nFn-D=@" + kRoot + "\\menu\r\nFn-E=" + kRoot +
+                             "\\winrec.exe\r\nFn-PLUS=" + kRoot + "\\recb.exe\r\n[cwd]\r\nFn-A=" +
+                             kRoot + "\\work\r\nFn-C=" + kRoot + "\\gone\r\n[opts]\r\nFn-E=1\r\n"}}));
     ASSERT_TRUE(klv.Start());
-    // The popup list was written from the folder at start.
-    const std::string list = e2e::ReadWindowsFile("kelvane.prg").value_or("");
-    EXPECT_NE(list.find("menua"), std::string::npos) << list;
-    EXPECT_NE(list.find("menub"), std::string::npos) << list;
 
     // The stand-in service turns Ctrl+Alt+Shift+A into the report Fn+A gives:
     // the key's program starts in the key's directory.
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION service{};
-    std::string line = "\"" + e2e::TestBinaryDir() + "\\klv_hotkeys.exe\" A";
-    ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &startup, &service));
-    ASSERT_EQ(WaitForSingleObject(service.hProcess, 10000), WAIT_OBJECT_0);
-    DWORD exitCode = 1;
-    GetExitCodeProcess(service.hProcess, &exitCode);
-    CloseHandle(service.hProcess);
-    CloseHandle(service.hThread);
-    EXPECT_EQ(exitCode, 0u);
-    auto started = WaitForLaunches(1);
-    ASSERT_EQ(started.size(), 1u);
-    EXPECT_EQ(started[0].name, "reca.exe");
-    EXPECT_EQ(started[0].directory, kRoot + "\\work");
+    e2e::KlvProcess service("klv_hotkeys.exe");
+    ASSERT_TRUE(service.Launch("A"));
+    EXPECT_TRUE(service.WaitForExit());
+    EXPECT_EQ(WaitForLaunches(1), std::vector<std::string>{"reca.exe|" + kRoot + "\\work"});
 
     // A release over another assigned key runs nothing; a double click on
     // the key runs it once.
-    Click("A", "C");
+    const auto keys = e2e::BuiltInKeys();
+    const auto post = [&](UINT message, const char* key) { // at the key's centre
+        const Rect& r = keys.at(key);
+        const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        ASSERT_TRUE(klv.Post(message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at));
+    };
+    post(WM_LBUTTONDOWN, "A");
+    post(WM_LBUTTONUP, "C");
+    ASSERT_TRUE(klv.Send(WM_NULL));
     EXPECT_EQ(WaitForLaunches(2, 1000).size(), 1u);
-    Click("A", "A", true);
+    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) post(message, "A");
+    ASSERT_TRUE(klv.Send(WM_NULL));
     EXPECT_EQ(WaitForLaunches(3, 1000).size(), 2u);
-
-    // Caret-separated commands start in order, in the bracketed directory.
-    PressFn('B');
-    started = WaitForLaunches(4);
-    ASSERT_EQ(started.size(), 4u);
-    const bool inOrder = started[2].name == "reca.exe";
-    const Started& a = started[inOrder ? 2 : 3];
-    const Started& b = started[inOrder ? 3 : 2];
-    EXPECT_EQ(a.name + b.name, "reca.exerecb.exe");
-    EXPECT_LE(a.time, b.time);
-    EXPECT_EQ(a.directory + b.directory, kRoot + kRoot);
 
     // A missing directory is reported in a box of the window; nothing starts.
     PressFn('C');
@@ -142,20 +105,17 @@ TEST_F(LaunchTest, KeysStartTheirProgramsFromReportsClicksAndPopupLists) {
     EXPECT_EQ(e2e::TextOf(GetDlgItem(box, 0xFFFF)), "Invalid directory specified");
     EXPECT_EQ(GetWindow(box, GW_OWNER), klv.Window());
     ASSERT_TRUE(PostMessageA(box, WM_COMMAND, IDOK, 0));
-    EXPECT_EQ(WaitForLaunches(5, 1000).size(), 4u);
+    EXPECT_EQ(WaitForLaunches(3, 1000).size(), 2u);
 
-    // A folder key shows its programs as a popup menu; Up from no selection
-    // chooses the last item, which starts.
+    // A folder key shows its programs, listed from the folder at start, as a
+    // popup menu; Up from no selection chooses the last item, which starts.
     PressFn('D');
-    HWND menu = nullptr;
-    for (int i = 0; i < 100 && !(menu = FindWindowA("#32768", nullptr)); ++i) Sleep(50);
-    ASSERT_NE(menu, nullptr);
-    EXPECT_TRUE(IsWindowVisible(menu));
+    ASSERT_NE(e2e::VisibleMenu(), nullptr);
     ASSERT_TRUE(klv.Post(WM_KEYDOWN, VK_UP, 0));
     ASSERT_TRUE(klv.Post(WM_KEYDOWN, VK_RETURN, 0));
-    started = WaitForLaunches(5);
-    ASSERT_EQ(started.size(), 5u);
-    EXPECT_EQ(started[4].name.rfind("menu", 0), 0u);
+    std::vector<std::string> started = WaitForLaunches(3);
+    ASSERT_EQ(started.size(), 3u);
+    EXPECT_EQ(started[2].rfind("menub.exe|", 0), 0u);
 
     // Fn+Tab minimizes the uncovered window and restores it; covered, the
     // window comes to the top instead.
@@ -175,14 +135,14 @@ TEST_F(LaunchTest, KeysStartTheirProgramsFromReportsClicksAndPopupLists) {
 
     // Keys whose virtual-key codes lie above 0x7F start as the others do.
     PressFn(VK_OEM_PLUS);
-    started = WaitForLaunches(6);
-    ASSERT_EQ(started.size(), 6u);
-    EXPECT_EQ(started[5].name, "recb.exe");
+    started = WaitForLaunches(4);
+    ASSERT_EQ(started.size(), 4u);
+    EXPECT_EQ(started[3].rfind("recb.exe|", 0), 0u);
 
     // A switch-to key starts its program once; pressed again it restores the
     // running program's window instead of starting another.
     PressFn('E');
-    ASSERT_EQ(WaitForLaunches(7).size(), 7u);
+    ASSERT_EQ(WaitForLaunches(5).size(), 5u);
     HWND running = nullptr;
     for (int i = 0; i < 100 && !(running = FindWindowA(nullptr, "winrec.exe")); ++i) Sleep(50);
     ASSERT_NE(running, nullptr);
@@ -190,7 +150,57 @@ TEST_F(LaunchTest, KeysStartTheirProgramsFromReportsClicksAndPopupLists) {
     ASSERT_TRUE(IsIconic(running));
     PressFn('E');
     ASSERT_TRUE(klv.Send(WM_NULL));
-    EXPECT_EQ(WaitForLaunches(8, 1000).size(), 7u);
+    EXPECT_EQ(WaitForLaunches(6, 1000).size(), 5u);
     EXPECT_FALSE(IsIconic(running));
+}
+
+constexpr WPARAM kBuildGroups = 480;
+
+// Three groups listed: Slow answers a second late, Games is refused. The
+// file holds exactly the index and the items of the two others (an item
+// without a directory gets the Windows directory, a line that is no item
+// keeps its key) and no Program Manager is started beside the scripted one.
+// While the import waits for Slow, a second import is ignored and the first
+// finishes every group. The wait for Program Manager takes only its own
+// messages, so a close waits for the whole import, then ends the program by itself.
+TEST_F(KlvTest, ImportIgnoresASecondImportAndAClosesAfterIt) {
+    // The tests' own Program Manager, whose window's class is PROGMAN, serves
+    // the replies of a script of NUL-ended item and reply pairs.
+    std::string script;
+    for (const auto& [item, reply] : std::map<std::string, std::string>{
+             {"GROUPS", "Slow\r\nGames\r\nFast\r\n"},
+             {"Slow", "<slow>Slow,3\r\n\"S\",\"S.EXE\",C:\\S,S.EXE,0\r\nno item\r\n"
+                      "\"Write (new)\",\"WRITE.EXE [x]\",,WRITE.EXE,0\r\n"},
+             {"Fast", "Fast,1\r\n\"F\",\"F.EXE\",C:\\F,,\r\n"}})
+        script += item + '\0' + reply + '\0';
+    ASSERT_TRUE(e2e::PrepareWindowsDir({{"progman.bin", script}}));
+    e2e::KlvProcess progman("helpers\\progman_server.exe");
+    ASSERT_TRUE(progman.Launch("\"" + e2e::WindowsFilePath("progman.bin") + "\""));
+    for (int i = 0; i < 250 && !FindWindowA("PROGMAN", nullptr); ++i) Sleep(20);
+    ASSERT_NE(FindWindowA("PROGMAN", nullptr), nullptr);
+    const std::string before = "[class]\r\nkey01=Games\r\n[Slow]\r\nkey00=Kept\r\nkey02=Kept\r\n"
+                               "key09=Gone\r\n[Games]\r\nkey01=Kept\r\n[Fast]\r\nkey01=Stale\r\n";
+    const std::string after =
+        "[class]\r\nkey01=Games\r\nkey00=Slow\r\nkey02=Fast\r\n[Slow]\r\nkey00=Kept\r\nkey02=Kept\r\n"
+        "key01=S (S.EXE) [C:\\S]\r\nkey03=Write (new) (WRITE.EXE [x]) [" + e2e::WindowsDir() +
+        "]\r\n[Games]\r\nkey01=Kept\r\n[Fast]\r\nkey01=F (F.EXE) [C:\\F]\r\n";
+    for (const bool close : {false, true}) {
+        SCOPED_TRACE(close ? "close" : "second import");
+        ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.prg", before}}));
+        ASSERT_TRUE(klv.Start());
+        ASSERT_TRUE(klv.Post(WM_COMMAND, kBuildGroups));
+        Sleep(300); // waiting for Slow
+        ASSERT_TRUE(close ? klv.Post(WM_CLOSE) : klv.Post(WM_COMMAND, kBuildGroups));
+        if (close) {
+            EXPECT_TRUE(klv.WaitForExit());
+        } else { // sent messages are answered during the wait too: watch the file
+            for (int i = 0; i < 100 && e2e::ReadWindowsFile("kelvane.prg").value_or("").find("F (F.EXE)") ==
+                                           std::string::npos; ++i)
+                Sleep(50);
+        }
+        EXPECT_EQ(e2e::ReadWindowsFile("kelvane.prg"), after);
+        EXPECT_EQ(FindWindowA(nullptr, "Program Manager"), nullptr); // none started beside it
+        klv.Stop();
+    }
 }
 } // namespace

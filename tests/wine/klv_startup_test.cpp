@@ -3,19 +3,23 @@
 // place it keeps, and its options at start and from the system menu. The
 // command-line grammar (one-shot starts included), the option bits, where
 // the face comes from and the painting are proved natively; these runs prove
-// the window carries them out.
+// the window carries them out. And the built programs themselves, the 32-bit
+// one users copy to Windows included.
 #include <windows.h>
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <tlhelp32.h>
 
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
+#include "face/bmp_decoder.h"
 #include "face/face_painter.h"
-#include "wine/e2e/klv_face.h"
 #include "wine/e2e/klv_process.h"
 
 namespace {
@@ -25,6 +29,36 @@ using e2e::KlvTest;
 using e2e::StoredCfg;
 
 constexpr DWORD kFrameStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr int kFaceWidth = 322, kFaceHeight = 136; // both built-in faces
+
+// A committed bitmap under resources/ (the source tree, through Z:), decoded
+// with the program's own decoder; an empty image when it cannot be read.
+Image SourceBitmap(const std::string& name) {
+    std::ifstream in("Z:" KLV_SOURCE_DIR "/resources/" + name, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    auto image = DecodeBitmapFile(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    return image ? *image : Image();
+}
+
+// Whether the client area comes to show the image at its top-left corner
+// within a few seconds: the window's thread paints in its own time, and the
+// display takes the painted pixels a moment later still. Otherwise how many
+// pixels differ.
+::testing::AssertionResult ComesToShow(const KlvProcess& klv, const Image& image) {
+    const RECT area{0, 0, image.Width(), image.Height()};
+    for (const ULONGLONG deadline = GetTickCount64() + 3000;; Sleep(25)) {
+        RedrawWindow(klv.Window(), nullptr, nullptr, RDW_UPDATENOW);
+        const std::vector<std::uint32_t> shown = e2e::CapturePixels(klv.Window(), area);
+        int differing = shown.empty() ? 1 : 0;
+        for (std::size_t i = 0; i < shown.size(); ++i) { // 0x00RRGGBB against red in the low byte
+            const Colour c = image.Get(static_cast<int>(i) % image.Width(), static_cast<int>(i) / image.Width());
+            differing += shown[i] != ((c & 0xFF) << 16 | (c & 0xFF00) | c >> 16);
+        }
+        if (differing == 0) return ::testing::AssertionSuccess();
+        if (GetTickCount64() >= deadline)
+            return ::testing::AssertionFailure() << differing << " of the picture's pixels differ";
+    }
+}
 
 // Polls until the window's minimized state is as asked (other threads' show
 // changes take effect in their own time).
@@ -36,67 +70,43 @@ bool BecomesIconic(HWND hwnd, bool iconic) {
     return false;
 }
 
-// A place and size on the screen as "x,y wxh", to compare and print; by
-// default the size of the client area around a built-in face: one column
-// and two rows more.
-std::string Place(int x, int y, int width = e2e::kFaceWidth + 1, int height = e2e::kFaceHeight + 2) {
-    return std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(width) + "x" +
-           std::to_string(height);
-}
-std::string ClientPlace(const KlvProcess& klv) {
+// The client area's top-left corner on the screen as "x,y".
+std::string Corner(const KlvProcess& klv) {
     const RECT r = klv.ClientRectOnScreen();
-    return Place(r.left, r.top, r.right - r.left, r.bottom - r.top);
-}
-// The window's outer height is the one its style has around the client area.
-::testing::AssertionResult FramedAsTheStyleSays(const KlvProcess& klv) {
-    RECT outer{}, expected = klv.ClientRectOnScreen();
-    GetWindowRect(klv.Window(), &outer);
-    AdjustWindowRectEx(&expected, kFrameStyle, klv.HasMenu(), 0);
-    if (outer.right - outer.left == expected.right - expected.left &&
-        outer.bottom - outer.top == expected.bottom - expected.top)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "outer height " << outer.bottom - outer.top;
-}
-
-// Face 0 with the legends of the named keys recoloured: the pure black
-// pixels of each key's rectangle shrunk by 2 on every side.
-Image WithLegends(const Image& face, const std::map<std::string, Colour>& colours) {
-    const std::map<std::string, Rect> keys = e2e::BuiltInKeys(0);
-    Image painted = face;
-    for (const auto& [name, colour] : colours) {
-        const Rect& key = keys.at(name);
-        for (int y = key.top + 2; y < key.bottom - 2; ++y)
-            for (int x = key.left + 2; x < key.right - 2; ++x)
-                if (face.Get(x, y) == 0) painted.Set(x, y, colour);
-    }
-    return painted;
+    return std::to_string(r.left) + "," + std::to_string(r.top);
 }
 
 // The start on settings holding one assigned key and nothing else: where and
 // how the window comes up, the face it shows with the key in the default
 // highlite colour, and the configuration library called once with the debug
 // flag off. Launching, dialogs, shortcuts, sound and the status bar load
-// their libraries when first used: none is loaded, yet dropped files are
-// taken. (ole32 goes unasked: Wine's window code loads it into every
+// their libraries when first used: none is loaded (so there is no status
+// bar), yet dropped files are taken. (ole32 goes unasked: Wine's window code loads it into every
 // program.) A second start
-// restores the minimized first one and ends; none of its options reach it.
+// restores the minimized first one and ends (that it reads, writes and
+// applies nothing before is decided natively).
 TEST_F(KlvTest, FreshStartLoadsNoLaterLibraryAndStaysTheOnlyInstance) {
     ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cmd]\r\nFn-A=notepad.exe\r\n"}}));
-    ASSERT_TRUE(e2e::CopyHelperBesideKlv("klvcfg.dll"));
-    ASSERT_TRUE(klv.Start());
-    EXPECT_EQ(e2e::TextOf(klv.Window()), "Kelvane");
+    const std::string dir = e2e::TestBinaryDir();
+    ASSERT_TRUE(CopyFileA((dir + "\\helpers\\klvcfg.dll").c_str(), (dir + "\\klvcfg.dll").c_str(), FALSE));
+    ASSERT_TRUE(klv.Start()); // a window titled Kelvane
     EXPECT_TRUE(klv.HasMenu());
-    EXPECT_EQ(ClientPlace(klv), Place(150, 100));
-    EXPECT_TRUE(FramedAsTheStyleSays(klv));
+    EXPECT_EQ(Corner(klv), "150,100");
+    const RECT client = klv.ClientRectOnScreen(); // one column and two rows around the face
+    EXPECT_EQ(client.right - client.left, kFaceWidth + 1);
+    EXPECT_EQ(client.bottom - client.top, kFaceHeight + 2);
     const LONG style = GetWindowLongA(klv.Window(), GWL_STYLE);
     EXPECT_EQ(style & (kFrameStyle | WS_THICKFRAME | WS_MAXIMIZEBOX), LONG{kFrameStyle});
-    EXPECT_FALSE(klv.IsTopmost());
-    EXPECT_EQ(FindWindowExA(klv.Window(), nullptr, STATUSCLASSNAMEA, nullptr), nullptr);
-    // Beyond the face, one column and two rows, the window's light-gray background shows.
-    Image expectedClient(e2e::kFaceWidth + 1, e2e::kFaceHeight + 2, MakeColour(192, 192, 192));
-    expectedClient.Copy(WithLegends(e2e::SourceBitmap("face0.bmp"), {{"A", MakeColour(0, 0, 255)}}),
-                        0, 0, e2e::kFaceWidth, e2e::kFaceHeight, 0, 0);
-    EXPECT_TRUE(e2e::ComesToShow(klv, expectedClient));
+    // Beyond the face, one column and two rows, the window's light-gray
+    // background shows; A's legend, the pure black pixels two inside its
+    // edges, is blue.
+    Image expected(kFaceWidth + 1, kFaceHeight + 2, MakeColour(192, 192, 192));
+    expected.Copy(SourceBitmap("face0.bmp"), 0, 0, kFaceWidth, kFaceHeight, 0, 0);
+    const Rect a = e2e::BuiltInKeys().at("A");
+    for (int y = a.top + 2; y < a.bottom - 2; ++y)
+        for (int x = a.left + 2; x < a.right - 2; ++x)
+            if (expected.Get(x, y) == 0) expected.Set(x, y, MakeColour(0, 0, 255));
+    EXPECT_TRUE(ComesToShow(klv, expected));
 
     DWORD processId = 0;
     GetWindowThreadProcessId(klv.Window(), &processId);
@@ -123,29 +133,26 @@ TEST_F(KlvTest, FreshStartLoadsNoLaterLibraryAndStaysTheOnlyInstance) {
     EXPECT_TRUE(BecomesIconic(klv.Window(), false));
     EXPECT_TRUE(IsWindowVisible(klv.Window()));
     EXPECT_EQ(GetForegroundWindow(), klv.Window());
-    EXPECT_FALSE(klv.IsTopmost());
-    EXPECT_TRUE(klv.HasMenu());
-    EXPECT_EQ(ClientPlace(klv), Place(150, 100));
-    EXPECT_EQ(StoredCfg("opts"), "<absent>");
     ASSERT_TRUE(klv.Close());
     EXPECT_EQ(e2e::ReadWindowsFile("klvcfg.log"), "CheckCfg 0\r\n");
 }
 
-// Without the menu bar the window is shorter around the same client area,
-// put where the settings say, with the status bar below the whole face, and
-// "-db" draws the diagonal of every key, all 63 of which can be seen. The
-// stored topmost state is applied at start; the system menu's "&Always On
-// Top" toggles it, storing the options word with the command line's bits,
-// and it stays on top when brought to the front. The colour dialog stores
-// the colour chosen. Moves store the client area's corner, also off the left
+// Without the menu bar the client area, put where the settings say, holds
+// the face and its margins with the status bar below, and "-db" draws the
+// diagonal of every key, all 63 of which can be seen. The stored topmost
+// state is applied at start, and the window stays on top when brought to
+// the front; the system menu's "&Always On Top" turns it off, storing the
+// options word with the command line's bits. The colour dialog stores the
+// colour chosen. Moves store the client area's corner, also off the left
 // edge of the screen; minimizing stores fIcon 1 and leaves it alone. The
 // next start comes up minimized there, restoring stores fIcon 0, and closing
-// keeps the corner: no creep from the frame.
+// keeps the corner: no creep from the frame. (The window's frame around its
+// client area is Windows' doing, by the style the fresh run checks.)
 TEST_F(KlvTest, OptionsColoursPlaceAndMinimizedStateFromSettingsAndTheSystemMenu) {
     ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cfg]\r\nx=200\r\ny=160\r\nopts=2\r\n"}}));
-    const std::map<std::string, Rect> keys = e2e::BuiltInKeys(0);
+    const std::map<std::string, Rect> keys = e2e::BuiltInKeys();
     ASSERT_EQ(keys.size(), 63u);
-    Image diagonals = e2e::SourceBitmap("face0.bmp");
+    Image diagonals = SourceBitmap("face0.bmp");
     for (const auto& [name, rect] : keys) {
         const Image before = diagonals;
         DrawKeyDiagonal(diagonals, rect);
@@ -153,32 +160,26 @@ TEST_F(KlvTest, OptionsColoursPlaceAndMinimizedStateFromSettingsAndTheSystemMenu
     }
     ASSERT_TRUE(klv.Start("-nomenu -status -db"));
     EXPECT_FALSE(klv.HasMenu());
-    EXPECT_TRUE(FramedAsTheStyleSays(klv));
-    const RECT client = klv.ClientRectOnScreen();
-    EXPECT_EQ(client.left, 200);
-    EXPECT_EQ(client.top, 160);
-    EXPECT_EQ(client.right - client.left, e2e::kFaceWidth + 1);
+    EXPECT_EQ(Corner(klv), "200,160");
+    const RECT client = klv.ClientRectOnScreen(); // the face's margins, then the status bar
+    EXPECT_EQ(client.right - client.left, kFaceWidth + 1);
     HWND status = FindWindowExA(klv.Window(), nullptr, STATUSCLASSNAMEA, nullptr);
     ASSERT_NE(status, nullptr);
     EXPECT_TRUE(IsWindowVisible(status));
     RECT bar{};
     GetWindowRect(status, &bar);
     EXPECT_GT(bar.bottom - bar.top, 0);
-    EXPECT_EQ(bar.top, client.top + e2e::kFaceHeight + 2);
+    EXPECT_EQ(bar.top, client.top + kFaceHeight + 2);
     EXPECT_EQ(bar.bottom, client.bottom);
-    EXPECT_TRUE(e2e::ComesToShow(klv, diagonals));
+    EXPECT_TRUE(ComesToShow(klv, diagonals));
 
     ASSERT_TRUE(klv.Send(WM_NULL)); // the posted topmost command has run
     EXPECT_TRUE(klv.IsTopmost());
-    EXPECT_EQ(StoredCfg("opts"), "2");
+    ASSERT_TRUE(SetWindowPos(klv.Window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE));
+    EXPECT_TRUE(klv.IsTopmost());
     ASSERT_TRUE(klv.Send(WM_SYSCOMMAND, 482));
     EXPECT_FALSE(klv.IsTopmost());
     EXPECT_EQ(StoredCfg("opts"), "1536");
-    ASSERT_TRUE(klv.Send(WM_SYSCOMMAND, 482));
-    EXPECT_TRUE(klv.IsTopmost());
-    EXPECT_EQ(StoredCfg("opts"), "1538");
-    ASSERT_TRUE(SetWindowPos(klv.Window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE));
-    EXPECT_TRUE(klv.IsTopmost());
 
     // The colour dialog runs on the program's own template: pure blue chosen
     // for the hint background is stored as "0 0 255".
@@ -197,8 +198,7 @@ TEST_F(KlvTest, OptionsColoursPlaceAndMinimizedStateFromSettingsAndTheSystemMenu
     ASSERT_TRUE(SetWindowPos(klv.Window(), nullptr, -40, 10, 0, 0,
                              SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
     ASSERT_TRUE(klv.Send(WM_NULL));
-    const RECT moved = klv.ClientRectOnScreen();
-    const std::string place = std::to_string(moved.left) + "," + std::to_string(moved.top);
+    const std::string place = Corner(klv);
     EXPECT_EQ(StoredCfg("x") + "," + StoredCfg("y"), place);
     ASSERT_TRUE(klv.Send(WM_SYSCOMMAND, SC_MINIMIZE));
     ASSERT_TRUE(BecomesIconic(klv.Window(), true));
@@ -212,10 +212,78 @@ TEST_F(KlvTest, OptionsColoursPlaceAndMinimizedStateFromSettingsAndTheSystemMenu
     ASSERT_TRUE(BecomesIconic(klv.Window(), false));
     ASSERT_TRUE(klv.Send(WM_NULL));
     EXPECT_EQ(StoredCfg("fIcon"), "0");
-    const RECT restored = klv.ClientRectOnScreen();
-    EXPECT_EQ(std::to_string(restored.left) + "," + std::to_string(restored.top), place);
+    EXPECT_EQ(Corner(klv), place);
     ASSERT_TRUE(klv.Close());
     EXPECT_EQ(StoredCfg("x") + "," + StoredCfg("y"), place);
 }
 
+// The texts of every manifest resource of a program opened as data.
+std::vector<std::string> Manifests(HMODULE module) {
+    std::vector<std::string> texts;
+    EnumResourceNamesA(
+        module, MAKEINTRESOURCEA(24), // RT_MANIFEST
+        [](HMODULE m, LPCSTR type, LPSTR name, LONG_PTR param) -> BOOL {
+            HRSRC found = FindResourceA(m, name, type);
+            HGLOBAL data = found ? LoadResource(m, found) : nullptr;
+            const char* bytes = data ? static_cast<const char*>(LockResource(data)) : nullptr;
+            if (bytes)
+                reinterpret_cast<std::vector<std::string>*>(param)->emplace_back(
+                    bytes, SizeofResource(m, found));
+            return TRUE;
+        },
+        reinterpret_cast<LONG_PTR>(&texts));
+    return texts;
+}
+
+// The names a program exports, read from its image mapped as a resource.
+std::vector<std::string> ExportedNames(HMODULE module) {
+    const auto* base = reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(module) & ~ULONG_PTR{3});
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(
+        base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& table =
+        nt->OptionalHeader.Magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC
+            ? reinterpret_cast<const IMAGE_NT_HEADERS64*>(nt)->OptionalHeader.DataDirectory[0]
+            : nt->OptionalHeader.DataDirectory[0];
+    std::vector<std::string> names;
+    if (table.VirtualAddress == 0) return names;
+    const auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + table.VirtualAddress);
+    const auto* name = reinterpret_cast<const DWORD*>(base + exports->AddressOfNames);
+    for (DWORD i = 0; i < exports->NumberOfNames; ++i)
+        names.emplace_back(reinterpret_cast<const char*>(base + name[i]));
+    return names;
+}
+
 } // namespace
+
+// Settings live in the Windows directory. A program whose manifest declares an
+// execution level loses the per-user redirection of those writes on today's
+// Windows, so no build may declare one. Both export the DDE callback under
+// its plain name and carry the bitmaps (found whatever the case of their
+// names), the icon and the cursors. The faces' pixels are checked where the
+// window shows them, the string table where the native tests read it.
+TEST(ProgramImage, NoExecutionLevelAndTheFullResources) {
+    for (const char* relative : {"KLV.exe", "..\\win32\\KLV.exe"}) {
+        const std::string path = e2e::TestBinaryDir() + "\\" + relative;
+        SCOPED_TRACE(path);
+        if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+            ADD_FAILURE() << "program not built";
+            continue;
+        }
+        HMODULE module = LoadLibraryExA(path.c_str(), nullptr,
+                                        LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        ASSERT_NE(module, nullptr);
+        for (const std::string& manifest : Manifests(module))
+            EXPECT_EQ(manifest.find("requestedExecutionLevel"), std::string::npos) << manifest;
+        EXPECT_EQ(ExportedNames(module), std::vector<std::string>{"DDECallback"});
+
+        for (const char* name :
+             {"FACE0", "face1", "fnkey", "LIST", "LargeU", "LARGED", "SMALLU", "smalld"}) {
+            EXPECT_NE(FindResourceA(module, name, MAKEINTRESOURCEA(2)), nullptr) << name; // RT_BITMAP
+        }
+        EXPECT_EQ(FindResourceA(module, "FACE2", MAKEINTRESOURCEA(2)), nullptr);
+        EXPECT_NE(FindResourceA(module, MAKEINTRESOURCEA(31234), MAKEINTRESOURCEA(14)), nullptr);
+        for (int cursor : {110, 122}) // RT_GROUP_CURSOR
+            EXPECT_NE(FindResourceA(module, MAKEINTRESOURCEA(cursor), MAKEINTRESOURCEA(12)), nullptr);
+        FreeLibrary(module);
+    }
+}

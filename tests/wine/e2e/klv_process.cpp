@@ -1,21 +1,14 @@
 #include "wine/e2e/klv_process.h"
 
-#include <shlobj.h>
-#include <wrl/client.h>
-
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace e2e {
 namespace {
-
-constexpr const char* kTitle = "Kelvane";
-
-::testing::AssertionResult Failure(const std::string& what) {
-    return ::testing::AssertionFailure() << what << " (error " << GetLastError() << ")";
-}
 
 // A handle that is released by the given function however the scope is left.
 template <typename Handle, typename Release> auto Owned(Handle handle, Release release) {
@@ -48,14 +41,10 @@ std::string WindowsDir() {
     return path;
 }
 
-std::string WindowsFilePath(const std::string& name) {
-    return WindowsDir() + "\\" + name;
-}
-
 void RemoveKelvaneFiles() {
     for (const char* name :
          {"kelvane.ini", "kelvane.prg", "kelvane.cfg", "kelvane.fac", "kelvane.key", "klvcfg.log",
-          "klvlaunch.log"})
+          "klvlaunch.log", "progman.bin"})
         DeleteFileA(WindowsFilePath(name).c_str());
     DeleteFileA((TestBinaryDir() + "\\klvcfg.dll").c_str());
 }
@@ -84,57 +73,61 @@ std::string Stored(const std::string& section, const std::string& key) {
     return value;
 }
 
-::testing::AssertionResult SaveShortcut(const std::string& path, const std::string& target,
-                                        const std::string& arguments, const std::string& directory) {
-    Microsoft::WRL::ComPtr<IShellLinkA> link;
-    Microsoft::WRL::ComPtr<IPersistFile> file;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(link.GetAddressOf()))) ||
-        FAILED(link.As(&file)))
-        return ::testing::AssertionFailure() << "no shell link object";
-    link->SetPath(target.c_str());
-    link->SetArguments(arguments.c_str());
-    link->SetWorkingDirectory(directory.c_str());
-    const std::wstring wide(path.begin(), path.end());
-    if (FAILED(file->Save(wide.c_str(), TRUE))) return Failure("cannot save " + path);
-    return ::testing::AssertionSuccess();
-}
-
-::testing::AssertionResult CopyHelperBesideKlv(const std::string& name) {
-    const std::string dir = TestBinaryDir();
-    if (CopyFileA((dir + "\\helpers\\" + name).c_str(), (dir + "\\" + name).c_str(), FALSE))
-        return ::testing::AssertionSuccess();
-    return Failure("cannot copy " + name);
-}
-
-std::string TextOf(HWND hwnd) {
+std::string TextOf(HWND window) {
     char text[256] = "";
-    GetWindowTextA(hwnd, text, sizeof text);
+    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
     return text;
+}
+
+std::string TextsOf(HWND dialog, std::initializer_list<int> items) {
+    std::string texts;
+    const char* separator = "";
+    for (int item : items) texts += std::exchange(separator, "|") + TextOf(GetDlgItem(dialog, item));
+    return texts;
+}
+
+HWND VisibleMenu() {
+    for (int i = 0; i < 200; ++i, Sleep(25))
+        for (HWND menu = nullptr; (menu = FindWindowExA(nullptr, menu, "#32768", nullptr));)
+            if (IsWindowVisible(menu)) return menu;
+    return nullptr;
+}
+
+std::map<std::string, Rect> BuiltInKeys() {
+    std::map<std::string, Rect> keys;
+    // Descriptors "code assignable reserved name left top width height" are strings 5000 to 5099.
+    for (UINT id = 5000; id < 5100; ++id) {
+        char text[256] = "", name[20] = "";
+        int code, assignable, reserved, left, top, width, height;
+        if (LoadStringA(GetModuleHandleA(nullptr), id, text, sizeof text) > 0 &&
+            std::sscanf(text, "%d %d %d %19s %d %d %d %d", &code, &assignable, &reserved, name,
+                        &left, &top, &width, &height) == 8)
+            keys[name] = Rect{left, top, left + width, top + height};
+    }
+    return keys;
 }
 
 ::testing::AssertionResult KlvProcess::Start(const std::string& arguments) {
     auto launched = Launch(arguments);
     if (!launched) return launched;
-    window_ = WaitForTopLevelWindow(kTitle);
-    if (!window_) return ::testing::AssertionFailure() << "KLV.exe " << arguments << ": no window";
+    window_ = WaitForTopLevelWindow("Kelvane");
+    if (!window_) return ::testing::AssertionFailure() << program_ << " " << arguments << ": no window";
     if (WaitForInputIdle(process_.get(), kTimeoutMs) != 0)
-        return ::testing::AssertionFailure() << "KLV.exe did not become idle";
+        return ::testing::AssertionFailure() << program_ << " did not become idle";
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult KlvProcess::Launch(const std::string& arguments,
-                                              const std::string& workingDir) {
+::testing::AssertionResult KlvProcess::Launch(const std::string& arguments) {
     Stop();
-    const std::string exe = TestBinaryDir() + "\\KLV.exe";
-    std::string commandLine = "\"" + exe + "\"";
-    if (!arguments.empty()) commandLine += " " + arguments;
+    const std::string exe = TestBinaryDir() + "\\" + program_;
+    std::string commandLine = "\"" + exe + "\" " + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        workingDir.empty() ? nullptr : workingDir.c_str(), &startup, &info))
-        return Failure("cannot start " + commandLine);
+    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info))
+        return ::testing::AssertionFailure() << "cannot start " << commandLine << " (error "
+                                             << GetLastError() << ")";
     CloseHandle(info.hThread);
     process_.reset(info.hProcess);
     processId_ = info.dwProcessId;
@@ -143,25 +136,24 @@ std::string TextOf(HWND hwnd) {
 
 HWND KlvProcess::WaitForTopLevelWindow(const std::string& title, DWORD timeoutMs) const {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (;;) {
+    for (;; Sleep(50)) {
         if (HWND found = FindProcessWindow(processId_, title)) return found;
         if (!IsRunning() || GetTickCount64() >= deadline) return nullptr;
-        Sleep(50);
     }
 }
 
 ::testing::AssertionResult KlvProcess::WaitForExit() {
     if (!process_ || WaitForSingleObject(process_.get(), kTimeoutMs) != WAIT_OBJECT_0)
-        return ::testing::AssertionFailure() << "KLV.exe did not end";
+        return ::testing::AssertionFailure() << program_ << " did not end";
     window_ = nullptr;
     DWORD code = 1;
     GetExitCodeProcess(process_.get(), &code);
-    if (code != 0) return ::testing::AssertionFailure() << "KLV.exe ended with code " << code;
+    if (code != 0) return ::testing::AssertionFailure() << program_ << " ended with code " << code;
     return ::testing::AssertionSuccess();
 }
 
 ::testing::AssertionResult KlvProcess::Close() {
-    if (!Post(WM_CLOSE)) return Failure("WM_CLOSE not posted");
+    if (!Post(WM_CLOSE)) return ::testing::AssertionFailure() << "WM_CLOSE not posted";
     return WaitForExit();
 }
 
@@ -195,31 +187,24 @@ RECT KlvProcess::ClientRectOnScreen() const {
     return rect;
 }
 
-Image KlvProcess::CaptureClient() const {
-    RECT client{};
-    if (!GetClientRect(window_, &client) || client.right <= 0 || client.bottom <= 0) return {};
-    const int width = client.right, height = client.bottom;
-    auto window = Owned(GetDC(window_), [this](HDC dc) { ReleaseDC(window_, dc); });
-    auto memory = Owned(CreateCompatibleDC(window.get()), DeleteDC);
-    auto bitmap = Owned(CreateCompatibleBitmap(window.get(), width, height), DeleteObject);
-    if (!window || !memory || !bitmap) return {};
+std::vector<std::uint32_t> CapturePixels(HWND window, const RECT& area) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return {};
+    auto source = Owned(GetDC(window), [window](HDC dc) { ReleaseDC(window, dc); });
+    auto memory = Owned(CreateCompatibleDC(source.get()), DeleteDC);
+    auto bitmap = Owned(CreateCompatibleBitmap(source.get(), width, height), DeleteObject);
+    if (!source || !memory || !bitmap) return {};
     const HGDIOBJ old = SelectObject(memory.get(), bitmap.get());
-    const bool copied = BitBlt(memory.get(), 0, 0, width, height, window.get(), 0, 0, SRCCOPY);
+    const bool copied =
+        BitBlt(memory.get(), 0, 0, width, height, source.get(), area.left, area.top, SRCCOPY);
     SelectObject(memory.get(), old);
-
     BITMAPINFO info{};
     info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height); // 0x00RRGGBB
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
     if (!copied || GetDIBits(memory.get(), bitmap.get(), 0, height, pixels.data(), &info,
                              DIB_RGB_COLORS) != height)
         return {};
-    Image image(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const std::uint32_t p = pixels[static_cast<std::size_t>(y) * width + x];
-            image.Set(x, y, MakeColour((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
-        }
-    return image;
+    return pixels;
 }
 
 } // namespace e2e

@@ -6,22 +6,25 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
-#include "face/image.h"
+#include "common/geometry.h"
 
 namespace e2e {
 
 // The directory of the running test binary, where KLV.exe lies too.
 std::string TestBinaryDir();
 std::string WindowsDir();
-std::string WindowsFilePath(const std::string& name);
+inline std::string WindowsFilePath(const std::string& name) { return WindowsDir() + "\\" + name; }
 
 // Deletes every file Kelvane reads or writes in the Windows directory, the
-// logs of the test helpers, and a klvcfg.dll beside KLV.exe.
+// files of the test helpers, and a klvcfg.dll beside KLV.exe.
 void RemoveKelvaneFiles();
 // Removes Kelvane's files, then writes each given file (name -> bytes) into
 // the Windows directory.
@@ -31,29 +34,32 @@ std::optional<std::string> ReadWindowsFile(const std::string& name);
 // A value of kelvane.ini, "<absent>" when there is none.
 std::string Stored(const std::string& section, const std::string& key);
 inline std::string StoredCfg(const std::string& key) { return Stored("cfg", key); }
-// Saves a shell shortcut (COM initialised by the caller).
-::testing::AssertionResult SaveShortcut(const std::string& path, const std::string& target,
-                                        const std::string& arguments, const std::string& directory);
-// Copies a helper built into <test binary dir>\helpers beside KLV.exe.
-::testing::AssertionResult CopyHelperBesideKlv(const std::string& name);
-std::string TextOf(HWND hwnd);
+// A window's text, asked of the window: another process's edit keeps its text itself.
+std::string TextOf(HWND window);
+// The texts of a dialog's items, joined by "|".
+std::string TextsOf(HWND dialog, std::initializer_list<int> items);
+// A popup menu on the screen, once one shows within a few seconds.
+HWND VisibleMenu();
+// The rectangles of face 0's built-in keys by key name ("A", "SP", ...), as
+// the string table, which the test binary carries too, describes them.
+std::map<std::string, Rect> BuiltInKeys();
+// The pixels of area, in the coordinates of the window's device context (the
+// screen's for nullptr), top row first, as 0x00RRGGBB; empty when unreadable.
+std::vector<std::uint32_t> CapturePixels(HWND window, const RECT& area);
 
+// KLV.exe, or another program beside the test binary, run by a test.
 class KlvProcess {
   public:
     static constexpr DWORD kTimeoutMs = 15000;
 
-    KlvProcess() = default;
-    ~KlvProcess() { Stop(); } // no KLV.exe outlives its test
-    KlvProcess(const KlvProcess&) = delete;
-    KlvProcess& operator=(const KlvProcess&) = delete;
+    explicit KlvProcess(std::string program = "KLV.exe") : program_(std::move(program)) {}
+    ~KlvProcess() { Stop(); } // no program outlives its test; it is not copied
 
     // Starts KLV.exe with the arguments (the text after the program's name)
     // and waits for its window, then until the process is idle.
     ::testing::AssertionResult Start(const std::string& arguments = "");
-    // Starts KLV.exe without waiting for anything (one-shot starts). An empty
-    // working directory means the test's.
-    ::testing::AssertionResult Launch(const std::string& arguments,
-                                      const std::string& workingDir = "");
+    // Starts the program without waiting for anything.
+    ::testing::AssertionResult Launch(const std::string& arguments);
     // Any top-level window of the process with exactly this title, or
     // nullptr once the process has ended or the time is up.
     HWND WaitForTopLevelWindow(const std::string& title, DWORD timeoutMs = kTimeoutMs) const;
@@ -73,16 +79,12 @@ class KlvProcess {
     RECT ClientRectOnScreen() const;
     bool HasMenu() const { return GetMenu(window_) != nullptr; }
     bool IsTopmost() const { return (GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
-    // The client area's pixels, read through the window's device context.
-    Image CaptureClient() const;
 
   private:
-    struct HandleCloser {
-        void operator()(HANDLE handle) const { CloseHandle(handle); }
-    };
     bool IsRunning() const;
 
-    std::unique_ptr<void, HandleCloser> process_;
+    std::string program_; // its path from the test binary's directory
+    std::unique_ptr<void, decltype(&CloseHandle)> process_{nullptr, CloseHandle};
     DWORD processId_ = 0;
     HWND window_ = nullptr;
 };

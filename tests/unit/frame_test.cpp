@@ -1,5 +1,8 @@
-// Key requests as the main window carries them out, the hotkey report, the
-// pointer on the face, popup lists and the hint.
+// The main window's logic: key requests as it carries them out, the hotkey
+// report, the pointer on the face, popup lists and the hint; its commands
+// (the option bits and check marks, the colour dialog's answers, the
+// desktop's requests, what is left to the platform) and the system menu's
+// forwarding. The Wine tests prove the window carries out what is asked here.
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -12,7 +15,7 @@ using Texts = std::vector<std::string>;
 
 // Keys A (direct), B (popup list, switch-to set), C (switch-to), D (free),
 // U (not assignable), E (described) and the reserved l and x; B overlaps A.
-class KeyRequestTest : public ModelTest {
+class KeyRequestTest : public FrameTest {
 protected:
     KeyRequestTest() {
         profile.Load("kelvane.key", "[keys]\na=65 1 0 A 0 0 20 20\nb=66 1 0 B 10 10 20 20\n"
@@ -21,21 +24,16 @@ protected:
                                     "l=108 1 1 L 120 0 10 10\nx=120 1 1 X 140 0 10 10 Spare\n");
         profile.Load("kelvane.ini", "[cmd]\nFn-A=a.exe\nFn-B=@Tools\nFn-C=c.exe\nFn-E=e.exe\n"
                                     "[cwd]\nFn-A=C:\\A\n[desc]\nFn-E=Editor\n[opts]\nFn-B=1\nFn-C=1\n");
-        frame.LoadSettings(nullptr);
-        frame.LoadKeyTable(0);
-        frame.LoadAssignments(); // rewrites the list from its folder: set it afterwards
-        profile.Load("kelvane.prg", "[Tools]\nkey00=Rec (r.exe) [C:\\R]\nkey01=Plain (p.exe)\n");
+        Load(frame);
     }
-    // What the window was asked and what was started since the last call.
-    Texts Effects() {
-        Texts effects;
-        effects.swap(platform.requests);
-        for (std::string& e : launch.effects) effects.push_back(e);
-        launch.effects.clear();
-        return effects;
+    // Start-up's loading; it rewrites the list from its folder, so the list is set afterwards.
+    void Load(CKeyboardFrame& f) {
+        f.LoadSettings(nullptr);
+        f.LoadKeyTable(0);
+        f.LoadAssignments();
+        profile.Load("kelvane.prg", "[Tools]\nkey00=Rec (r.exe) [C:\\R]\nkey01=Plain (p.exe)\n"
+                                    "[class]\nkey01=Games\n");
     }
-
-    CKeyboardFrame frame{Ports()};
 };
 
 TEST_F(KeyRequestTest, RequestsRunEditOrNameTheKey) {
@@ -44,9 +42,8 @@ TEST_F(KeyRequestTest, RequestsRunEditOrNameTheKey) {
         unsigned code;
         Texts effects;
     } cases[] = {
-        {'A', KC_RUN, {"cd C:\\A", "drive 3", "start a.exe in C:\\A"}},
+        // A command runs, and a switch-to key with nothing running starts, in the Wine launch run.
         {'B', KC_RUN, {"hide hint", "menu Fn-B More...! at 100,100 centre"}}, // popup before switch-to
-        {'C', KC_RUN, {"start c.exe in C:\\A"}}, // no such process: started where A left it
         {'D', KC_RUN, {"post key 68 1036"}},
         {'U', KC_RUN, {}},
         {'l', KC_RUN, {"post 303 0"}},
@@ -70,14 +67,18 @@ TEST_F(KeyRequestTest, RequestsRunEditOrNameTheKey) {
     EXPECT_EQ(platform.tracked, (PopupMenuCascade{{{"Rec", 800}, {"Plain", 801}}}));
 }
 
-// The chosen item starts in its own directory, else in the popup key's.
+// The menu opens at the pointer (right-aligned in the right half of the
+// screen) and leaves a minimized window minimized; the chosen item starts in
+// its own directory, else in the popup key's.
 TEST_F(KeyRequestTest, PopupItemsStartWithTheirDirectory) {
     profile.Load("kelvane.ini", "[cmd]\nFn-B=@Tools\n[cwd]\nFn-B=C:\\B\n");
     shell.folders["Tools"] = {{"Rec", "r.exe", "C:\\R"}};
     frame.LoadAssignments();
     profile.WriteString("Tools", "key01", "Plain (p.exe)", "kelvane.prg");
+    platform.pointer = {512, 385, 1024, 768};
+    platform.minimized = true;
     frame.OnChar('B', KC_RUN, 0);
-    Effects();
+    EXPECT_EQ(Effects(), (Texts{"hide hint", "menu Fn-B More...! at 512,385 right", "show minimized"}));
     for (unsigned id : {800u, 801u, 802u}) EXPECT_TRUE(frame.OnCommand(id, 0));
     EXPECT_EQ(Effects(), (Texts{"cd C:\\R", "drive 3", "start r.exe in C:\\R", "cd C:\\B", "drive 3",
                                 "start p.exe in C:\\B"}));
@@ -93,15 +94,11 @@ TEST_F(KeyRequestTest, PopupItemsStartWithTheirDirectory) {
 // another run; a close waits until the loop has ended, then comes back from
 // the main loop; it cancels the edit and stops the import before its next group.
 TEST_F(KeyRequestTest, RequestsArrivingInsideADialogTheMenuOrTheImport) {
-    const std::string list = "[Tools]\nkey00=Rec (r.exe) [C:\\R]\n[class]\nkey01=Games\n";
     for (const std::string opener : {"edit", "menu", "import"}) {
         for (const std::string arrival : {"run", "hotkey", "drop", "import", "close"}) {
             SCOPED_TRACE(opener + " + " + arrival);
             CKeyboardFrame fresh(Ports()); // a close leaves a frame closing
-            fresh.LoadSettings(nullptr);
-            fresh.LoadKeyTable(0);
-            fresh.LoadAssignments();
-            profile.Load("kelvane.prg", list);
+            Load(fresh);
             dialogs = ScriptedDialogs{};
             groups = ScriptedGroups{};
             groups.replies = {{"GROUPS", "Main\r\nGames\r\n"}, {"Main", "Main\r\n\"M\",\"m\",,\r\n"},
@@ -126,9 +123,7 @@ TEST_F(KeyRequestTest, RequestsArrivingInsideADialogTheMenuOrTheImport) {
                 fresh.OnCommand(480, 0);
             }
             const Texts effects = Effects();
-            const auto has = [&](const std::string& e) {
-                return std::find(effects.begin(), effects.end(), e) != effects.end();
-            };
+            const auto has = [&](const char* e) { return std::count(effects.begin(), effects.end(), e) > 0; };
             EXPECT_EQ(has("start a.exe in C:\\A"), arrival == "run" && opener == "edit");
             EXPECT_EQ(has("post key 65 1035"), arrival == "hotkey" && opener == "edit");
             EXPECT_EQ(dialogs.seen.size(), opener == "edit" ? (arrival == "close" ? 1u : 2u) : 0u);
@@ -144,39 +139,31 @@ TEST_F(KeyRequestTest, RequestsArrivingInsideADialogTheMenuOrTheImport) {
             if (opener == "import") {
                 EXPECT_EQ(profile.Text("kelvane.prg"), "[class]\nkey01=Games\nkey00=Main\n[main]\n"
                                                        "key01=M (m) [C:\\WINDOWS]\n[tools]\n"
-                                                       "key00=Rec (r.exe) [C:\\R]\n");
+                                                       "key00=Rec (r.exe) [C:\\R]\nkey01=Plain (p.exe)\n");
             }
             EXPECT_TRUE(fresh.OnClose());
         }
     }
 }
 
+// Fn+Tab on a covered window and from and to the minimized state, and the
+// run request of a report, are end-to-end cases.
 TEST_F(KeyRequestTest, HotkeyReportsPostRunRequestsAndFnTabShowsOrHidesTheWindow) {
-    EXPECT_EQ(DecideHotkey('A', 0, {}, 0).kind, HotkeyAction::PostRun);
+    frame.OnHotkey(30, 5); // A, in a report with lParam set
+    frame.OnHotkey(99, 0); // a scan code of no key
+    EXPECT_EQ(Effects(), Texts{});
     const struct {
-        unsigned key;
-        long lParam;
         WindowShowState window;
         std::uint32_t options;
         HotkeyAction::Kind kind;
     } cases[] = {
-        {'A', 1, {}, 0, HotkeyAction::Nothing},
-        {0, 0, {}, 0, HotkeyAction::Nothing},
-        {9, 0, {true, false, false}, 0, HotkeyAction::Raise},
-        {9, 0, {true, false, true}, OPT_FNTAB_MINIMIZE, HotkeyAction::Minimize},
-        {9, 0, {true, false, true}, 0, HotkeyAction::ShowMinimized},
-        {9, 0, {true, true, true}, 0, HotkeyAction::ShowNormal},
-        {9, 0, {false, false, false}, 0, HotkeyAction::ShowNormal},
+        {{true, false, true}, OPT_FNTAB_MINIMIZE, HotkeyAction::Minimize},
+        {{true, false, true}, 0, HotkeyAction::ShowMinimized},
+        {{false, false, false}, 0, HotkeyAction::ShowNormal},
     };
-    for (const auto& c : cases) EXPECT_EQ(DecideHotkey(c.key, c.lParam, c.window, c.options).kind, c.kind);
-    frame.OnHotkey(30, 0);
-    frame.OnHotkey(30, 5);
-    platform.minimized = true;
-    frame.OnHotkey(15, 0);
-    EXPECT_EQ(Effects(), (Texts{"post key 65 1035", "show normal"}));
-}
-
-TEST(KeyRequests, CornersOnTheScreenAreTested) {
+    for (const auto& c : cases) EXPECT_EQ(DecideHotkey(kVkTab, 0, c.window, c.options).kind, c.kind);
+    // Whether the window is covered is asked at those corners of its client
+    // area that lie on the screen.
     using Corners = std::vector<std::pair<int, int>>;
     EXPECT_EQ(CornersToTest({10, 20, 110, 220}, 800, 600),
               (Corners{{110, 220}, {110, 20}, {10, 20}, {10, 220}}));
@@ -226,7 +213,6 @@ TEST(PopupCascade, TwelveToAMenuAndTwoLowOnTheScreen) {
         return sizes;
     };
     using Sizes = std::vector<std::size_t>;
-    EXPECT_EQ(shape(1, false), Sizes{1});
     EXPECT_EQ(shape(1, true), Sizes{1});
     EXPECT_EQ(shape(12, false), Sizes{12});
     EXPECT_EQ(shape(13, false), (Sizes{12, 1}));
@@ -234,61 +220,168 @@ TEST(PopupCascade, TwelveToAMenuAndTwoLowOnTheScreen) {
     EXPECT_EQ(shape(30, false), (Sizes{12, 12, 6}));
     EXPECT_EQ(shape(30, true), (Sizes{2, 12, 12, 4}));
     EXPECT_EQ(BuildPopupCascade(Texts(30, "x"), true)[3][0].command, 826u);
-    const Texts titles = {"Write (C:\\WRITE.EXE) [C:\\DOCS]", "No parentheses", "(x.exe)", "A (b) (c)"};
-    Texts shown;
-    for (const std::string& item : titles) shown.push_back(PopupMenuTitle(item));
-    EXPECT_EQ(shown, (Texts{"Write", "No parentheses", "", "A (b)"}));
+    // Titles of "title (command) [directory]" items are read in the request tests.
+    for (const auto& [item, title] :
+         {std::pair{"No parentheses", "No parentheses"}, {"(x.exe)", ""}, {"A (b) (c)", "A (b)"}})
+        EXPECT_EQ(PopupMenuTitle(item), title);
 }
 
-TEST_F(KeyRequestTest, PopupMenuOpensAtThePointerAndKeepsAMinimizedWindowMinimized) {
-    platform.pointer = {512, 385, 1024, 768};
-    platform.minimized = true;
-    frame.OnChar('B', KC_RUN, 0);
-    EXPECT_EQ(Effects(), (Texts{"hide hint", "menu Fn-B More...! at 512,385 right", "show minimized"}));
-}
-
-// The hint starts at the key's centre in the left third of the screen, is
-// centred on it in the middle third and ends at it in the right third.
-TEST(Hint, PlacedByThirdsOfTheScreen) {
+TEST_F(KeyRequestTest, HintShowsAtTheTickAfterThePointerEnteredAKey) {
+    // The hint starts at the key's centre in the left third of the screen, is
+    // centred on it in the middle third and ends at it in the right third.
     const HintPort::Size text{60, 10};
     for (const auto& [x, expected] : {std::pair{100, 100}, {400, 370}, {682, 652}, {683, 623}})
         EXPECT_EQ(HintPosition({x, 50}, text, 1024).x, expected) << x;
     EXPECT_EQ(HintPosition({100, 50}, text, 1024).y, 38);
-}
-
-TEST_F(KeyRequestTest, HintShowsAtTheTickAfterThePointerEnteredAKey) {
+    const auto enterE = [this] { // from A
+        frame.OnMouseMove(5, 5);
+        frame.OnMouseMove(102, 5);
+    };
+    const auto ticks = [this](int count) { while (count-- > 0) frame.OnTimer(); };
     frame.OnMouseMove(102, 5); // E
     Effects();
-    frame.OnTimer();
-    frame.OnTimer();
+    ticks(2);
     EXPECT_EQ(Effects(), (Texts{"hint Editor at 205,38 39x12"}));
     frame.OnMouseMove(85, 5); // U: not assignable, never a hint
-    frame.OnTimer();
+    ticks(1);
     EXPECT_EQ(Effects(), (Texts{"hide hint", "post key 0 1037", "hide hint"}));
     platform.uncovered = false; // another window covers a corner
-    frame.OnMouseMove(5, 5);
-    frame.OnMouseMove(102, 5);
+    enterE();
     Effects();
-    frame.OnTimer();
+    ticks(1);
     EXPECT_EQ(Effects(), Texts{"hide hint"});
     // None while a popup list is open (the pending one is dropped), and none
     // with the Hints option off.
     platform.uncovered = true;
     frame.OnMouseMove(102, 5);
-    platform.whileTracking = [this] {
-        frame.OnTimer();
-        frame.OnMouseMove(5, 5);
-        frame.OnMouseMove(102, 5);
-        frame.OnTimer();
-        frame.OnTimer();
+    platform.whileTracking = [&] {
+        ticks(1);
+        enterE();
+        ticks(2);
     };
     frame.OnChar('B', KC_RUN, 0);
-    frame.OnTimer();
+    ticks(1);
     EXPECT_TRUE(frame.OnCommand(472, 0));
-    frame.OnMouseMove(5, 5);
-    frame.OnMouseMove(102, 5);
-    frame.OnTimer();
-    frame.OnTimer();
+    enterE();
+    ticks(2);
     for (const std::string& effect : Effects()) EXPECT_NE(effect.rfind("hint ", 0), 0u) << effect;
 }
+const char kNoHelp[] = "message No Help Currently available | Launcher | 1";
+
+class FrameCommandTest : public FrameTest {
+protected:
+    FrameCommandTest() {
+        profile.Load("kelvane.ini", "[cfg]\nopts=4703\n");
+        frame.LoadSettings(nullptr);
+    }
+};
+
+// Every option command flips its own bit of the stored word and, for the
+// five in the Options menu, the check mark of its item; a second time
+// restores both. "&Always On Top" sets the window's state too, and with
+// lParam -1 only applies the stored one.
+TEST_F(FrameCommandTest, OptionCommandsFlipTheirBitAndTheirCheckMark) {
+    using Marks = std::vector<std::pair<unsigned, bool>>;
+    const Marks marks = frame.MenuCheckMarks(); // of the options word 4703
+    EXPECT_EQ(marks, (Marks{{482, true}, {487, false}, {470, true}, {472, false}, {471, false}}));
+    const struct {
+        unsigned id, bit;
+        Texts effects;
+    } cases[] = {{470, 0x4, {}},  {471, 0x10, {}}, {472, 0x8, {}},
+                 {474, 0x40, {}}, {482, 0x2, {"not topmost"}}, {487, 0x1, {"invalidate erase"}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.id);
+        EXPECT_TRUE(frame.OnCommand(c.id, 0));
+        EXPECT_EQ(Stored("cfg", "opts"), std::to_string(4703 ^ c.bit));
+        Marks flipped = marks;
+        for (auto& [id, checked] : flipped) checked = checked != (id == c.id);
+        EXPECT_EQ(frame.MenuCheckMarks(), flipped);
+        EXPECT_EQ(Effects(), c.effects);
+        EXPECT_TRUE(frame.OnCommand(c.id, 0));
+        EXPECT_EQ(Stored("cfg", "opts"), "4703");
+        EXPECT_EQ(frame.MenuCheckMarks(), marks);
+        Effects();
+    }
+    EXPECT_TRUE(frame.OnCommand(482, -1));
+    EXPECT_EQ(Effects(), Texts{"topmost"});
+    EXPECT_EQ(Stored("cfg", "opts"), "4703");
+}
+
+// Cancel changes nothing; OK stores the choice, which the next dialog starts from.
+TEST_F(FrameCommandTest, ColourCommandsStoreAndShowTheColourChosen) {
+    const struct {
+        unsigned id;
+        const char* key;
+        std::string shown; // what the window is asked after OK
+    } cases[] = {
+        {483, "hint", "hint background " + std::to_string(MakeColour(1, 22, 203))},
+        {485, "highlite", "invalidate erase"},
+        {486, "disable", "invalidate erase"},
+        {489, "mark", "invalidate erase"},
+    };
+    colours.answer = MakeColour(1, 22, 203);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        colours.pressOk = false;
+        EXPECT_TRUE(frame.OnCommand(c.id, 0));
+        EXPECT_EQ(Effects(), Texts{});
+        EXPECT_EQ(Stored("cfg", c.key), "<absent>");
+        colours.pressOk = true;
+        EXPECT_TRUE(frame.OnCommand(c.id, 0));
+        EXPECT_TRUE(frame.OnCommand(c.id, 0));
+        EXPECT_EQ(Stored("cfg", c.key), "1 22 203");
+        EXPECT_EQ(Effects(), (Texts{c.shown, c.shown}));
+        EXPECT_EQ(colours.startedFrom.back(), MakeColour(1, 22, 203));
+    }
+}
+
+// Commands and system commands: what each asks of the window and the desktop,
+// and which are left to the platform.
+TEST_F(FrameCommandTest, CommandsAskTheWindowAndTheDesktopForExactlyTheirEffects) {
+    const struct {
+        bool system;
+        unsigned id;
+        long lParam;
+        Texts effects;
+    } cases[] = {
+        {false, 492, 0, {"desktop: log off"}},
+        {false, 493, 0, {"desktop: log off"}},
+        {false, 480, 0, {"desktop: start minimized progman.exe"}}, // no Program Manager window
+        {false, 57671, 0, {kNoHelp}}, // the last of the help commands
+        {false, 307, 0, {}},
+        {true, 300, 0, {"send 300 0"}}, // the system menu's configuration items are forwarded
+        {true, 500, 5, {"send 500 5"}},
+        {true, 0xE140, 0, {}}, // the application's About item: swallowed
+        {true, 0xE142, 0, {kNoHelp}},
+        {true, 0xE144, 0, {kNoHelp}},
+        {true, 0xE146, 0, {kNoHelp}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(c.system ? frame.OnSysCommand(c.id, c.lParam) : frame.OnCommand(c.id, c.lParam))
+            << c.id;
+        EXPECT_EQ(Effects(), c.effects) << c.id;
+    }
+    // The whole wParam counts: a notification code in the high word makes another id.
+    for (const unsigned id : {0u, 299u, 301u, 469u, 473u, 481u, 484u, 488u, 490u, 496u, 799u,
+                              57665u, 57667u, 57672u, 0xE141u, 0x10000u | 470})
+        EXPECT_FALSE(frame.OnCommand(id, 0)) << id;
+    for (const unsigned id : {299u, 501u, 0xE141u, 57669u}) // 57669: help, not from the system menu
+        EXPECT_FALSE(frame.OnSysCommand(id, 0)) << id;
+    EXPECT_EQ(Effects(), Texts{});
+    EXPECT_EQ(frame.GetSettings().Options(), 4703u);
+    // Files can be dropped only on a face that can be seen.
+    frame.OnSize(1);
+    frame.OnSize(0);
+    EXPECT_EQ(Effects(), (Texts{"refuse drops", "accept drops"}));
+}
+
+// The list's expand box is stored when the list ends with OK, not after Esc.
+TEST_F(FrameCommandTest, AssignmentListStoresItsExpandBoxOnlyOnOk) {
+    for (const auto& [end, stored] : {std::pair{END_CANCEL, "4703"}, {END_OK, "607"}}) {
+        dialogs.keyListEnd = end;
+        EXPECT_TRUE(frame.OnCommand(303, 0));
+        EXPECT_EQ(Stored("cfg", "opts"), stored);
+    }
+}
+
 } // namespace

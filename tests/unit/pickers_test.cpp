@@ -1,10 +1,12 @@
-// The group import against scripted Program Manager replies: what the
-// program-list file holds afterwards.
+// The pickers: the group import against scripted Program Manager replies
+// (what the program-list file holds afterwards), and the Application
+// Browser's OK button and what its caller reads afterwards.
 #include <algorithm>
 #include <optional>
 
-#include "model_fixture.h"
 #include "common/nested_runs.h"
+#include "model_fixture.h"
+#include "pickers/app_browser.h"
 #include "pickers/group_import.h"
 
 namespace {
@@ -127,4 +129,41 @@ TEST_F(ModelTest, GroupRepliesBecomeTheIndexAndTheGroupSections) {
     }
 }
 
+// After the first folder is selected: "file" chooses a file, "shortcut" a
+// shortcut whose target could not be read, "other" selects another folder;
+// then OK or Cancel. Read: whether OK was enabled before the end, then the
+// folder and the command|directory|description the caller gets ("-": refused).
+TEST(AppBrowserTest, OkFollowsTheModeAndTheAccessorsTheModeAndTheEnd) {
+    const struct {
+        bool folderMode;
+        std::string steps, read;
+    } cases[] = {
+        {true, "OK", "enabled C:\\P\\Games -"},
+        {true, "file OK", "enabled C:\\P\\Games -"}, // folder mode ignores files
+        {true, "Cancel", "enabled - -"},
+        {false, "file OK", "enabled - E.EXE|W|Ed"},
+        {false, "file shortcut OK", "enabled - E.EXE|W|Ed"},
+        {false, "file other OK", "disabled - E.EXE|W|Ed"},
+        {false, "OK", "disabled - ||"},
+        {false, "file Cancel", "enabled - -"},
+    };
+    const auto read = [](bool given, const std::string& text) { return given ? text : "-"; };
+    for (const auto& c : cases) {
+        AppBrowserState state(c.folderMode);
+        EXPECT_FALSE(state.OkEnabled());
+        state.FolderSelected("C:\\P\\Games");
+        if (c.steps.find("file") != std::string::npos) state.FileChosen({"E.EXE", "W", "Ed"});
+        if (c.steps.find("shortcut") != std::string::npos) state.ShortcutChosen({std::nullopt, "L", "Link"});
+        if (c.steps.find("other") != std::string::npos) state.FolderSelected("C:\\P\\Other");
+        const std::string enabled = state.OkEnabled() ? "enabled " : "disabled ";
+        state.End(c.steps.find("OK") != std::string::npos);
+        std::string folder = "stale", command = "stale", directory, description;
+        const std::string chosenFolder = read(state.GetChosenFolderPath(&folder), folder);
+        const bool given = state.GetChosenCommand(&command);
+        state.GetChosenWorkingDirectory(&directory);
+        state.GetChosenDescription(&description);
+        EXPECT_EQ(enabled + chosenFolder + " " + read(given, command + "|" + directory + "|" + description), c.read)
+            << (c.folderMode ? "folder mode: " : "application mode: ") << c.steps;
+    }
+}
 } // namespace

@@ -1,0 +1,279 @@
+// The model: key descriptors and the key table, the settings, and the
+// assignments with their popup lists.
+#include <array>
+#include <climits>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "model/profile_section_array.h"
+#include "model_fixture.h"
+
+namespace {
+using KeyTableTest = PartsTest;
+
+TEST(FaceKey, DescriptorGivesTheKey) {
+    const struct {
+        const char* what;
+        std::string descriptor, key; // label, character, rectangle, then the assignment
+    } cases[] = {
+        {"digit key with a double blank", "49 1 0 1  20 28 17 17", "Fn-1 1 20,28,37,45 assignable none||none"},
+        {"ninth field, underscores to blanks", "87 1 0 W 50 48 17 17 Word_Processor",
+         "Fn-W W 50,48,67,65 assignable none||Word Processor"},
+        {"description cut at 35", "65 0 1 A 0 0 1 1 " + std::string(50, 'd'),
+         "Fn-A A 0,0,1,1 reserved none||" + std::string(35, 'd')},
+        {"name cut at 19, numbers still line up", "66 1 0 " + std::string(30, 'N') + " 5 6 7 8",
+         "Fn-" + std::string(19, 'N') + " B 5,6,12,14 assignable none||none"},
+        {"low byte of the code", "449 1 0 X 0 0 2 2", "Fn-X \xC1 0,0,2,2 assignable none||none"},
+        {"tabs and line ends separate", "67\t1\t0\tC\r\n1\t2\t3\t4\tdesc", "Fn-C C 1,2,4,6 assignable none||desc"},
+        {"huge numbers saturate", "69 1 0 E 99999999999 -99999999999 2147483647 -5",
+         "Fn-E E 2147483647,-2147483648,2147483647,-2147483648 assignable none||none"},
+        // Fewer than eight fields: reading stops at the first mismatch, the rest is 0 or empty.
+        {"stops at a non-number", "70 1 0 F 10 x 5 5", "Fn-F F 10,0,10,0 assignable none||none"},
+        {"empty text", "", "Fn- " + std::string(1, '\0') + " 0,0,0,0 none||none"},
+    };
+    for (const auto& c : cases) {
+        const FaceKey key(c.descriptor, BuiltinStrings());
+        EXPECT_EQ(key.m_strLabel + " " + key.m_strKey + " " + RectText(key.m_rect) + " " +
+                      Assignment(key), c.key) << c.what;
+    }
+}
+
+// Ids with gaps: 5003 comes first, 5093 last.
+TEST_F(KeyTableTest, BuiltinFaceHasItsKeysInIdOrder) {
+    Start();
+    ASSERT_EQ(keys.Count(), 63);
+    EXPECT_EQ(keys.InLoadOrder(0).m_strLabel + keys.InLoadOrder(1).m_strLabel +
+                  keys.InLoadOrder(62).m_strLabel, "Fn-ESCFn-PLUSFn-RBRACE");
+    EXPECT_EQ(keys.FindKey("Z")->m_rect, (Rect{46, 88, 63, 105}));
+}
+
+TEST_F(KeyTableTest, AllKeysOptionMakesTheDigitsOneToNineAssignable) {
+    const auto assignable = [this] { // of the keys 1, 9, 0, ":" and U
+        std::string marks;
+        for (const char* key : {"1", "9", "0", ":", "U"}) marks += Key(key).m_bAssignable ? "+" : "-";
+        return marks;
+    };
+    Start();
+    EXPECT_EQ(assignable(), "+----");
+    Start(OPT_ALLKEYS);
+    EXPECT_EQ(assignable(), "++---");
+    profile.Load("kelvane.key", "[keys]\na=55 0 1 7 1 1 1 1\nb=56 0 0 8 1 1 1 1\n");
+    Start(OPT_ALLKEYS);
+    EXPECT_EQ(Key("7").m_bAssignable, 0); // reserved
+    EXPECT_EQ(Key("8").m_bAssignable, 1);
+}
+
+TEST_F(KeyTableTest, KeyLayoutFileReplacesTheBuiltInTable) {
+    const std::string twoKeys = "[keys]\na=49 1 0 1  20 28 17 17\nb=65 1 0 A 36 68 17 17\n";
+    const std::string oneKey = "[keys]\na=65 1 0 A 1 -1 1 1\n";
+    const struct {
+        const char* what;
+        std::uint32_t options;
+        std::string file, table; // the number of keys and the first one's rectangle
+    } cases[] = {
+        {"file replaces the table", 0, twoKeys, "2 20,28,37,45"},
+        {"scale 2", 0, twoKeys + "[opts]\nscale=2\n", "2 40,56,74,90"},
+        {"no-override ignores file and scale", OPT_NOOVERRIDE, twoKeys + "[opts]\nscale=2\n", "63 8,9,25,22"},
+        {"empty section: built-in table, scale 1", 0, "[keys]\n[opts]\nscale=2\n", "63 8,9,25,22"},
+        {"-1 ends the table", 0, oneKey + "b=-1\nc=66 1 0 B 1 1 1 1\n", "1 1,-1,2,0"},
+        {"-10 does not end it", 0, "[keys]\na=-10 1 0 A 1 -1 1 1\n", "1 1,-1,2,0"},
+        {"negative scale mirrors", 0, oneKey + "[opts]\nscale=-2\n", "1 -2,2,-4,0"},
+        {"huge scale saturates", 0, oneKey + "[opts]\nscale=2147483647\n",
+         "1 2147483647,-2147483647,2147483647,0"},
+    };
+    for (const auto& c : cases) {
+        profile.Load("kelvane.key", c.file);
+        Start(c.options);
+        EXPECT_EQ(std::to_string(keys.Count()) + " " + RectText(keys.InLoadOrder(0).m_rect), c.table)
+            << c.what;
+    }
+}
+
+TEST_F(KeyTableTest, AtMostOneHundredKeysAreBuilt) {
+    std::string file = "[keys]\n";
+    for (int i = 0; i < 150; ++i)
+        file += "k" + std::to_string(i) + "=" + std::to_string(i + 1) + " 1 0 K" +
+                std::to_string(i) + " 1 1 1 1\n";
+    profile.Load("kelvane.key", file);
+    Start();
+    ASSERT_EQ(keys.Count(), 100);
+    EXPECT_EQ(keys.InLoadOrder(99).m_strLabel, "Fn-K99");
+    EXPECT_EQ(keys.ByCharacter().size(), 100u);
+}
+
+TEST_F(KeyTableTest, LaterDuplicateIsFoundButBothStayInLoadOrderAndPointsFindTheFirst) {
+    profile.Load("kelvane.key", "[keys]\na=66 1 0 B 0 0 1 1\nb=65 1 0 A 0 0 10 10\n"
+                                "c=65 1 0 AA 20 0 10 10\n");
+    Start();
+    ASSERT_EQ(keys.Count(), 3);
+    EXPECT_EQ(keys.InLoadOrder(1).m_strLabel, "Fn-A");
+    EXPECT_EQ(keys.InLoadOrder(2).m_strLabel, "Fn-AA");
+    EXPECT_EQ(Key("A").m_strLabel, "Fn-AA");
+    const std::vector<FaceKey*> byCharacter = keys.ByCharacter();
+    ASSERT_EQ(byCharacter.size(), 2u);
+    EXPECT_EQ(byCharacter[0]->m_strLabel + byCharacter[1]->m_strLabel, "Fn-AAFn-B");
+    // A point finds the first key in load order whose rectangle holds it
+    // (right and bottom edges outside), and names it by its character.
+    EXPECT_EQ(keys.KeyAt(0, 0)->m_strLabel + keys.KeyAt(9, 9)->m_strLabel, "Fn-BFn-AA");
+    EXPECT_EQ(keys.KeyAt(10, 5), nullptr);
+    EXPECT_EQ(keys.KeyAt(5, 10), nullptr);
+}
+
+// Loading again replaces the table, here with the empty one of a face that
+// has no descriptors.
+TEST_F(KeyTableTest, FacesWithoutDescriptorsAreEmpty) {
+    Start();
+    for (int face : {1, 2, INT_MAX, INT_MIN}) {
+        Start(0, face);
+        EXPECT_EQ(keys.Count(), 0) << face;
+        EXPECT_EQ(keys.FindKey("Q"), nullptr) << face;
+    }
+}
+
+using SettingsTest = PartsTest;
+using Texts = std::vector<std::string>;
+
+TEST_F(SettingsTest, WithoutFilesEverythingHasItsDefault) {
+    const std::uint32_t commandLine = OPT_TOPMOST | OPT_ALLKEYS;
+    settings.LoadSettings(&commandLine);
+    EXPECT_EQ(settings.Options(), commandLine);
+    using Colours = std::array<Colour, 6>;
+    EXPECT_EQ((Colours{settings.Get(ColourSetting::Highlite), settings.Get(ColourSetting::Mark),
+                       settings.Get(ColourSetting::Disable), settings.Get(ColourSetting::Hint),
+                       settings.Get(ColourSetting::White), settings.Get(ColourSetting::DarkGray)}),
+              (Colours{MakeColour(0, 0, 255), MakeColour(255, 0, 0), MakeColour(128, 128, 128),
+                       MakeColour(255, 255, 128), MakeColour(255, 255, 255),
+                       MakeColour(128, 128, 128)}));
+    EXPECT_EQ((Texts{settings.IniFile(), settings.PrgFile(), settings.FaceFile(), settings.KeyFile(),
+                     settings.StartupSound() + settings.SwitchToSound()}),
+              (Texts{"kelvane.ini", "C:\\WINDOWS\\kelvane.prg", "kelvane.fac", "kelvane.key", ""}));
+    EXPECT_FALSE(profile.HasFile("kelvane.ini")); // reading never creates a file
+}
+
+TEST_F(SettingsTest, OptionsWordIsMaskedAndOredWithTheCommandLine) {
+    // Bits from 0x2000 up are dropped, unnamed bits below it kept, and the
+    // command line adds its bits, also to no stored word ("").
+    for (const auto& [stored, commandLine, expected] :
+         {std::tuple{"8197", 0u, 0x0005u}, {"8191", 0u, 0x1FFFu}, {"5", 0x2u, 0x0007u}, {"", 0x102u, 0x102u}}) {
+        profile.Load("kelvane.ini", *stored ? std::string("[cfg]\nopts=") + stored + "\n" : "");
+        settings.LoadSettings(&commandLine);
+        EXPECT_EQ(settings.Options(), expected) << stored;
+    }
+}
+
+// Each component modulo 256, a negative number keeping its low byte; missing
+// components are 0, reading stops at a comma, and an empty value is no default.
+TEST_F(SettingsTest, ColoursAreReadComponentByComponent) {
+    for (const auto& [stored, colour] :
+         {std::pair{"300 0 0", MakeColour(44, 0, 0)}, {"-1 0 0", MakeColour(255, 0, 0)},
+          {"10 20", MakeColour(10, 20, 0)}, {"1,2,3", MakeColour(1, 0, 0)}, {"", Colour{0}}}) {
+        profile.Load("kelvane.ini", std::string("[cfg]\nhighlite=") + stored + "\n");
+        settings.LoadSettings(nullptr);
+        EXPECT_EQ(settings.Get(ColourSetting::Highlite), colour) << stored;
+    }
+}
+
+TEST_F(SettingsTest, LongTextsAreCutToTheirBuffers) {
+    const std::string longName(200, 'x');
+    profile.Load("kelvane.ini", "[cfg]\nstartup=" + longName + "\nface=" + longName + "\n");
+    profile.Load("kelvane.cfg", "[cfg]\nkey=" + longName + "\n");
+    settings.LoadSettings(nullptr);
+    EXPECT_EQ(settings.StartupSound(), std::string(79, 'x'));
+    EXPECT_EQ(settings.KeyFile(), std::string(79, 'x'));
+    EXPECT_EQ(settings.ReadWindowState("FACE0").faceName, std::string(39, 'x'));
+}
+
+using AssignmentStoreTest = PartsTest;
+
+TEST_F(AssignmentStoreTest, LoadReadsTheFourSections) {
+    const std::string longText(300, 'c'), cut(255, 'c');
+    const struct {
+        const char* what;
+        std::string entries; // lines of the four sections for Fn-A
+        std::string key;     // Fn-A afterwards
+    } cases[] = {
+        {"direct command", "[cmd]\nFn-A=notepad.exe\n[cwd]\nFn-A=C:\\\n[desc]\nFn-A=Editor\n",
+         "assignable assigned notepad.exe|C:\\|Editor"},
+        {"nothing stored: no description", "", "assignable none||"},
+        {"empty command is none", "[cmd]\nFn-A=\n", "assignable none||"},
+        {"command none is unassigned", "[cmd]\nFn-A=none\n", "assignable none||"},
+        {"opts 5 disables", "[cmd]\nFn-A=x\n[opts]\nFn-A=5\n", "assigned opts 5 x||"},
+        {"values cut at 255", "[cmd]\nFn-A=" + longText + "\n[cwd]\nFn-A=" + longText + "\n",
+         "assignable assigned " + cut + "|" + cut + "|"},
+    };
+    for (const auto& c : cases) {
+        profile.Load("kelvane.ini", c.entries);
+        Start();
+        EXPECT_EQ(Assignment(Key("A")), c.key) << c.what;
+    }
+}
+
+// Saved assignments load back unchanged; a key is saved as assigned only
+// while it is marked so and has a command.
+TEST_F(AssignmentStoreTest, SavedAssignmentsLoadBackAndUnassignedKeysLoseTheirCommand) {
+    profile.Load("kelvane.ini", "[cmd]\nFn-C=c.exe\nFn-D=calc.exe\n");
+    Start();
+    FaceKey& b = Key("B");
+    b.m_strCommand = "Notepad (C:\\WINDOWS\\NOTEPAD.EXE) [C:\\WINDOWS]";
+    b.m_strDirectory = "C:\\TEMP";
+    b.m_strDescription = "Notes";
+    b.m_bAssigned = 1;
+    b.m_nKeyOptions = KEY_SWITCHTO;
+    Key("C").m_strCommand = "none";
+    Key("D").m_bAssigned = 0;
+    store.SaveAssignments(keys);
+    const std::string saved = Assignment(b);
+    EXPECT_EQ(Stored("cmd", "Fn-C"), "<absent>");
+    EXPECT_EQ(Stored("cmd", "Fn-D"), "<absent>");
+    EXPECT_EQ(Stored("cwd", "Fn-D") + Stored("desc", "Fn-D") + Stored("opts", "Fn-D"), "0");
+    Start();
+    EXPECT_EQ(Assignment(Key("B")), saved);
+}
+
+// Keys not assignable or reserved, and keys disabled by their options, keep
+// what their descriptor gave them and are never stored.
+TEST_F(AssignmentStoreTest, KeysNotAssignableOrReservedAreNeitherReadNorWritten) {
+    profile.Load("kelvane.key", "[keys]\nu=85 0 0 U 1 1 1 1\nr=82 1 1 R 2 2 1 1 Reserved\n"
+                             "d=68 1 0 D 3 3 1 1\na=65 1 0 A 4 4 1 1\n");
+    profile.Load("kelvane.ini", "[cmd]\nFn-U=u.exe\nFn-R=r.exe\nFn-D=d.exe\n[opts]\nFn-U=1\nFn-D=5\n");
+    Start();
+    EXPECT_EQ(Assignment(Key("U")), "none||none");
+    EXPECT_EQ(Assignment(Key("R")), "assignable reserved none||Reserved");
+    Key("D").m_strCommand = "new.exe";
+    store.SaveAssignments(keys);
+    EXPECT_EQ(Stored("cmd", "Fn-U"), "u.exe");
+    EXPECT_EQ(Stored("cmd", "Fn-R"), "r.exe");
+    EXPECT_EQ(Stored("cmd", "Fn-D"), "d.exe");
+    EXPECT_EQ(Stored("cwd", "Fn-U") + Stored("cwd", "Fn-R") + Stored("cwd", "Fn-D"),
+              "<absent><absent><absent>");
+    EXPECT_EQ(Stored("opts", "Fn-A"), "0");
+}
+
+// A folder that gives no items (here F's missing one) leaves no section.
+TEST_F(AssignmentStoreTest, PopupListsAreRewrittenFromTheirFolders) {
+    profile.Load("kelvane.ini", "[cmd]\nFn-E=@C:\\Menu\\Tools\nFn-F=@C:\\Gone\n");
+    std::string stale = "[C:\\Menu\\Tools]\n";
+    for (int i = 0; i < 6; ++i)
+        stale += "key0" + std::to_string(i) + "=old" + std::to_string(i) + "\n";
+    profile.Load("kelvane.prg", stale + "[class]\nkey00=Main\n[C:\\Gone]\nkey00=old (x) []\n");
+    shell.folders["C:\\Menu\\Tools"] = {{"Notepad", "C:\\WINDOWS\\NOTEPAD.EXE", "C:\\WINDOWS"},
+                                        {"Calculator", "C:\\WINDOWS\\CALC.EXE", ""},
+                                        {"", "", ""}};
+    Start();
+    EXPECT_EQ(shell.asked, (std::vector<std::string>{"C:\\Menu\\Tools", "C:\\Gone"}));
+    EXPECT_EQ(Key("E").m_bAssigned, 1);
+    EXPECT_EQ(Key("F").m_strCommand, "@C:\\Gone");
+
+    const std::string prg = settings.PrgFile();
+    // Read back, the item without a title has lost its leading blank, as the platform gives it.
+    EXPECT_EQ(CProfileSectionArray(profile, "C:\\Menu\\Tools", prg.c_str()),
+              (std::vector<std::string>{"Notepad (C:\\WINDOWS\\NOTEPAD.EXE) [C:\\WINDOWS]",
+                                        "Calculator (C:\\WINDOWS\\CALC.EXE) []", "() []"}));
+    EXPECT_EQ(Stored("C:\\Menu\\Tools", "key03", prg), "<absent>");
+    EXPECT_EQ(Stored("C:\\Gone", "key00", prg), "<absent>");
+    EXPECT_EQ(Stored("class", "key00", prg), "Main"); // other sections stay
+}
+
+} // namespace
