@@ -46,11 +46,11 @@ void CKeyboardFrame::LoadSettings(const std::uint32_t* commandLineOptions) {
 
 bool CKeyboardFrame::LoadFace(const std::string& resourceName) {
     const bool useFile = !m_settings.Has(OPT_NOOVERRIDE);
-    return m_face.LoadFace(resourceName, useFile ? m_settings.InWindowsDir(m_settings.FaceFile()) : "");
+    return m_face.LoadFace(resourceName, useFile ? m_settings.InSettingsDir(m_settings.FaceFile()) : "");
 }
 
 void CKeyboardFrame::LoadKeyTable(int faceIndex) {
-    m_keys.LoadKeyTable(faceIndex, m_settings.Options(), m_settings.InWindowsDir(m_settings.KeyFile()));
+    m_keys.LoadKeyTable(faceIndex, m_settings.Options(), m_settings.InSettingsDir(m_settings.KeyFile()));
 }
 
 void CKeyboardFrame::LoadAssignments() { m_store.LoadAssignments(m_keys); }

@@ -16,6 +16,7 @@ constexpr unsigned kShortText = 80; // buffer of file names, sounds and colours
 constexpr unsigned kFaceNameBuffer = 40;
 constexpr int kDefaultX = 150;
 constexpr int kDefaultY = 100;
+constexpr char kUserFolder[] = "Kelvane"; // under %APPDATA%
 
 struct ColourEntry {
     const char* key;
@@ -39,7 +40,7 @@ constexpr ColourSetting kAllColours[] = {ColourSetting::Highlite, ColourSetting:
                                          ColourSetting::White,    ColourSetting::DarkGray};
 } // namespace
 
-Settings::Settings(ProfilePort& profile, const StringTable& strings, const SystemInfo& system,
+Settings::Settings(ProfilePort& profile, const StringTable& strings, SystemInfo& system,
                    ColourChooser& colours)
     : m_profile(profile), m_strings(strings), m_system(system), m_colours(colours) {}
 
@@ -47,19 +48,24 @@ void Settings::LoadSettings(const std::uint32_t* commandLineOptions) {
     m_strNone = m_strings.Get(IDS_NONE);
     m_strNotAssignable = m_strings.Get(IDS_NOT_ASSIGNABLE);
     m_strClickHint = m_strings.Get(IDS_CLICK_HINT);
-    m_strIniFile = m_strings.Get(IDS_INI_FILE);
-    m_strCfgFile = m_strings.Get(IDS_CFG_FILE);
 
-    // The program-list file is the only one kept as a full path. The Windows
-    // directory is taken whole: the platform call fails rather than cutting a
-    // directory too long for its buffer.
+    // The Windows directory is taken whole: the platform call fails rather
+    // than cutting a directory too long for its buffer.
     m_strWindowsDir = m_system.WindowsDirectory();
-    m_strPrgFile = InWindowsDir(m_strings.Get(IDS_PRG_FILE));
+    PlaceFiles();
+    const std::string ini = m_strings.Get(IDS_INI_FILE), prg = m_strings.Get(IDS_PRG_FILE),
+                      config = m_strings.Get(IDS_CFG_FILE);
+    CarryOver({ini, prg, config});
+    // The profile calls get full paths: a bare name means the Windows directory.
+    m_strIniFile = InSettingsDir(ini);
+    m_strPrgFile = InSettingsDir(prg);
+    m_strCfgFile = InSettingsDir(config);
 
     const ProfileSection configuration =
         ReadProfileSection(m_profile, kCfgSection, m_strCfgFile.c_str());
     m_strFaceFile = configuration.Text(kFaceFile, m_strings.Get(IDS_FACE_FILE), kShortText);
     m_strKeyFile = configuration.Text(kKeyFile, m_strings.Get(IDS_KEY_FILE), kShortText);
+    CarryOver({m_strFaceFile, m_strKeyFile}); // under the names the configuration gives
 
     const ProfileSection cfg = ReadProfileSection(m_profile, kCfgSection, m_strIniFile.c_str());
     const std::uint32_t commandLine = commandLineOptions ? *commandLineOptions : 0;
@@ -72,6 +78,34 @@ void Settings::LoadSettings(const std::uint32_t* commandLineOptions) {
     for (ColourSetting which : kAllColours) {
         const ColourEntry entry = EntryOf(which);
         Slot(which) = ReadColour(entry.defaultId, cfg, entry.key);
+    }
+}
+
+// A 64-bit process gets no UAC file virtualization, nor does one whose
+// manifest requests an execution level (ours: asInvoker). A standard user's
+// writes to the Windows directory then simply fail, and the profile calls'
+// results are not looked at, so every change would be lost at the next start.
+// Hence the probe, and the user's roaming application-data folder
+// (CSIDL_APPDATA) otherwise. See "How User Account Control (UAC) Affects Your
+// Application" (learn.microsoft.com/cpp/security/how-user-account-control-uac-affects-your-application),
+// "Create and Embed an Application Manifest (UAC)" (learn.microsoft.com/previous-versions/bb756929(v=msdn.10))
+// and SHGetFolderPath's CSIDL_APPDATA (learn.microsoft.com/windows/win32/shell/csidl).
+void Settings::PlaceFiles() {
+    m_strSettingsDir = m_strWindowsDir;
+    if (m_system.CanWriteFilesIn(m_strWindowsDir)) return;
+    const std::string appData = m_system.UserAppData();
+    if (appData.empty()) return; // nowhere better: as before
+    const std::string folder = appData + "\\" + kUserFolder;
+    if (m_system.MakeFolder(folder)) m_strSettingsDir = folder;
+}
+
+// Each file once: never over one the folder has, so later starts keep the user's changes.
+void Settings::CarryOver(std::initializer_list<std::string> names) {
+    if (m_strSettingsDir == m_strWindowsDir) return;
+    for (const std::string& name : names) {
+        const std::string from = m_strWindowsDir + "\\" + name, to = InSettingsDir(name);
+        if (!name.empty() && m_system.FileExists(from) && !m_system.FileExists(to))
+            m_system.CopyNewFile(from, to);
     }
 }
 

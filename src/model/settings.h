@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 #include "common/geometry.h"
@@ -55,10 +56,11 @@ struct StoredWindowState {
 // options word and colours are written back where the user changes them.
 class Settings {
 public:
-    Settings(ProfilePort& profile, const StringTable& strings, const SystemInfo& system,
+    Settings(ProfilePort& profile, const StringTable& strings, SystemInfo& system,
              ColourChooser& colours);
 
-    // commandLineOptions (may be null) are OR-ed into the stored options word.
+    // Decides the folder of the five files (see PlaceFiles), then reads the
+    // settings. commandLineOptions (may be null) are OR-ed into the stored options word.
     void LoadSettings(const std::uint32_t* commandLineOptions);
     void SaveOptions();
 
@@ -73,12 +75,14 @@ public:
     const std::string& None() const { return m_strNone; }
     const std::string& NotAssignable() const { return m_strNotAssignable; }
     const std::string& ClickHint() const { return m_strClickHint; }
-    const std::string& IniFile() const { return m_strIniFile; }
+    const std::string& IniFile() const { return m_strIniFile; } // a full path
     const std::string& PrgFile() const { return m_strPrgFile; } // a full path
     const std::string& FaceFile() const { return m_strFaceFile; }
     const std::string& KeyFile() const { return m_strKeyFile; }
     const std::string& WindowsDir() const { return m_strWindowsDir; }
-    std::string InWindowsDir(const std::string& file) const { return m_strWindowsDir + "\\" + file; }
+    // The folder of the settings files: the Windows directory or the user's own.
+    const std::string& SettingsDir() const { return m_strSettingsDir; }
+    std::string InSettingsDir(const std::string& file) const { return m_strSettingsDir + "\\" + file; }
     const std::string& StartupSound() const { return m_strStartupSound; }
     const std::string& SwitchToSound() const { return m_strSwitchToSound; }
 
@@ -90,6 +94,12 @@ public:
     void StoreMinimized(bool minimized);
 
 private:
+    // The folder decision: the Windows directory when the program may write
+    // there, otherwise %APPDATA%\Kelvane.
+    void PlaceFiles();
+    // Copies each named file of the Windows directory that the settings
+    // folder lacks; nothing when the two are one.
+    void CarryOver(std::initializer_list<std::string> names);
     Colour ReadColour(unsigned defaultId, const ProfileSection& cfg, const char* key) const;
     Colour& Slot(ColourSetting which);
     // Writes a key of the window's state unless the file holds that text
@@ -99,7 +109,7 @@ private:
 
     ProfilePort& m_profile;
     const StringTable& m_strings;
-    const SystemInfo& m_system;
+    SystemInfo& m_system;
     ColourChooser& m_colours;
 
     std::uint32_t m_nOptions = 0;
@@ -107,7 +117,7 @@ private:
            m_crDarkGray = 0;
     std::string m_strNone, m_strNotAssignable, m_strClickHint;
     std::string m_strIniFile, m_strCfgFile, m_strPrgFile, m_strFaceFile, m_strKeyFile;
-    std::string m_strWindowsDir;
+    std::string m_strWindowsDir, m_strSettingsDir;
     std::string m_strStartupSound, m_strSwitchToSound;
     std::string m_writtenX, m_writtenY, m_writtenMinimized; // empty: not known
 };

@@ -1,4 +1,5 @@
 #pragma once
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,9 +28,20 @@ struct ScriptedColourChooser : ColourChooser {
     std::vector<Colour> startedFrom;
 };
 
-// A Windows installation in C:\WINDOWS.
+// A Windows installation in C:\WINDOWS, by default one the program may
+// write; files (full paths) that exist, and the copies made into new ones.
 struct FixedSystemInfo : SystemInfo {
     std::string WindowsDirectory() const override { return "C:\\WINDOWS"; }
+    bool CanWriteFilesIn(const std::string&) override { return windowsWritable; }
+    std::string UserAppData() override { return appData; }
+    bool MakeFolder(const std::string&) override { return folderMade; }
+    bool FileExists(const std::string& path) override { return files.count(path) != 0; }
+    void CopyNewFile(const std::string& from, const std::string& to) override {
+        copies += (copies.empty() ? "" : " ") + from + ">" + to;
+    }
+    bool windowsWritable = true, folderMade = true;
+    std::string appData, copies;
+    std::set<std::string> files;
 };
 
 // Every port of the program with its native stand-in: the program's files in

@@ -49,7 +49,7 @@ protected:
     // Start-up's order: settings, key table, then assignments.
     void Start(std::uint32_t commandLine = 0, int faceIndex = 0) {
         settings.LoadSettings(&commandLine);
-        keys.LoadKeyTable(faceIndex, settings.Options(), settings.InWindowsDir(settings.KeyFile()));
+        keys.LoadKeyTable(faceIndex, settings.Options(), settings.InSettingsDir(settings.KeyFile()));
         store.LoadAssignments(keys);
     }
 

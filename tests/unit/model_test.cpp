@@ -2,6 +2,7 @@
 // assignments with their popup lists.
 #include <array>
 #include <climits>
+#include <set>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -148,8 +149,42 @@ TEST_F(SettingsTest, WithoutFilesEverythingHasItsDefault) {
                        MakeColour(128, 128, 128)}));
     EXPECT_EQ((Texts{settings.IniFile(), settings.PrgFile(), settings.FaceFile(), settings.KeyFile(),
                      settings.StartupSound() + settings.SwitchToSound()}),
-              (Texts{"kelvane.ini", "C:\\WINDOWS\\kelvane.prg", "kelvane.fac", "kelvane.key", ""}));
+              (Texts{"C:\\WINDOWS\\kelvane.ini", "C:\\WINDOWS\\kelvane.prg", "kelvane.fac", "kelvane.key", ""}));
     EXPECT_FALSE(profile.HasFile("kelvane.ini")); // reading never creates a file
+}
+
+// The files' folder: the Windows directory while the program may write there,
+// else %APPDATA%\Kelvane, which gets a copy of each file of the Windows
+// directory it lacks (face and key files under the names its kelvane.cfg gives).
+TEST_F(SettingsTest, FilesLiveWhereTheProgramMayWriteThem) {
+    const std::string win = "C:\\WINDOWS\\", user = "C:\\U\\Kelvane\\";
+    profile.Load(user + "kelvane.cfg", "[cfg]\nfac=my.fac\n");
+    const struct {
+        const char* what;
+        bool writable;
+        const char* appData;
+        bool folderMade;
+        std::set<std::string> files;
+        std::string folder, copies;
+    } cases[] = {
+        {"writable", true, "C:\\U", true, {win + "kelvane.ini"}, win, ""},
+        {"read-only: copied once, never over the user's", false, "C:\\U", true,
+         {win + "kelvane.ini", win + "kelvane.prg", win + "my.fac", win + "kelvane.key",
+          user + "kelvane.ini", user + "kelvane.cfg"},
+         user, win + "kelvane.prg>" + user + "kelvane.prg " + win + "my.fac>" + user + "my.fac " +
+                   win + "kelvane.key>" + user + "kelvane.key"},
+        {"no application-data folder", false, "", true, {win + "kelvane.ini"}, win, ""},
+        {"folder not made", false, "C:\\U", false, {win + "kelvane.ini"}, win, ""},
+    };
+    for (const auto& c : cases) {
+        system.windowsWritable = c.writable;
+        system.appData = c.appData;
+        system.folderMade = c.folderMade;
+        system.files = c.files;
+        system.copies.clear();
+        settings.LoadSettings(nullptr);
+        EXPECT_EQ(settings.IniFile() + " " + system.copies, c.folder + "kelvane.ini " + c.copies) << c.what;
+    }
 }
 
 TEST_F(SettingsTest, OptionsWordIsMaskedAndOredWithTheCommandLine) {

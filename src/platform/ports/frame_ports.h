@@ -22,7 +22,7 @@ struct FramePorts {
     const StringTable* strings = nullptr;
     ShellFolderPort* shell = nullptr;
     ColourChooser* colours = nullptr;
-    const SystemInfo* system = nullptr;
+    SystemInfo* system = nullptr;
     WindowPort* window = nullptr;
     DesktopPort* desktop = nullptr;
     AssetPort* assets = nullptr;

@@ -1,10 +1,48 @@
 #include "platform/win32/win32_system_info.h"
 
 #include <windows.h>
+#include <shlobj.h>
 
 std::string Win32SystemInfo::WindowsDirectory() const {
     char buffer[MAX_PATH];
     const UINT length = GetWindowsDirectoryA(buffer, sizeof buffer);
     if (length == 0 || length >= sizeof buffer) return std::string();
     return std::string(buffer, length);
+}
+
+// One call: a file created new and deleted by the system when its only
+// handle closes, so nothing stays behind (CreateFile, FILE_FLAG_DELETE_ON_CLOSE:
+// learn.microsoft.com/windows/win32/api/fileapi/nf-fileapi-createfilea).
+bool Win32SystemInfo::CanWriteFilesIn(const std::string& dir) {
+    const std::string probe = dir + "\\kelvane.$$$";
+    HANDLE file = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
+}
+
+// The environment first: asking the shell would load shell32 at start-up.
+std::string Win32SystemInfo::UserAppData() {
+    char buffer[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableA("APPDATA", buffer, sizeof buffer);
+    if (length > 0 && length < sizeof buffer) return std::string(buffer, length);
+    if (SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, buffer) != S_OK)
+        return std::string();
+    return buffer;
+}
+
+bool Win32SystemInfo::MakeFolder(const std::string& dir) {
+    return CreateDirectoryA(dir.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+bool Win32SystemInfo::FileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// bFailIfExists: an existing file is never replaced. The copy takes the
+// original's attributes, a read-only one too, which would refuse every later
+// write (CopyFile: learn.microsoft.com/windows/win32/api/winbase/nf-winbase-copyfilea).
+void Win32SystemInfo::CopyNewFile(const std::string& from, const std::string& to) {
+    if (CopyFileA(from.c_str(), to.c_str(), TRUE)) SetFileAttributesA(to.c_str(), FILE_ATTRIBUTE_NORMAL);
 }

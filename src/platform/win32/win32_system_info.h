@@ -5,4 +5,9 @@
 class Win32SystemInfo : public SystemInfo {
 public:
     std::string WindowsDirectory() const override;
+    bool CanWriteFilesIn(const std::string& dir) override;
+    std::string UserAppData() override;
+    bool MakeFolder(const std::string& dir) override;
+    bool FileExists(const std::string& path) override;
+    void CopyNewFile(const std::string& from, const std::string& to) override;
 };
