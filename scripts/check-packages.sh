@@ -17,6 +17,7 @@ commands=(
     x86_64-w64-mingw32-nm x86_64-w64-mingw32-dlltool
     wine wineserver                                     # running the Windows programs
     Xvfb xdpyinfo xwininfo import                       # virtual display, screenshot
+    mount umount                                        # the read-only Windows directory
 )
 
 mapfile -t packages < <(scripts/install-deps.sh --list)

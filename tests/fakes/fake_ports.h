@@ -29,19 +29,17 @@ struct ScriptedColourChooser : ColourChooser {
 };
 
 // A Windows installation in C:\WINDOWS, by default one the program may
-// write; files (full paths) that exist, and the copies made into new ones.
+// write; the copies made into new files, each followed by a blank.
 struct FixedSystemInfo : SystemInfo {
     std::string WindowsDirectory() const override { return "C:\\WINDOWS"; }
     bool CanWriteFilesIn(const std::string&) override { return windowsWritable; }
     std::string UserAppData() override { return appData; }
-    bool MakeFolder(const std::string&) override { return folderMade; }
+    bool MakeFolder(const std::string& dir) override { return files.count(dir) != 0; }
     bool FileExists(const std::string& path) override { return files.count(path) != 0; }
-    void CopyNewFile(const std::string& from, const std::string& to) override {
-        copies += (copies.empty() ? "" : " ") + from + ">" + to;
-    }
-    bool windowsWritable = true, folderMade = true;
+    void CopyNewFile(const std::string& from, const std::string& to) override { copies += from + ">" + to + " "; }
+    bool windowsWritable = true;
     std::string appData, copies;
-    std::set<std::string> files;
+    std::set<std::string> files; // full paths of the files and folders there are or can be made
 };
 
 // Every port of the program with its native stand-in: the program's files in

@@ -159,27 +159,18 @@ TEST_F(SettingsTest, WithoutFilesEverythingHasItsDefault) {
 TEST_F(SettingsTest, FilesLiveWhereTheProgramMayWriteThem) {
     const std::string win = "C:\\WINDOWS\\", user = "C:\\U\\Kelvane\\";
     profile.Load(user + "kelvane.cfg", "[cfg]\nfac=my.fac\n");
-    const struct {
-        const char* what;
-        bool writable;
-        const char* appData;
-        bool folderMade;
-        std::set<std::string> files;
-        std::string folder, copies;
-    } cases[] = {
-        {"writable", true, "C:\\U", true, {win + "kelvane.ini"}, win, ""},
-        {"read-only: copied once, never over the user's", false, "C:\\U", true,
-         {win + "kelvane.ini", win + "kelvane.prg", win + "my.fac", win + "kelvane.key",
+    system.appData = "C:\\U";
+    const struct { const char* what; bool writable; std::set<std::string> files; std::string folder, copies; } cases[] = {
+        {"writable", true, {win + "kelvane.ini", "C:\\U\\Kelvane"}, win, ""},
+        {"read-only: copied once, never over the user's", false,
+         {win + "kelvane.ini", win + "kelvane.prg", win + "my.fac", win + "kelvane.key", "C:\\U\\Kelvane",
           user + "kelvane.ini", user + "kelvane.cfg"},
-         user, win + "kelvane.prg>" + user + "kelvane.prg " + win + "my.fac>" + user + "my.fac " +
-                   win + "kelvane.key>" + user + "kelvane.key"},
-        {"no application-data folder", false, "", true, {win + "kelvane.ini"}, win, ""},
-        {"folder not made", false, "C:\\U", false, {win + "kelvane.ini"}, win, ""},
+         user, win + "kelvane.prg>" + user + "kelvane.prg " + win + "my.fac>" + user + "my.fac " + win +
+                   "kelvane.key>" + user + "kelvane.key "},
+        {"read-only, no folder for the user", false, {win + "kelvane.ini"}, win, ""},
     };
     for (const auto& c : cases) {
         system.windowsWritable = c.writable;
-        system.appData = c.appData;
-        system.folderMade = c.folderMade;
         system.files = c.files;
         system.copies.clear();
         settings.LoadSettings(nullptr);

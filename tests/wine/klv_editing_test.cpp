@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -319,6 +320,35 @@ TEST_F(EditingTest, ClosingInEveryStateEndsTheProgramAndKeepsTheSettings) {
         EXPECT_EQ(e2e::ReadWindowsFile("kelvane.ini"), stored);
         klv.Stop();
     }
+}
+
+// A standard user's Windows directory: scripts/run-tests.sh runs this test
+// alone with the prefix's one mounted read-only and a kelvane.ini in it that
+// assigns Fn-W (KLV_READONLY_WINDOWS=1), or names why it could not mount it.
+// The settings move to %APPDATA%\Kelvane: Fn-W comes along, an assignment made
+// in the dialogs is there after a restart, the Windows directory stays as it was.
+TEST_F(EditingTest, ReadOnlyWindowsDirMovesTheSettingsToTheUserFolder) {
+    const char* mounted = std::getenv("KLV_READONLY_WINDOWS");
+    if (!mounted || std::strcmp(mounted, "1") != 0)
+        GTEST_SKIP() << (mounted ? mounted : "needs the read-only mount of scripts/run-tests.sh");
+    char appData[MAX_PATH] = "";
+    ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, 0, appData), S_OK);
+    fs::remove_all(m_folder = std::string(appData) + "\\Kelvane"); // and again after the test
+    const auto seed = e2e::ReadWindowsFile("kelvane.ini");
+    ASSERT_TRUE(seed && klv.Start());
+    HWND command = Press(EditKey('Q'), IDC_DIRECT, kCommand);
+    ASSERT_NE(command, nullptr);
+    Type(command, IDC_COMMAND_LINE, "C:\\windows\\notepad.exe");
+    Finish(command, IDOK);
+    ASSERT_TRUE(klv.Close() && klv.Start());
+    for (const auto& [key, stored] : {std::pair{'W', "C:\\carried.exe"}, {'Q', "C:\\windows\\notepad.exe"}}) {
+        ASSERT_NE(command = Press(EditKey(key), IDC_DIRECT, kCommand), nullptr);
+        EXPECT_EQ(e2e::TextOf(GetDlgItem(command, IDC_COMMAND_LINE)), stored);
+        Finish(command, IDCANCEL);
+    }
+    EXPECT_EQ(e2e::ReadWindowsFile("kelvane.ini"), seed);
+    for (const char* name : {"kelvane.prg", "kelvane.cfg", "kelvane.$$$"})
+        EXPECT_FALSE(e2e::ReadWindowsFile(name)) << name;
 }
 
 TEST(FrameWindow, DroppedFileOpensTheCommandDialogWithoutBrowseButtons) {
