@@ -347,7 +347,7 @@ TEST_F(EditingTest, ReadOnlyWindowsDirMovesTheSettingsToTheUserFolder) {
         Finish(command, IDCANCEL);
     }
     EXPECT_EQ(e2e::ReadWindowsFile("kelvane.ini"), seed);
-    for (const char* name : {"kelvane.prg", "kelvane.cfg", "kelvane.$$$"})
+    for (const char* name : {"kelvane.prg", "kelvane.cfg"})
         EXPECT_FALSE(e2e::ReadWindowsFile(name)) << name;
 }
 

@@ -12,9 +12,10 @@ std::string Win32SystemInfo::WindowsDirectory() const {
 
 // One call: a file created new and deleted by the system when its only
 // handle closes, so nothing stays behind (CreateFile, FILE_FLAG_DELETE_ON_CLOSE:
-// learn.microsoft.com/windows/win32/api/fileapi/nf-fileapi-createfilea).
+// learn.microsoft.com/windows/win32/api/fileapi/nf-fileapi-createfilea). Named
+// after the process, so that two starting at once do not take each other's.
 bool Win32SystemInfo::CanWriteFilesIn(const std::string& dir) {
-    const std::string probe = dir + "\\kelvane.$$$";
+    const std::string probe = dir + "\\kelvane" + std::to_string(GetCurrentProcessId()) + ".tmp";
     HANDLE file = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
