@@ -26,9 +26,9 @@ Rect PressedArea(const Rect& key);
 // colours over the key, moves the key top one pixel right and down and, when
 // debugging, draws the key's diagonal; Release puts the saved pixels back.
 // The saved area is PressedArea(key), which holds what the diagonal can
-// touch, clipped to the frame. The scratch starts at the size it is given and grows whenever that area is
-// larger, so a release restores every pixel of any key, also of keys scaled
-// far beyond the scratch's first size.
+// touch, clipped to the frame. The scratch starts at the size it is given
+// and grows whenever that area is larger, so a release restores every pixel
+// of any key, also of keys scaled far beyond the scratch's first size.
 class PressedLook {
 public:
     explicit PressedLook(ScratchSize scratch);
