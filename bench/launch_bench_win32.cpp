@@ -23,33 +23,9 @@
 #include <vector>
 
 namespace {
-std::string WindowsFile(const std::string& name) {
-    char path[MAX_PATH];
-    GetWindowsDirectoryA(path, MAX_PATH);
-    return std::string(path) + "\\" + name;
-}
-
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values.empty() ? 0 : values[values.size() / 2];
-}
-
-bool SaveShortcut(const std::string& path, const std::string& target, const std::string& argument) {
-    IShellLinkA* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(&link))))
-        return false;
-    link->SetPath(target.c_str());
-    link->SetArguments(argument.c_str());
-    IPersistFile* file = nullptr;
-    bool saved = false;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        const std::wstring wide(path.begin(), path.end());
-        saved = SUCCEEDED(file->Save(wide.c_str(), TRUE));
-        file->Release();
-    }
-    link->Release();
-    return saved;
 }
 
 UINT ScanCode(char key) { return MapVirtualKeyA(static_cast<unsigned char>(key), 0); }

@@ -8,6 +8,7 @@
 #include "face/image_blit_win32.h"
 #include "launch/key_request.h"
 #include "platform/win32/modal_dialog.h"
+#include "platform/win32/win32_shell_folders.h"
 
 // The hotkey service's message, registered before the window exists and
 // accepted whenever it does, visible or not.
@@ -236,6 +237,11 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: {
         PaintDC dc(Handle());
         DrawImage(dc.Get(), 0, 0, m_frame->OnPaint());
+        return 0;
+    }
+    case WM_FOLDERS_READ: {
+        std::unique_ptr<std::vector<ShortcutItems>> items(reinterpret_cast<std::vector<ShortcutItems>*>(lParam));
+        m_frame->OnFoldersRead(std::move(*items));
         return 0;
     }
     case WM_ENDSESSION:

@@ -25,11 +25,18 @@ bool IsHelpCommand(unsigned id) {
 CKeyboardFrame::CKeyboardFrame(const FramePorts& ports)
     : m_ports(ports),
       m_runs([this] { m_ports.window->EndModalLoops(); },
-             // From the main loop, once nothing of a run is left on the stack.
-             [this] { m_ports.window->PostCommand(ID_APP_EXIT_CMD, 0); }),
+             // From the main loop, once nothing of a run is left on the stack;
+             // after a command a menu posted on its way out.
+             [this] {
+                 if (m_runs.ClosePending())
+                     m_ports.window->PostCommand(ID_APP_EXIT_CMD, 0);
+                 else if (m_lists.Pending())
+                     m_ports.window->PostCommand(ID_WRITE_POPUP_LISTS, 0);
+             }),
       m_settings(*ports.profile, *ports.strings, *ports.system, *ports.colours),
       m_keys(*ports.profile, *ports.strings),
-      m_store(*ports.profile, *ports.shell, m_settings),
+      m_store(*ports.profile, m_settings),
+      m_lists(*ports.profile, *ports.shell, m_settings),
       m_face(*ports.assets, *ports.strings),
       m_launcher(*ports.launch, *ports.processes, *ports.window, *ports.strings, m_settings),
       m_popup(*ports.profile, *ports.menus, *ports.window, m_launcher, m_settings, *ports.strings),
@@ -53,7 +60,16 @@ void CKeyboardFrame::LoadKeyTable(int faceIndex) {
     m_keys.LoadKeyTable(faceIndex, m_settings.Options(), m_settings.InSettingsDir(m_settings.KeyFile()));
 }
 
-void CKeyboardFrame::LoadAssignments() { m_store.LoadAssignments(m_keys); }
+void CKeyboardFrame::LoadAssignments() { m_lists.Start(m_store.LoadAssignments(m_keys)); }
+
+void CKeyboardFrame::OnFoldersRead(std::vector<ShortcutItems> items) {
+    m_lists.Arrived(std::move(items));
+    WriteListsWhenIdle();
+}
+
+void CKeyboardFrame::WriteListsWhenIdle() {
+    if (m_runs.Idle() && !m_runs.ClosePending()) m_lists.WritePending();
+}
 
 void CKeyboardFrame::SaveAssignments() { m_store.SaveAssignments(m_keys); }
 
@@ -113,6 +129,9 @@ bool CKeyboardFrame::OnCommand(unsigned wParam, long lParam) {
         return true;
     case ID_EXIT:
         window.CloseApplication();
+        return true;
+    case ID_WRITE_POPUP_LISTS:
+        WriteListsWhenIdle();
         return true;
     case ID_LOGOFF:
     case ID_LOGOFF2:

@@ -13,6 +13,7 @@
 #include "launch/popup_list.h"
 #include "model/assignment_store.h"
 #include "model/key_table.h"
+#include "model/list_refresh.h"
 #include "model/settings.h"
 #include "pickers/group_import.h"
 #include "platform/ports/frame_ports.h"
@@ -39,8 +40,11 @@ public:
     int FaceHeight() const { return m_face.Height(); }
     void SetDebug(bool debug) { m_bDebug = debug; }
     void LoadKeyTable(int faceIndex);
+    // Reads the assignments and starts reading the popup lists' folders.
     void LoadAssignments();
     void SaveAssignments();
+    // The items of the popup lists' folders, read away from the main thread.
+    void OnFoldersRead(std::vector<ShortcutItems> items);
 
     const KeyTable& Keys() const { return m_keys; }
 
@@ -92,12 +96,14 @@ private:
     // The assignment list; returns the expand option as the list leaves it.
     bool ShowAssignmentList(bool expandPopups);
     void BuildGroupLists(const std::string& programListFile);
+    void WriteListsWhenIdle();
 
     FramePorts m_ports;
     NestedRuns m_runs;
     Settings m_settings;
     KeyTable m_keys;
     AssignmentStore m_store;
+    ListRefresh m_lists;
     FaceImages m_face;
     Launcher m_launcher;
     PopupList m_popup;

@@ -23,5 +23,5 @@ bool NestedRuns::Any() const {
 
 void NestedRuns::Leave(Kind kind) {
     --Count(kind);
-    if (m_closePending && !Any()) m_closeWhenUnwound();
+    if (!Any()) m_unwound();
 }

@@ -22,9 +22,10 @@ public:
     };
 
     // endLoops asks every nested loop to end (it may be asked again while
-    // they unwind); closeWhenUnwound carries out the waiting close.
-    NestedRuns(std::function<void()> endLoops, std::function<void()> closeWhenUnwound)
-        : m_endLoops(std::move(endLoops)), m_closeWhenUnwound(std::move(closeWhenUnwound)) {}
+    // they unwind); unwound is called each time the last run has ended, to
+    // carry out a waiting close or what else waited for it.
+    NestedRuns(std::function<void()> endLoops, std::function<void()> unwound)
+        : m_endLoops(std::move(endLoops)), m_unwound(std::move(unwound)) {}
 
     // Marks a run for as long as it lives.
     class Scope {
@@ -41,6 +42,7 @@ public:
 
     // Whether a request may start now; once a close waits, none may.
     bool Allows(Request request) const;
+    bool Idle() const { return !Any(); }
     // A close: true when it may be carried out at once. Otherwise it is
     // remembered and the loops are asked to end.
     bool RequestClose();
@@ -55,7 +57,7 @@ private:
     void Leave(Kind kind);
 
     std::function<void()> m_endLoops;
-    std::function<void()> m_closeWhenUnwound;
+    std::function<void()> m_unwound;
     int m_counts[3] = {};
     bool m_closePending = false;
 };

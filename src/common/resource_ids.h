@@ -50,3 +50,6 @@
 /* Commands that the reserved keys "o" and "q" post; no menu item carries them. */
 #define ID_RESERVED_O 484
 #define ID_RESERVED_Q 490
+
+/* Posted to itself: write the popup lists read at start-up once no dialog or menu is open. */
+#define ID_WRITE_POPUP_LISTS 496

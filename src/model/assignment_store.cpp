@@ -4,7 +4,6 @@
 
 #include "common/decimal.h"
 #include "common/options.h"
-#include "model/folder_list.h"
 #include "model/key_table.h"
 #include "model/profile_section.h"
 #include "model/settings.h"
@@ -22,14 +21,15 @@ bool TakesPartInStore(const FaceKey& key) {
 }
 } // namespace
 
-void AssignmentStore::LoadAssignments(KeyTable& keys) {
+std::vector<std::string> AssignmentStore::LoadAssignments(KeyTable& keys) {
     const std::string& none = m_settings.None();
-    // Each section read once; the loop below writes only the program-list file.
+    // Each section read once; nothing is written.
     const char* ini = m_settings.IniFile().c_str();
     const ProfileSection commands = ReadProfileSection(m_profile, kCommandSection, ini);
     const ProfileSection directories = ReadProfileSection(m_profile, kDirectorySection, ini);
     const ProfileSection descriptions = ReadProfileSection(m_profile, kDescriptionSection, ini);
     const ProfileSection keyOptions = ReadProfileSection(m_profile, kKeyOptionsSection, ini);
+    std::vector<std::string> popupFolders;
     for (FaceKey* keyPointer : keys.ByCharacter()) {
         FaceKey& key = *keyPointer;
         if (!TakesPartInStore(key)) continue;
@@ -45,8 +45,9 @@ void AssignmentStore::LoadAssignments(KeyTable& keys) {
         if (key.m_nKeyOptions & KEY_DISABLED) key.m_bAssignable = 0;
 
         if (!key.m_strCommand.empty() && key.m_strCommand[0] == '@')
-            WriteFolderList(m_profile, m_shell, key.m_strCommand.substr(1), m_settings.PrgFile());
+            popupFolders.push_back(key.m_strCommand.substr(1));
     }
+    return popupFolders;
 }
 
 void AssignmentStore::SaveAssignments(KeyTable& keys) {

@@ -1,9 +1,10 @@
 #pragma once
+#include <string>
+#include <vector>
 
 class KeyTable;
 class ProfilePort;
 class Settings;
-class ShellFolderPort;
 
 // The keys' assignments in the settings file: sections "cmd", "cwd", "desc"
 // and "opts", one entry per key named by its label. Only keys that are
@@ -11,16 +12,15 @@ class ShellFolderPort;
 // descriptor gave them.
 class AssignmentStore {
 public:
-    AssignmentStore(ProfilePort& profile, ShellFolderPort& shell, const Settings& settings)
-        : m_profile(profile), m_shell(shell), m_settings(settings) {}
+    AssignmentStore(ProfilePort& profile, const Settings& settings)
+        : m_profile(profile), m_settings(settings) {}
 
-    // Reads every key's assignment; a popup-list key's list is written anew
-    // from its folder into the program-list file.
-    void LoadAssignments(KeyTable& keys);
+    // Reads every key's assignment. Returns the folders of the popup-list
+    // keys in key order: each list is to be written anew from its folder.
+    std::vector<std::string> LoadAssignments(KeyTable& keys);
     void SaveAssignments(KeyTable& keys);
 
 private:
     ProfilePort& m_profile;
-    ShellFolderPort& m_shell;
     const Settings& m_settings;
 };

@@ -1,19 +1,77 @@
 #include "model/folder_list.h"
 
+#include <algorithm>
+
 #include "model/popup_entry.h"
+#include "model/profile_section.h"
 #include "platform/ports/profile_port.h"
-#include "platform/ports/shell_folder_port.h"
+
+namespace {
+bool SameName(const std::string& a, const std::string& b) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+// Writing a list anew moves its section to the end, so of a folder listed
+// twice only the last writing counts.
+std::vector<const FolderList*> LastOfEachFolder(const std::vector<FolderList>& lists) {
+    std::vector<const FolderList*> last;
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        const bool laterAgain = std::any_of(lists.begin() + static_cast<std::ptrdiff_t>(i) + 1, lists.end(),
+                                            [&](const FolderList& later) { return SameName(later.folder, lists[i].folder); });
+        if (!laterAgain) last.push_back(&lists[i]);
+    }
+    return last;
+}
+
+bool FileHolds(ProfilePort& profile, const std::vector<const FolderList*>& lists, const char* file) {
+    const std::vector<std::string> names = ReadSectionNames(profile, file);
+    std::vector<std::string> expectedTail;
+    for (const FolderList* list : lists) {
+        const bool present = std::any_of(names.begin(), names.end(),
+                                         [&](const std::string& name) { return SameName(name, list->folder); });
+        if (list->lines.empty() && present) return false;
+        if (!list->lines.empty()) expectedTail.push_back(list->folder);
+    }
+    if (expectedTail.size() > names.size() ||
+        !std::equal(expectedTail.begin(), expectedTail.end(), names.end() - static_cast<std::ptrdiff_t>(expectedTail.size())))
+        return false;
+    return std::all_of(lists.begin(), lists.end(), [&](const FolderList* list) {
+        return list->lines.empty() ||
+               ReadProfileSection(profile, list->folder.c_str(), file).SameLines(ProfileSection(list->lines));
+    });
+}
+} // namespace
+
+FolderList MakeFolderList(const std::string& folder, const ShortcutItems& items) {
+    FolderList list{folder, {}};
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const ShortcutItem& item = *items[i];
+        list.lines += ListEntryKey(i) + '=' + PopupEntry(item.title, item.command, item.workingDirectory);
+        list.lines += '\0';
+    }
+    return list;
+}
+
+void WriteFolderList(ProfilePort& profile, const FolderList& list, const std::string& programListFile) {
+    const char* file = programListFile.c_str();
+    profile.WriteString(list.folder.c_str(), nullptr, nullptr, file);
+    if (!list.lines.empty()) profile.WriteSection(list.folder.c_str(), list.lines.c_str(), file);
+}
 
 std::size_t WriteFolderList(ProfilePort& profile, ShellFolderPort& shell, const std::string& folder,
                             const std::string& programListFile) {
-    const char* file = programListFile.c_str();
-    profile.WriteString(folder.c_str(), nullptr, nullptr, file);
     ShortcutItems items;
     shell.CollectFolderItems(folder, items); // only the items count, not the result
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const ShortcutItem& item = *items[i];
-        const std::string value = PopupEntry(item.title, item.command, item.workingDirectory);
-        profile.WriteString(folder.c_str(), ListEntryKey(i).c_str(), value.c_str(), file);
-    }
+    WriteFolderList(profile, MakeFolderList(folder, items), programListFile);
     return items.size();
+}
+
+bool WriteFolderLists(ProfilePort& profile, const std::vector<FolderList>& lists,
+                      const std::string& programListFile) {
+    const std::vector<const FolderList*> last = LastOfEachFolder(lists);
+    if (FileHolds(profile, last, programListFile.c_str())) return false;
+    for (const FolderList* list : last) WriteFolderList(profile, *list, programListFile);
+    return true;
 }

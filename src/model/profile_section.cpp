@@ -134,14 +134,38 @@ std::string ProfileSection::Stored(const std::string& key) const {
     return line && line->hasValue ? line->value : std::string();
 }
 
-ProfileSection ReadProfileSection(ProfilePort& profile, const char* section, const char* file) {
+namespace {
+// What one of the platform's list reads gives, read whole: it cuts what does
+// not fit and then reports size - 2, so the read is made again with more room.
+template <typename Read>
+std::string ReadWhole(Read read) {
     std::vector<char> buffer;
     unsigned length = 0;
-    // The call cuts lines that do not fit and then reports size - 2.
     for (unsigned size = kFirstReadSize;; size *= 4) {
         buffer.assign(size, '\0');
-        length = std::min(profile.GetSection(section, buffer.data(), size, file), size - 1);
+        length = std::min(read(buffer.data(), size), size - 1);
         if (length + 2 < size || size >= kLargestReadSize) break;
     }
-    return ProfileSection(std::string(buffer.data(), length));
+    return std::string(buffer.data(), length);
+}
+} // namespace
+
+bool ProfileSection::SameLines(const ProfileSection& other) const { return m_lines == other.m_lines; }
+
+ProfileSection ReadProfileSection(ProfilePort& profile, const char* section, const char* file) {
+    return ProfileSection(
+        ReadWhole([&](char* buffer, unsigned size) { return profile.GetSection(section, buffer, size, file); }));
+}
+
+std::vector<std::string> ReadSectionNames(ProfilePort& profile, const char* file) {
+    const std::string list =
+        ReadWhole([&](char* buffer, unsigned size) { return profile.GetSectionNames(buffer, size, file); });
+    std::vector<std::string> names;
+    for (std::size_t begin = 0; begin < list.size();) {
+        const std::size_t end = std::min(list.find('\0', begin), list.size());
+        if (end == begin) break;
+        names.push_back(list.substr(begin, end - begin));
+        begin = end + 1;
+    }
+    return names;
 }

@@ -44,11 +44,18 @@ public:
     // of the same text leaves unchanged; empty when key has none.
     std::string Stored(const std::string& key) const;
 
+    // The same lines, blanks around names and values aside: what the
+    // platform keeps of the other's lines when it writes them.
+    bool SameLines(const ProfileSection& other) const;
+
 private:
     struct Line {
         std::string name;
         bool hasValue; // the line holds "="
         std::string value;
+        bool operator==(const Line& other) const {
+            return name == other.name && hasValue == other.hasValue && value == other.value;
+        }
     };
     const Line* Find(const std::string& key) const;
 
@@ -58,3 +65,5 @@ private:
 // Reads the whole section through the profile port: one call, or one more
 // with more room for each time the lines did not fit (up to 16 MB).
 ProfileSection ReadProfileSection(ProfilePort& profile, const char* section, const char* file);
+// The names of the file's sections in file order, read whole the same way.
+std::vector<std::string> ReadSectionNames(ProfilePort& profile, const char* file);

@@ -14,8 +14,9 @@
 
 // Profile files in memory, with only the rules of the platform calls that the
 // program relies on: names match without regard to case, lines keep their
-// order (a name written twice finds the first), a section read gives the
-// "key=value" lines cut to the buffer, and a null value or key deletes. File
+// order (a name written twice finds the first), sections keep the order in
+// which they were made, a section read gives the "key=value" lines cut to
+// the buffer, and a null value or key deletes. File
 // names without a directory are files of the Windows directory.
 class MemoryProfile : public ProfilePort {
 public:
@@ -26,13 +27,16 @@ public:
     void Load(const std::string& file, const std::string& text) {
         File& sections = m_files[Path(file)];
         sections.clear();
+        m_order[Path(file)].clear();
         std::istringstream lines(text);
         std::string section;
         for (std::string line; std::getline(lines, line);) {
             const std::size_t equals = line.find('=');
-            if (!line.empty() && line[0] == '[')
-                sections[section = Lower(line.substr(1, line.find(']') - 1))];
-            else if (equals != std::string::npos && sections.count(section))
+            if (!line.empty() && line[0] == '[') {
+                section = line.substr(1, line.find(']') - 1);
+                Section(file, section);
+                section = Lower(section);
+            } else if (equals != std::string::npos && sections.count(section))
                 sections[section].push_back({line.substr(0, equals), line.substr(equals + 1)});
         }
     }
@@ -63,11 +67,12 @@ public:
         std::string lines;
         if (const Entries* entries = Find(file, section))
             for (const auto& entry : *entries) lines += entry.first + '=' + entry.second + '\0';
-        if (lines.size() + 1 > size) lines.resize(size >= 2 ? size - 2 : 0);
-        const auto copied = static_cast<unsigned>(lines.size());
-        lines.append(2, '\0');
-        std::memcpy(buffer, lines.data(), std::min<std::size_t>(lines.size(), size));
-        return copied;
+        return Copy(lines, buffer, size);
+    }
+    unsigned GetSectionNames(char* buffer, unsigned size, const char* file) override {
+        std::string names;
+        for (const std::string& name : m_order[Path(file)]) names += name + '\0';
+        return Copy(names, buffer, size);
     }
     unsigned GetInt(const char* section, const char* key, int deflt, const char* file) override {
         const auto value = Value(file, section, key);
@@ -76,20 +81,36 @@ public:
     }
     bool WriteString(const char* section, const char* key, const char* value,
                      const char* file) override {
+        ++writes;
         File& sections = m_files[Path(file)];
         const std::string name = Lower(section);
         if (!key) {
             sections.erase(name);
+            std::vector<std::string>& order = m_order[Path(file)];
+            order.erase(std::remove_if(order.begin(), order.end(),
+                                       [&](const std::string& n) { return SameName(n, section); }),
+                        order.end());
         } else if (!value) {
             if (const auto found = sections.find(name); found != sections.end()) {
                 const auto entry = Locate(found->second, key);
                 if (entry != found->second.end()) found->second.erase(entry);
             }
         } else {
-            Set(sections[name], key, value);
+            Set(Section(file, section), key, value);
         }
         return true;
     }
+    bool WriteSection(const char* section, const char* lines, const char* file) override {
+        ++writes;
+        Entries& entries = Section(file, section);
+        entries.clear();
+        for (const char* line = lines; *line; line += std::strlen(line) + 1) {
+            const char* equals = std::strchr(line, '=');
+            if (equals) entries.push_back({std::string(line, equals), equals + 1});
+        }
+        return true;
+    }
+    int writes = 0; // calls that write, of either kind
 
 private:
     using Entries = std::vector<std::pair<std::string, std::string>>; // in file order
@@ -117,6 +138,20 @@ private:
         if (entry == entries.end()) entries.push_back({key, value});
         else entry->second = value;
     }
+    // The section, made at the end of the file when it is missing.
+    Entries& Section(std::string_view file, const std::string& section) {
+        File& sections = m_files[Path(file)];
+        const std::string name = Lower(section);
+        if (!sections.count(name)) m_order[Path(file)].push_back(section);
+        return sections[name];
+    }
+    static unsigned Copy(std::string list, char* buffer, unsigned size) {
+        if (list.size() + 1 > size) list.resize(size >= 2 ? size - 2 : 0);
+        const auto copied = static_cast<unsigned>(list.size());
+        list.append(2, '\0');
+        std::memcpy(buffer, list.data(), std::min<std::size_t>(list.size(), size));
+        return copied;
+    }
     const Entries* Find(std::string_view file, const std::string& section) const {
         const auto found = m_files.find(Path(file));
         if (found == m_files.end()) return nullptr;
@@ -134,4 +169,5 @@ private:
 
     std::string m_windowsDir;
     std::map<std::string, File> m_files;
+    std::map<std::string, std::vector<std::string>> m_order; // section names as made, in file order
 };

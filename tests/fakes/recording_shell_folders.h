@@ -26,6 +26,17 @@ public:
         return 1;
     }
 
+    // Records the folders; a test hands the frame what they gave with Read().
+    void ReadFoldersInBackground(const std::vector<std::string>& folderPaths) override {
+        inBackground = folderPaths;
+    }
+    std::vector<ShortcutItems> Read() {
+        std::vector<ShortcutItems> read(inBackground.size());
+        for (std::size_t i = 0; i < inBackground.size(); ++i) CollectFolderItems(inBackground[i], read[i]);
+        return read;
+    }
+
     std::map<std::string, std::vector<Item>> folders; // the items of each folder path
+    std::vector<std::string> inBackground;            // the folders last asked for in the background
     std::vector<std::string> asked;                   // every folder path asked for, in order
 };

@@ -74,6 +74,7 @@ TEST_F(KeyRequestTest, PopupItemsStartWithTheirDirectory) {
     profile.Load("kelvane.ini", "[cmd]\nFn-B=@Tools\n[cwd]\nFn-B=C:\\B\n");
     shell.folders["Tools"] = {{"Rec", "r.exe", "C:\\R"}};
     frame.LoadAssignments();
+    frame.OnFoldersRead(shell.Read());
     profile.WriteString("Tools", "key01", "Plain (p.exe)", "kelvane.prg");
     platform.pointer = {512, 385, 1024, 768};
     platform.minimized = true;
@@ -95,7 +96,7 @@ TEST_F(KeyRequestTest, PopupItemsStartWithTheirDirectory) {
 // the main loop; it cancels the edit and stops the import before its next group.
 TEST_F(KeyRequestTest, RequestsArrivingInsideADialogTheMenuOrTheImport) {
     for (const std::string opener : {"edit", "menu", "import"}) {
-        for (const std::string arrival : {"run", "hotkey", "drop", "import", "close"}) {
+        for (const std::string arrival : {"run", "hotkey", "drop", "import", "lists", "close"}) {
             SCOPED_TRACE(opener + " + " + arrival);
             CKeyboardFrame fresh(Ports()); // a close leaves a frame closing
             Load(fresh);
@@ -103,6 +104,7 @@ TEST_F(KeyRequestTest, RequestsArrivingInsideADialogTheMenuOrTheImport) {
             groups = ScriptedGroups{};
             groups.replies = {{"GROUPS", "Main\r\nGames\r\n"}, {"Main", "Main\r\n\"M\",\"m\",,\r\n"},
                               {"Games", "Games\r\n"}};
+            shell.folders["Tools"] = {{"New", "n.exe", ""}};
             Effects();
             bool closedAtOnce = true;
             const auto arrive = [&] {
@@ -110,6 +112,7 @@ TEST_F(KeyRequestTest, RequestsArrivingInsideADialogTheMenuOrTheImport) {
                 if (arrival == "hotkey") fresh.OnHotkey(30, 0);
                 if (arrival == "drop") fresh.OnDropFiles(105, 5, "C:\\X\\x.exe");
                 if (arrival == "import") fresh.OnCommand(480, 0);
+                if (arrival == "lists") fresh.OnFoldersRead(shell.Read());
                 if (arrival == "close") closedAtOnce = fresh.OnClose();
             };
             if (opener == "edit") {
@@ -131,10 +134,27 @@ TEST_F(KeyRequestTest, RequestsArrivingInsideADialogTheMenuOrTheImport) {
                                     : arrival == "close" ? Texts{"GROUPS", "Main"}
                                                          : Texts{"GROUPS", "Main", "Games"};
             EXPECT_EQ(groups.requested, requested);
+            // The popup lists read meanwhile are written once the run has
+            // ended, from the main loop: after the command a menu posts.
+            const std::string oldTools = "key00=Rec (r.exe) [C:\\R]\nkey01=Plain (p.exe)\n";
+            const auto tools = [&] {
+                const std::string text = profile.Text("kelvane.prg");
+                return text.substr(text.find("[tools]\n") + 8);
+            };
+            if (arrival == "lists") {
+                EXPECT_EQ(tools(), oldTools);
+                EXPECT_EQ(effects.back(), "post 496 0");
+                fresh.OnCommand(496, 0);
+                EXPECT_EQ(tools(), "key00=New (n.exe) []\n");
+            }
             if (arrival != "close") continue;
+            fresh.OnFoldersRead(shell.Read()); // never written while closing
+            fresh.OnCommand(496, 0);
+            EXPECT_EQ(tools(), oldTools);
             EXPECT_FALSE(closedAtOnce);
             EXPECT_TRUE(has("end modal loops"));
             EXPECT_EQ(effects.back(), "post 57665 0"); // the exit command, to the main loop
+            EXPECT_EQ(std::count(effects.begin(), effects.end(), "post 496 0"), 0);
             EXPECT_EQ(Stored("cmd", "Fn-D"), "<absent>");
             if (opener == "import") {
                 EXPECT_EQ(profile.Text("kelvane.prg"), "[class]\nkey01=Games\nkey00=Main\n[main]\n"
@@ -362,7 +382,7 @@ TEST_F(FrameCommandTest, CommandsAskTheWindowAndTheDesktopForExactlyTheirEffects
         EXPECT_EQ(Effects(), c.effects) << c.id;
     }
     // The whole wParam counts: a notification code in the high word makes another id.
-    for (const unsigned id : {0u, 299u, 301u, 469u, 473u, 481u, 484u, 488u, 490u, 496u, 799u,
+    for (const unsigned id : {0u, 299u, 301u, 469u, 473u, 481u, 484u, 488u, 490u, 497u, 799u,
                               57665u, 57667u, 57672u, 0xE141u, 0x10000u | 470})
         EXPECT_FALSE(frame.OnCommand(id, 0)) << id;
     for (const unsigned id : {299u, 501u, 0xE141u, 57669u}) // 57669: help, not from the system menu

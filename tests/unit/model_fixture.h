@@ -46,11 +46,16 @@ protected:
 // The settings, key table and assignment store as start-up builds them.
 class PartsTest : public ModelTest {
 protected:
-    // Start-up's order: settings, key table, then assignments.
+    // Start-up's order: settings, key table, assignments, then the popup
+    // lists once their folders have been read.
     void Start(std::uint32_t commandLine = 0, int faceIndex = 0) {
         settings.LoadSettings(&commandLine);
         keys.LoadKeyTable(faceIndex, settings.Options(), settings.InSettingsDir(settings.KeyFile()));
-        store.LoadAssignments(keys);
+        popupFolders = store.LoadAssignments(keys);
+        ListRefresh lists{profile, shell, settings};
+        lists.Start(popupFolders);
+        lists.Arrived(shell.Read());
+        lists.WritePending();
     }
 
     FaceKey& Key(const std::string& character) {
@@ -61,5 +66,6 @@ protected:
 
     Settings settings{profile, strings, system, colours};
     KeyTable keys{profile, strings};
-    AssignmentStore store{profile, shell, settings};
+    AssignmentStore store{profile, settings};
+    std::vector<std::string> popupFolders; // what loading the assignments gave
 };

@@ -8,6 +8,9 @@
 #include <utility>
 #include <vector>
 
+#include "model/folder_list.h"
+#include "model/popup_entry.h"
+#include "model/profile_section.h"
 #include "model/profile_section_array.h"
 #include "model_fixture.h"
 
@@ -277,29 +280,63 @@ TEST_F(AssignmentStoreTest, KeysNotAssignableOrReservedAreNeitherReadNorWritten)
     EXPECT_EQ(Stored("opts", "Fn-A"), "0");
 }
 
-// A folder that gives no items (here F's missing one) leaves no section.
-TEST_F(AssignmentStoreTest, PopupListsAreRewrittenFromTheirFolders) {
-    profile.Load("kelvane.ini", "[cmd]\nFn-E=@C:\\Menu\\Tools\nFn-F=@C:\\Gone\n");
-    std::string stale = "[C:\\Menu\\Tools]\n";
-    for (int i = 0; i < 6; ++i)
-        stale += "key0" + std::to_string(i) + "=old" + std::to_string(i) + "\n";
-    profile.Load("kelvane.prg", stale + "[class]\nkey00=Main\n[C:\\Gone]\nkey00=old (x) []\n");
-    shell.folders["C:\\Menu\\Tools"] = {{"Notepad", "C:\\WINDOWS\\NOTEPAD.EXE", "C:\\WINDOWS"},
-                                        {"Calculator", "C:\\WINDOWS\\CALC.EXE", ""},
-                                        {"", "", ""}};
+// Popup lists are refreshed at start-up by section writes. Whatever the file
+// held, it must end up as the item-by-item writing left it (each list's
+// section removed, then one write per item, so it moves to the end), and a
+// file already so is not written at all. A folder that gives no items (the
+// missing one) leaves no section; a folder named by two keys counts last.
+TEST_F(AssignmentStoreTest, PopupListsEndAsWrittenItemByItemAndUnchangedOnesAreNotWritten) {
+    profile.Load("kelvane.ini", "[cmd]\nFn-E=@C:\\Menu\\Tools\nFn-F=@C:\\Gone\nFn-G=@Games\n"
+                                "Fn-H=@c:\\menu\\tools\nFn-I=NOTEPAD.EXE\n");
+    shell.folders["C:\\Menu\\Tools"] = shell.folders["c:\\menu\\tools"] = {
+        {"Notepad", "C:\\WINDOWS\\NOTEPAD.EXE", "C:\\WINDOWS"}, {"", "", ""}};
+    shell.folders["Games"] = {{"Chess", "C:\\G\\CHESS.EXE", ""}};
     Start();
-    EXPECT_EQ(shell.asked, (std::vector<std::string>{"C:\\Menu\\Tools", "C:\\Gone"}));
-    EXPECT_EQ(Key("E").m_bAssigned, 1);
-    EXPECT_EQ(Key("F").m_strCommand, "@C:\\Gone");
-
+    EXPECT_EQ(popupFolders, (Texts{"C:\\Menu\\Tools", "C:\\Gone", "Games", "c:\\menu\\tools"}));
     const std::string prg = settings.PrgFile();
     // Read back, the item without a title has lost its leading blank, as the platform gives it.
     EXPECT_EQ(CProfileSectionArray(profile, "C:\\Menu\\Tools", prg.c_str()),
-              (std::vector<std::string>{"Notepad (C:\\WINDOWS\\NOTEPAD.EXE) [C:\\WINDOWS]",
-                                        "Calculator (C:\\WINDOWS\\CALC.EXE) []", "() []"}));
-    EXPECT_EQ(Stored("C:\\Menu\\Tools", "key03", prg), "<absent>");
-    EXPECT_EQ(Stored("C:\\Gone", "key00", prg), "<absent>");
-    EXPECT_EQ(Stored("class", "key00", prg), "Main"); // other sections stay
+              (Texts{"Notepad (C:\\WINDOWS\\NOTEPAD.EXE) [C:\\WINDOWS]", "() []"}));
+
+    const std::string tools = "[c:\\menu\\tools]\nkey00=Notepad (C:\\WINDOWS\\NOTEPAD.EXE) [C:\\WINDOWS]\nkey01= () []\n";
+    const std::string games = "[Games]\nkey00=Chess (C:\\G\\CHESS.EXE) []\n";
+    const struct {
+        const char* what;
+        std::string before;
+    } cases[] = {
+        {"stale lists among other sections", "[C:\\Menu\\Tools]\nkey00=old\nkey07=old\n[class]\nkey00=Main\n"
+                                             "[C:\\Gone]\nkey00=old (x) []\n[Games]\nkey00=old\n"},
+        {"one list stale", "[class]\nkey00=Main\n" + games + "[c:\\menu\\tools]\nkey00=old\n"},
+        {"current lists in another order", "[class]\nkey00=Main\n" + tools + games},
+        {"a section after the lists", games + tools + "[class]\nkey00=Main\n"},
+        {"as written item by item", "[class]\nkey00=Main\n" + games + tools},
+        {"no file", ""},
+    };
+    for (const auto& c : cases) {
+        MemoryProfile itemByItem;
+        itemByItem.Load(prg, c.before);
+        std::vector<FolderList> lists;
+        for (const std::string& folder : popupFolders) {
+            ShortcutItems items;
+            shell.CollectFolderItems(folder, items);
+            lists.push_back(MakeFolderList(folder, items));
+            itemByItem.WriteString(folder.c_str(), nullptr, nullptr, prg.c_str());
+            for (std::size_t i = 0; i < items.size(); ++i)
+                itemByItem.WriteString(folder.c_str(), ListEntryKey(i).c_str(),
+                                       PopupEntry(items[i]->title, items[i]->command, items[i]->workingDirectory).c_str(),
+                                       prg.c_str());
+        }
+        profile.Load(prg, c.before);
+        const int writesBefore = profile.writes;
+        EXPECT_EQ(WriteFolderLists(profile, lists, prg), c.what != std::string("as written item by item")) << c.what;
+        EXPECT_EQ(profile.Text(prg), itemByItem.Text(prg)) << c.what;
+        EXPECT_EQ(ReadSectionNames(profile, prg.c_str()), ReadSectionNames(itemByItem, prg.c_str())) << c.what;
+        // One removal and at most one section write a list, not one write an item.
+        EXPECT_LE(profile.writes - writesBefore, 6) << c.what;
+        const int writesAfter = profile.writes;
+        EXPECT_FALSE(WriteFolderLists(profile, lists, prg)) << c.what;
+        EXPECT_EQ(profile.writes, writesAfter) << c.what;
+    }
 }
 
 } // namespace

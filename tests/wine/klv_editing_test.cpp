@@ -8,7 +8,6 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
-#include <wrl/client.h>
 
 #include <gtest/gtest.h>
 
@@ -33,6 +32,7 @@
 namespace {
 namespace fs = std::filesystem;
 using e2e::KlvTest;
+using e2e::SaveShortcut;
 
 constexpr LPARAM kEditRequest = 1036;
 const char kType[] = "Assignment Type", kCommand[] = "Add /Edit Command",
@@ -56,22 +56,6 @@ void SaveShot(HWND window, const std::string& name) {
     out.write(reinterpret_cast<const char*>(&header), sizeof header);
     out.write(reinterpret_cast<const char*>(pixels.data()),
               static_cast<std::streamsize>(4 * pixels.size()));
-}
-
-// Saves a shell shortcut (COM initialised by the caller).
-bool SaveShortcut(const std::string& path, const char* target, const char* arguments,
-                  const char* directory) {
-    Microsoft::WRL::ComPtr<IShellLinkA> link;
-    Microsoft::WRL::ComPtr<IPersistFile> file;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(link.GetAddressOf()))) ||
-        FAILED(link.As(&file)))
-        return false;
-    link->SetPath(target);
-    link->SetArguments(arguments);
-    link->SetWorkingDirectory(directory);
-    const std::wstring wide(path.begin(), path.end());
-    return SUCCEEDED(file->Save(wide.c_str(), TRUE));
 }
 
 class EditingTest : public KlvTest {
@@ -134,10 +118,14 @@ protected:
 // two refused working directories), an overwrite cancelled at the
 // confirmation, Clear confirmed, and Edit... from the assignment list.
 TEST_F(EditingTest, DialogsAssignOverwriteClearAndEditFromTheList) {
-    ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cmd]\r\nFn-W=@C:\\menu\r\n"}}));
+    // W's popup list, of one file, is written once the window is up.
+    fs::create_directories(m_folder = "C:\\klvmenu");
+    std::ofstream(m_folder + "\\1.exe") << "MZ";
+    ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cmd]\r\nFn-W=@C:\\klvmenu\r\n"}}));
     ASSERT_TRUE(klv.Start());
-    WritePrivateProfileStringA("C:\\menu", "key00", "One (1.exe) []",
-                               e2e::WindowsFilePath("kelvane.prg").c_str());
+    const auto listed = [] { return e2e::ReadWindowsFile("kelvane.prg").value_or("").find("(C:\\klvmenu\\1.exe)"); };
+    for (int i = 0; i < 100 && listed() == std::string::npos; ++i) Sleep(50);
+    ASSERT_NE(listed(), std::string::npos);
     RECT client{};
     GetClientRect(klv.Window(), &client);
     const std::vector<std::uint32_t> before = e2e::CapturePixels(klv.Window(), client);

@@ -11,8 +11,12 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
+#include <objbase.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -107,8 +111,10 @@ TEST_F(LaunchTest, KeysStartTheirProgramsFromReportsClicksAndPopupLists) {
     ASSERT_TRUE(PostMessageA(box, WM_COMMAND, IDOK, 0));
     EXPECT_EQ(WaitForLaunches(3, 1000).size(), 2u);
 
-    // A folder key shows its programs, listed from the folder at start, as a
-    // popup menu; Up from no selection chooses the last item, which starts.
+    // A folder key shows its programs, listed from the folder once the window
+    // was up, as a popup menu; Up from no selection chooses the last item, which starts.
+    for (int i = 0; i < 100 && e2e::ReadWindowsFile("kelvane.prg").value_or("").find("menub.exe") == std::string::npos; ++i)
+        Sleep(50);
     PressFn('D');
     ASSERT_NE(e2e::VisibleMenu(), nullptr);
     ASSERT_TRUE(klv.Post(WM_KEYDOWN, VK_UP, 0));
@@ -152,6 +158,63 @@ TEST_F(LaunchTest, KeysStartTheirProgramsFromReportsClicksAndPopupLists) {
     ASSERT_TRUE(klv.Send(WM_NULL));
     EXPECT_EQ(WaitForLaunches(6, 1000).size(), 5u);
     EXPECT_FALSE(IsIconic(running));
+}
+
+// Popup lists are written anew from their folders at each start, once the
+// window is up: shortcuts give their target and directory, other files
+// their own path, an empty folder no section. The file ends as the
+// item-by-item writing of earlier versions left it (kept as test data), a
+// start that finds it so writes nothing, and a close while the folders are
+// still being read leaves each list whole.
+TEST_F(KlvTest, PopupListsFollowTheirFoldersOnceTheWindowIsUp) {
+    const std::string root = "C:\\klvlists";
+    fs::remove_all(root);
+    for (const char* folder : {"\\Shortcuts", "\\Plain", "\\Empty", "\\Many"}) fs::create_directories(root + folder);
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    ASSERT_TRUE(e2e::SaveShortcut(root + "\\Shortcuts\\Editor.lnk", "C:\\windows\\notepad.exe", "-n", "C:\\windows"));
+    ASSERT_TRUE(e2e::SaveShortcut(root + "\\Shortcuts\\No directory.lnk", "C:\\windows\\regedit.exe", "", ""));
+    ASSERT_TRUE(e2e::SaveShortcut(root + "\\Shortcuts\\Tool.LNK", "C:\\windows\\notepad.exe", "", ""));
+    for (int i = 0; i < 100; ++i)
+        ASSERT_TRUE(e2e::SaveShortcut(root + "\\Many\\Item " + std::to_string(i) + ".lnk",
+                                      "C:\\windows\\notepad.exe", "", "C:\\windows"));
+    CoUninitialize();
+    for (const char* file : {"\\Shortcuts\\readme.txt", "\\Plain\\a.exe", "\\Plain\\b.exe"})
+        std::ofstream(root + file) << "x";
+
+    const std::string ini = "[cmd]\r\nFn-A=@" + root + "\\Shortcuts\r\nFn-B=@" + root + "\\Plain\r\nFn-C=@" +
+                            root + "\\Empty\r\nFn-D=@" + root + "\\Many\r\n";
+    const std::string before = "[" + root + "\\Plain]\r\nkey00=old (x.exe) []\r\n[class]\r\nkey00=Main\r\n[" +
+                               root + "\\Empty]\r\nkey00=stale (y.exe) []\r\n[" + root +
+                               "\\Shortcuts]\r\nkey00=old\r\nkey05=old\r\n";
+    std::ifstream data("Z:" KLV_SOURCE_DIR "/tests/wine/data/popup_lists.prg", std::ios::binary);
+    const std::string expected{std::istreambuf_iterator<char>(data), std::istreambuf_iterator<char>()};
+    ASSERT_FALSE(expected.empty());
+    const auto file = [] { return e2e::ReadWindowsFile("kelvane.prg").value_or(""); };
+    const auto lastWrite = [] {
+        WIN32_FILE_ATTRIBUTE_DATA attributes{};
+        GetFileAttributesExA(e2e::WindowsFilePath("kelvane.prg").c_str(), GetFileExInfoStandard, &attributes);
+        return (ULONGLONG{attributes.ftLastWriteTime.dwHighDateTime} << 32) | attributes.ftLastWriteTime.dwLowDateTime;
+    };
+
+    ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", ini}, {"kelvane.prg", before}}));
+    ASSERT_TRUE(klv.Start());
+    ASSERT_TRUE(klv.Close());
+    EXPECT_TRUE(file() == before || file() == expected) << file();
+
+    ASSERT_TRUE(klv.Start());
+    const DWORD started = GetTickCount();
+    for (int i = 0; i < 200 && file() != expected; ++i) Sleep(50);
+    const DWORD writingMs = GetTickCount() - started;
+    EXPECT_EQ(file(), expected);
+    ASSERT_TRUE(klv.Close());
+
+    const ULONGLONG written = lastWrite();
+    ASSERT_TRUE(klv.Start());
+    Sleep(std::max<DWORD>(1000, 3 * writingMs)); // long enough for the lists to have been written
+    ASSERT_TRUE(klv.Close());
+    EXPECT_EQ(lastWrite(), written);
+    EXPECT_EQ(file(), expected);
+    fs::remove_all(root);
 }
 
 constexpr WPARAM kBuildGroups = 480;

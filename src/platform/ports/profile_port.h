@@ -1,6 +1,7 @@
 #pragma once
 // Access to INI-format profile files with the semantics of the Windows calls
-// GetPrivateProfileSectionA, GetPrivateProfileIntA and WritePrivateProfileStringA.
+// GetPrivateProfileSectionA, GetPrivateProfileSectionNamesA, GetPrivateProfileIntA,
+// WritePrivateProfileStringA and WritePrivateProfileSectionA.
 // Values are read a whole section at a time (ProfileSection answers from it).
 // A file name without a directory means the file of that name in the Windows
 // directory.
@@ -16,6 +17,10 @@ public:
     virtual unsigned GetSection(const char* section, char* buffer, unsigned size,
                                 const char* file) = 0;
 
+    // The file's section names in file order, each ended by a NUL and the
+    // list by one more; the same return and cutting as GetSection.
+    virtual unsigned GetSectionNames(char* buffer, unsigned size, const char* file) = 0;
+
     // The value as a decimal integer; deflt when the key is missing or empty.
     virtual unsigned GetInt(const char* section, const char* key, int deflt,
                             const char* file) = 0;
@@ -23,4 +28,8 @@ public:
     // Writes value; a null value deletes the key, a null key the whole section.
     virtual bool WriteString(const char* section, const char* key, const char* value,
                              const char* file) = 0;
+
+    // Replaces the section's lines with lines ("key=value", each ended by a
+    // NUL, the list by one more); a missing section is added at the end.
+    virtual bool WriteSection(const char* section, const char* lines, const char* file) = 0;
 };

@@ -29,4 +29,11 @@ public:
     // enumeration order. Returns 1 when it ran, 0 when the shell's desktop
     // folder could not be had (then nothing is appended).
     virtual int CollectFolderItems(const std::string& folderPath, ShortcutItems& items) = 0;
+
+    // Reads the items of each folder as CollectFolderItems does, on a thread
+    // of its own and without ever showing a window of the shell's. The
+    // items arrive later, on the main thread, through the main window
+    // (CKeyboardFrame::OnFoldersRead), in the order of folders; nothing
+    // arrives when the program ends first.
+    virtual void ReadFoldersInBackground(const std::vector<std::string>& folders) = 0;
 };

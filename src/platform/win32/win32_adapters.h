@@ -21,7 +21,8 @@
 struct Win32Adapters {
     template <typename MainWindow>
     Win32Adapters(HINSTANCE instance, MainWindow& window)
-        : colours(instance, [&window] { return window.Handle(); }),
+        : shell([&window] { return window.Handle(); }),
+          colours(instance, [&window] { return window.Handle(); }),
           dialogs(instance, strings, window, [&window] { return window.Handle(); }),
           m_window(window), m_hint(window.Hint()), m_menus(window.Menus()) {}
 

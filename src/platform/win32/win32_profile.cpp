@@ -13,3 +13,11 @@ unsigned Win32Profile::GetInt(const char* section, const char* key, int deflt, c
 bool Win32Profile::WriteString(const char* section, const char* key, const char* value, const char* file) {
     return WritePrivateProfileStringA(section, key, value, file) != FALSE;
 }
+
+unsigned Win32Profile::GetSectionNames(char* buffer, unsigned size, const char* file) {
+    return GetPrivateProfileSectionNamesA(buffer, size, file);
+}
+
+bool Win32Profile::WriteSection(const char* section, const char* lines, const char* file) {
+    return WritePrivateProfileSectionA(section, lines, file) != FALSE;
+}

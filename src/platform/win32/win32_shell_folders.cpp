@@ -180,3 +180,43 @@ int Win32ShellFolders::CollectFolderItems(const std::string& folderPath, Shortcu
     }
     return 1;
 }
+
+void Win32ShellFolders::ReadFoldersInBackground(const std::vector<std::string>& folders) {
+    if (m_reading) return; // one reading a run
+    m_reading = std::make_shared<Reading>();
+    m_reading->folders = folders;
+    m_reading->mainWindow = m_mainWindow();
+    auto shared = std::make_unique<std::shared_ptr<Reading>>(m_reading);
+    m_thread = CreateThread(nullptr, 0, ReadFolders, shared.get(), 0, nullptr);
+    if (m_thread) shared.release();
+}
+
+DWORD WINAPI Win32ShellFolders::ReadFolders(void* parameter) {
+    const std::unique_ptr<std::shared_ptr<Reading>> shared(static_cast<std::shared_ptr<Reading>*>(parameter));
+    Reading& reading = **shared;
+    // The link objects are apartment-threaded; this thread is their apartment.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    auto read = std::make_unique<std::vector<ShortcutItems>>();
+    Win32ShellFolders shell({});
+    for (const std::string& folder : reading.folders) {
+        if (reading.stop) break;
+        read->emplace_back();
+        shell.CollectFolderItems(folder, read->back());
+    }
+    // Only a complete reading is handed over; a window already gone takes none.
+    if (!reading.stop &&
+        PostMessageA(reading.mainWindow, WM_FOLDERS_READ, 0, reinterpret_cast<LPARAM>(read.get())))
+        read.release();
+    read.reset();
+    if (SUCCEEDED(com)) CoUninitialize();
+    return 0;
+}
+
+Win32ShellFolders::~Win32ShellFolders() {
+    if (!m_thread) return;
+    m_reading->stop = true;
+    // A shortcut on an unreachable drive can keep one reading for a while;
+    // the program does not wait long for it.
+    WaitForSingleObject(m_thread, 3000);
+    CloseHandle(m_thread);
+}

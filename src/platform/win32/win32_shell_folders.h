@@ -2,7 +2,11 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <atomic>
+#include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/ports/shell_folder_port.h"
 
@@ -27,8 +31,30 @@ ItemIdList GetAbsoluteItemId(IShellFolder* folder, LPCITEMIDLIST itemId);
 ShortcutParts ReadShortcut(IShellFolder* folder, LPCITEMIDLIST itemId, const char* path,
                            HWND owner);
 
+// Posted to the main window when the folders read in the background are
+// done; lParam owns a new std::vector<ShortcutItems>, one per folder.
+constexpr UINT WM_FOLDERS_READ = WM_APP + 1;
+
 // The folders of the real shell, shortcuts read through its link object.
 class Win32ShellFolders : public ShellFolderPort {
 public:
+    explicit Win32ShellFolders(std::function<HWND()> mainWindow) : m_mainWindow(std::move(mainWindow)) {}
+    // Lets a reading thread end after the folder it is reading.
+    ~Win32ShellFolders() override;
+
     int CollectFolderItems(const std::string& folderPath, ShortcutItems& items) override;
+    void ReadFoldersInBackground(const std::vector<std::string>& folders) override;
+
+private:
+    // What a reading thread uses, shared with it: the thread may outlive us.
+    struct Reading {
+        std::vector<std::string> folders;
+        HWND mainWindow;
+        std::atomic<bool> stop{false};
+    };
+    static DWORD WINAPI ReadFolders(void* reading);
+
+    std::function<HWND()> m_mainWindow;
+    std::shared_ptr<Reading> m_reading;
+    HANDLE m_thread = nullptr;
 };

@@ -1,5 +1,9 @@
 #include "wine/e2e/klv_process.h"
 
+#include <objbase.h>
+#include <shlobj.h>
+#include <wrl/client.h>
+
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -71,6 +75,21 @@ std::string Stored(const std::string& section, const std::string& key) {
     GetPrivateProfileStringA(section.c_str(), key.c_str(), "<absent>", value, sizeof value,
                              "kelvane.ini");
     return value;
+}
+
+bool SaveShortcut(const std::string& path, const char* target, const char* arguments,
+                  const char* directory) {
+    Microsoft::WRL::ComPtr<IShellLinkA> link;
+    Microsoft::WRL::ComPtr<IPersistFile> file;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(link.GetAddressOf()))) ||
+        FAILED(link.As(&file)))
+        return false;
+    link->SetPath(target);
+    link->SetArguments(arguments);
+    link->SetWorkingDirectory(directory);
+    const std::wstring wide(path.begin(), path.end());
+    return SUCCEEDED(file->Save(wide.c_str(), TRUE));
 }
 
 std::string TextOf(HWND window) {

@@ -34,6 +34,11 @@ std::optional<std::string> ReadWindowsFile(const std::string& name);
 // A value of kelvane.ini, "<absent>" when there is none.
 std::string Stored(const std::string& section, const std::string& key);
 inline std::string StoredCfg(const std::string& key) { return Stored("cfg", key); }
+// Saves a shortcut to target with its arguments and working directory; COM
+// must be initialised.
+bool SaveShortcut(const std::string& path, const char* target, const char* arguments,
+                  const char* directory);
+
 // A window's text, asked of the window: another process's edit keeps its text itself.
 std::string TextOf(HWND window);
 // The texts of a dialog's items, joined by "|".
