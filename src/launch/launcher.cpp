@@ -7,9 +7,11 @@
 #include "common/options.h"
 #include "common/string_ids.h"
 #include "launch/command_text.h"
+#include "launch/wow64_paths.h"
 #include "model/settings.h"
 #include "platform/ports/launch_port.h"
 #include "platform/ports/string_table.h"
+#include "platform/ports/system_info.h"
 #include "platform/ports/window_port.h"
 
 namespace {
@@ -35,9 +37,11 @@ void Launcher::LaunchCommand(const std::string& text, const std::string* directo
             return;
         }
     }
+    const Wow64Facts facts = m_system.Wow64();
+    const FileExistsFn exists = [this](const std::string& path) { return m_system.FileExists(path); };
     for (const std::string& command : parsed.commands) {
         if (!m_settings.StartupSound().empty()) m_launch.PlaySoundSync(m_settings.StartupSound());
-        m_launch.StartFile(command);
+        m_launch.StartFile(LaunchPath(command, parsed.directory, facts, exists));
     }
     if (m_settings.Has(OPT_MINIMIZE)) m_window.ShowWindowState(ShowState::Minimize);
 }
@@ -47,7 +51,9 @@ void Launcher::SwitchToRunning(const std::string& command, const std::string* di
     if (!m_processes.ResolveToolHelp())
         ShowMessage(m_strings.Get(IDS_NO_TOOLHELP), MB_FLAG_OK | MB_FLAG_ICONEXCLAMATION);
     else
-        target = RunningWindowOf(ProgramPath(command, directory));
+        target = RunningWindowOf(RunningImagePath(
+            ProgramPath(command, directory), m_system.Wow64(),
+            [this](const std::string& path) { return m_system.FileExists(path); }));
     if (!target) {
         LaunchCommand(command, directory);
         return;

@@ -5,17 +5,19 @@ class LaunchPort;
 class ProcessPort;
 class Settings;
 class StringTable;
+class SystemInfo;
 class WindowPort;
 
 // Starts command texts: the working directory, the launch sound, each
 // command through the shell, minimize-on-use; and brings a running program
-// forward instead of starting it again.
+// forward instead of starting it again. Under WOW64 a program of
+// %windir%\System32 is the native one (see wow64_paths.h).
 class Launcher {
 public:
-    Launcher(LaunchPort& launch, ProcessPort& processes, WindowPort& window,
+    Launcher(LaunchPort& launch, ProcessPort& processes, WindowPort& window, SystemInfo& system,
              const StringTable& strings, const Settings& settings)
-        : m_launch(launch), m_processes(processes), m_window(window), m_strings(strings),
-          m_settings(settings) {}
+        : m_launch(launch), m_processes(processes), m_window(window), m_system(system),
+          m_strings(strings), m_settings(settings) {}
 
     // directory may be null. The current directory set here stays after the call.
     void LaunchCommand(const std::string& text, const std::string* directory);
@@ -35,6 +37,7 @@ private:
     LaunchPort& m_launch;
     ProcessPort& m_processes;
     WindowPort& m_window;
+    SystemInfo& m_system;
     const StringTable& m_strings;
     const Settings& m_settings;
 };

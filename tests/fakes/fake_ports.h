@@ -29,15 +29,18 @@ struct ScriptedColourChooser : ColourChooser {
 };
 
 // A Windows installation in C:\WINDOWS, by default one the program may
-// write; the copies made into new files, each followed by a blank.
+// write and a 64-bit program runs in; the copies made into new files, each
+// followed by a blank.
 struct FixedSystemInfo : SystemInfo {
     std::string WindowsDirectory() const override { return "C:\\WINDOWS"; }
+    Wow64Facts Wow64() const override { return wow64; }
     bool CanWriteFilesIn(const std::string&) override { return windowsWritable; }
     std::string UserAppData() override { return appData; }
     bool MakeFolder(const std::string& dir) override { return files.count(dir) != 0; }
     bool FileExists(const std::string& path) override { return files.count(path) != 0; }
     void CopyNewFile(const std::string& from, const std::string& to) override { copies += from + ">" + to + " "; }
     bool windowsWritable = true;
+    Wow64Facts wow64;
     std::string appData, copies;
     std::set<std::string> files; // full paths of the files and folders there are or can be made
 };

@@ -1,9 +1,11 @@
 // Launching: the command-text grammar, the directory rules, what a launch
 // does in which order, and the search for a running program.
+#include <cctype>
 #include <string>
 #include <vector>
 
 #include "launch/command_text.h"
+#include "launch/wow64_paths.h"
 #include "model_fixture.h"
 
 namespace {
@@ -50,6 +52,102 @@ TEST(CommandText, SplitsDirectoryAndCommandsAndNamesLaunchErrors) {
     for (int code : {1, 25, 31, 4980}) EXPECT_EQ(LaunchErrorText(code, nullptr, strings), std::nullopt);
 }
 
+// A 32-bit Kelvane on 64-bit Windows in C:\WINDOWS. Of System32's programs
+// notepad.exe has a 64-bit copy (seen through Sysnative), old.exe only a
+// 32-bit one; Program Files holds Tool (64-bit only) and Both (in both).
+Wow64Facts Wow64Windows() {
+    Wow64Facts facts;
+    facts.wow64 = true;
+    facts.windowsDirectory = "C:\\WINDOWS";
+    facts.programFilesX86 = "C:\\Program Files (x86)";
+    facts.programFilesNative = "C:\\Program Files";
+    facts.commonFilesX86 = "C:\\Program Files (x86)\\Common Files";
+    facts.commonFilesNative = "C:\\Program Files\\Common Files\\"; // a trailing backslash is no matter
+    return facts;
+}
+// Whether the file exists there, its name in any case.
+bool ExistsOnWow64Windows(const std::string& path) {
+    const auto upper = [](std::string text) {
+        for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return text;
+    };
+    for (const char* file :
+         {"C:\\WINDOWS\\Sysnative\\notepad.exe", "C:\\WINDOWS\\Sysnative\\drivers\\etc\\hosts",
+          "C:\\WINDOWS\\Sysnative\\spool\\tool.exe", "C:\\Program Files\\Tool\\tool.exe",
+          "C:\\Program Files\\Both\\both.exe", "C:\\Program Files (x86)\\Both\\both.exe",
+          "C:\\Program Files\\Common Files\\Shared\\helper.exe"})
+        if (upper(path) == upper(file)) return true;
+    return false;
+}
+
+// Under WOW64 a System32 program is started through Sysnative when it has a
+// native copy and is then found as the System32 one; else it is the 32-bit
+// copy the redirector shows. Shortcut targets under Program Files (x86) that
+// are not there are the native ones. Without WOW64 nothing changes.
+TEST(Wow64Paths, StartFindAndReadTheProgramsThe64BitBuildWould) {
+    const Wow64Facts wow64 = Wow64Windows();
+    Wow64Facts native = wow64;
+    native.wow64 = false;
+    const struct {
+        const char* path;
+        const char* directory;
+        const char* launched; // LaunchPath with the directory
+        const char* running;  // RunningImagePath
+    } programs[] = {
+        {"C:\\WINDOWS\\System32\\notepad.exe", "", "C:\\WINDOWS\\Sysnative\\notepad.exe",
+         "C:\\WINDOWS\\System32\\notepad.exe"},
+        {"c:\\windows\\SYSTEM32\\NOTEPAD.EXE", "D:\\WORK", "C:\\WINDOWS\\Sysnative\\NOTEPAD.EXE",
+         "c:\\windows\\SYSTEM32\\NOTEPAD.EXE"}, // any case
+        {"notepad.exe", "C:\\WINDOWS\\System32\\", "C:\\WINDOWS\\Sysnative\\notepad.exe",
+         "notepad.exe"}, // relative to the directory (a switch-to path is joined already)
+        {"C:\\WINDOWS\\System32\\old.exe", "", "C:\\WINDOWS\\System32\\old.exe",
+         "C:\\WINDOWS\\SysWOW64\\old.exe"}, // a 32-bit copy only
+        {"C:\\WINDOWS\\System32\\spool\\tool.exe", "", "C:\\WINDOWS\\Sysnative\\spool\\tool.exe",
+         "C:\\WINDOWS\\System32\\spool\\tool.exe"}, // in a folder not redirected
+        {"C:\\WINDOWS\\Sysnative\\notepad.exe", "", "C:\\WINDOWS\\Sysnative\\notepad.exe",
+         "C:\\WINDOWS\\System32\\notepad.exe"}, // no process reports the alias
+        // Documents go to their handler, which may not know the alias.
+        {"C:\\WINDOWS\\System32\\drivers\\etc\\hosts", "", "C:\\WINDOWS\\System32\\drivers\\etc\\hosts",
+         "C:\\WINDOWS\\System32\\drivers\\etc\\hosts"},
+        {"notepad.exe", "", "notepad.exe", "notepad.exe"}, // the shell's search decides
+        {"C:\\WINDOWS\\System32\\..\\notepad.exe", "", "C:\\WINDOWS\\System32\\..\\notepad.exe",
+         "C:\\WINDOWS\\System32\\..\\notepad.exe"},
+        {"C:\\WINDOWS\\System32x\\notepad.exe", "", "C:\\WINDOWS\\System32x\\notepad.exe",
+         "C:\\WINDOWS\\System32x\\notepad.exe"},
+        {"C:\\WINDOWS\\notepad.exe", "", "C:\\WINDOWS\\notepad.exe", "C:\\WINDOWS\\notepad.exe"},
+    };
+    for (const auto& c : programs) {
+        SCOPED_TRACE(std::string(c.path) + " in " + c.directory);
+        EXPECT_EQ(LaunchPath(c.path, c.directory, wow64, ExistsOnWow64Windows), c.launched);
+        EXPECT_EQ(RunningImagePath(c.path, wow64, ExistsOnWow64Windows), c.running);
+        EXPECT_EQ(LaunchPath(c.path, c.directory, native, ExistsOnWow64Windows), c.path);
+        EXPECT_EQ(RunningImagePath(c.path, native, ExistsOnWow64Windows), c.path);
+    }
+    const struct {
+        const char* read;
+        const char* target;
+    } shortcuts[] = {
+        {"C:\\Program Files (x86)\\Tool\\tool.exe", "C:\\Program Files\\Tool\\tool.exe"},
+        {"c:\\program files (X86)\\Tool\\tool.exe", "C:\\Program Files\\Tool\\tool.exe"},
+        {"C:\\Program Files (x86)\\Both\\both.exe", "C:\\Program Files (x86)\\Both\\both.exe"},
+        {"C:\\Program Files (x86)\\Gone\\gone.exe", "C:\\Program Files (x86)\\Gone\\gone.exe"},
+        {"C:\\Program Files (x86)\\Common Files\\Shared\\helper.exe",
+         "C:\\Program Files\\Common Files\\Shared\\helper.exe"},
+        {"C:\\Program Files (x86)2\\Tool\\tool.exe", "C:\\Program Files (x86)2\\Tool\\tool.exe"},
+        {"D:\\Tool\\tool.exe", "D:\\Tool\\tool.exe"},
+    };
+    for (const auto& c : shortcuts) {
+        SCOPED_TRACE(c.read);
+        EXPECT_EQ(NativeShortcutTarget(c.read, wow64, ExistsOnWow64Windows), c.target);
+        EXPECT_EQ(NativeShortcutTarget(c.read, native, ExistsOnWow64Windows), c.read);
+    }
+    // Without the facts of the environment a target stays as read.
+    Wow64Facts bare;
+    bare.wow64 = true;
+    EXPECT_EQ(NativeShortcutTarget("C:\\Program Files (x86)\\Tool\\tool.exe", bare, ExistsOnWow64Windows),
+              "C:\\Program Files (x86)\\Tool\\tool.exe");
+}
+
 class LauncherTest : public PartsTest {
 protected:
     LauncherTest() { profile.Load("kelvane.ini", "[cfg]\nopts=4\nstartup=go.wav\nswitchto=sw.wav\n"); }
@@ -57,7 +155,7 @@ protected:
         settings.LoadSettings(nullptr);
         return launcher;
     }
-    Launcher launcher{launch, launch, platform, strings, settings};
+    Launcher launcher{launch, launch, platform, system, strings, settings};
 };
 
 // The sound plays before each command; the window is minimized once, after
@@ -101,6 +199,28 @@ TEST_F(LauncherTest, SwitchToBringsTheFirstMatchingProcessesWindowForward) {
         Start().SwitchToRunning(c.command, c.directory);
         EXPECT_EQ(launch.effects, c.effects);
     }
+}
+
+// The 32-bit build on 64-bit Windows starts the 64-bit Notepad and finds it
+// running by the path its process reports, not the 32-bit copy's.
+TEST_F(LauncherTest, UnderWow64ASystemProgramIsStartedAndFoundAsTheNativeOne) {
+    system.wow64 = Wow64Windows();
+    system.files = {"C:\\WINDOWS\\Sysnative\\notepad.exe"};
+    const std::string system32 = "C:\\WINDOWS\\System32";
+    Start().LaunchCommand("Notes (notepad.exe) [C:\\WINDOWS\\System32]", nullptr);
+    launch.processes = std::vector<ProcessPort::Process>{{7, "C:\\Windows\\SysWOW64\\notepad.exe"}};
+    launch.windows = {{3, true, false, 7}};
+    launcher.SwitchToRunning("notepad.exe", &system32);
+    launch.processes = std::vector<ProcessPort::Process>{{7, "C:\\Windows\\SysWOW64\\notepad.exe"},
+                                                         {8, "C:\\Windows\\System32\\notepad.exe"}};
+    launch.windows = {{3, true, false, 7}, {4, true, false, 8}};
+    launcher.SwitchToRunning("notepad.exe", &system32);
+    EXPECT_EQ(launch.effects,
+              (Texts{"cd C:\\WINDOWS\\System32", "drive 3", "sound go.wav",
+                     "start C:\\WINDOWS\\Sysnative\\notepad.exe in C:\\WINDOWS\\System32",
+                     "cd C:\\WINDOWS\\System32", "drive 3", "sound go.wav",
+                     "start C:\\WINDOWS\\Sysnative\\notepad.exe in C:\\WINDOWS\\System32",
+                     "sound sw.wav", "bring forward 4"}));
 }
 
 TEST_F(LauncherTest, SwitchToWithoutAProcessListSaysSoAndStarts) {

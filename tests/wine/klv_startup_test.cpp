@@ -4,13 +4,14 @@
 // command-line grammar (one-shot starts included), the option bits, where
 // the face comes from and the painting are proved natively; these runs prove
 // the window carries them out. And the built programs themselves, the 32-bit
-// one users copy to Windows included.
+// build's (for 32-bit Windows, only built here) included.
 #include <windows.h>
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <tlhelp32.h>
 
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -255,14 +256,16 @@ std::vector<std::string> ExportedNames(HMODULE module) {
 
 } // namespace
 
-// Settings live in the Windows directory. A program whose manifest declares an
-// execution level loses the per-user redirection of those writes on today's
-// Windows, so no build may declare one. Both export the DDE callback under
-// its plain name and carry the bitmaps (found whatever the case of their
-// names), the icon and the cursors. The faces' pixels are checked where the
-// window shows them, the string table where the native tests read it.
-TEST(ProgramImage, NoExecutionLevelAndTheFullResources) {
-    for (const char* relative : {"KLV.exe", "..\\win32\\KLV.exe"}) {
+// Both programs of both builds carry the application manifest as resource 1:
+// run with the user's rights (asInvoker; settings the Windows directory will
+// not take go to %APPDATA%), written for Windows 10 and 11. KLV.exe exports
+// the DDE callback under its plain name and carries the bitmaps (found
+// whatever the case of their names), the icon and the cursors. The faces'
+// pixels are checked where the window shows them, the string table where the
+// native tests read it.
+TEST(ProgramImage, ManifestAsInvokerAndTheFullResources) {
+    for (const char* relative : {"KLV.exe", "klv_hotkeys.exe", "..\\win32\\KLV.exe",
+                                 "..\\win32\\klv_hotkeys.exe"}) {
         const std::string path = e2e::TestBinaryDir() + "\\" + relative;
         SCOPED_TRACE(path);
         if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
@@ -272,18 +275,23 @@ TEST(ProgramImage, NoExecutionLevelAndTheFullResources) {
         HMODULE module = LoadLibraryExA(path.c_str(), nullptr,
                                         LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
         ASSERT_NE(module, nullptr);
-        for (const std::string& manifest : Manifests(module))
-            EXPECT_EQ(manifest.find("requestedExecutionLevel"), std::string::npos) << manifest;
-        EXPECT_EQ(ExportedNames(module), std::vector<std::string>{"DDECallback"});
-
-        for (const char* name :
-             {"FACE0", "face1", "fnkey", "LIST", "LargeU", "LARGED", "SMALLU", "smalld"}) {
-            EXPECT_NE(FindResourceA(module, name, MAKEINTRESOURCEA(2)), nullptr) << name; // RT_BITMAP
+        EXPECT_NE(FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)), nullptr);
+        const std::vector<std::string> manifests = Manifests(module);
+        ASSERT_EQ(manifests.size(), 1u);
+        for (const char* part : {"<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>",
+                                 "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) // Windows 10 and 11
+            EXPECT_NE(manifests[0].find(part), std::string::npos) << part;
+        if (std::strstr(relative, "KLV.exe")) {
+            EXPECT_EQ(ExportedNames(module), std::vector<std::string>{"DDECallback"});
+            for (const char* name :
+                 {"FACE0", "face1", "fnkey", "LIST", "LargeU", "LARGED", "SMALLU", "smalld"}) {
+                EXPECT_NE(FindResourceA(module, name, MAKEINTRESOURCEA(2)), nullptr) << name; // RT_BITMAP
+            }
+            EXPECT_EQ(FindResourceA(module, "FACE2", MAKEINTRESOURCEA(2)), nullptr);
+            EXPECT_NE(FindResourceA(module, MAKEINTRESOURCEA(31234), MAKEINTRESOURCEA(14)), nullptr);
+            for (int cursor : {110, 122}) // RT_GROUP_CURSOR
+                EXPECT_NE(FindResourceA(module, MAKEINTRESOURCEA(cursor), MAKEINTRESOURCEA(12)), nullptr);
         }
-        EXPECT_EQ(FindResourceA(module, "FACE2", MAKEINTRESOURCEA(2)), nullptr);
-        EXPECT_NE(FindResourceA(module, MAKEINTRESOURCEA(31234), MAKEINTRESOURCEA(14)), nullptr);
-        for (int cursor : {110, 122}) // RT_GROUP_CURSOR
-            EXPECT_NE(FindResourceA(module, MAKEINTRESOURCEA(cursor), MAKEINTRESOURCEA(12)), nullptr);
         FreeLibrary(module);
     }
 }

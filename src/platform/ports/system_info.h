@@ -1,6 +1,17 @@
 #pragma once
 #include <string>
 
+// What a 32-bit program on 64-bit Windows needs to know to reach what a path
+// names: whether WOW64 runs it, and the folders it then sees under other names.
+struct Wow64Facts {
+    bool wow64 = false;           // IsWow64Process (IsWow64Process2 where there is one)
+    std::string windowsDirectory; // GetWindowsDirectoryA, without a trailing backslash
+    // The 32-bit and the native Program Files and Common Files folders, from
+    // the environment: %ProgramFiles(x86)%, %ProgramW6432%,
+    // %CommonProgramFiles(x86)%, %CommonProgramW6432%. Empty when unset.
+    std::string programFilesX86, programFilesNative, commonFilesX86, commonFilesNative;
+};
+
 // Facts about the Windows installation the program runs on, and the few file
 // operations that place the program's settings files.
 class SystemInfo {
@@ -8,6 +19,9 @@ public:
     virtual ~SystemInfo() = default;
     // The Windows directory (GetWindowsDirectoryA), without a trailing backslash.
     virtual std::string WindowsDirectory() const = 0;
+    // Whether the program runs under WOW64, and with it the folders that
+    // differ; only wow64, false, for a program that does not.
+    virtual Wow64Facts Wow64() const = 0;
     // Whether the program can create and write files in dir; the probe
     // leaves nothing behind.
     virtual bool CanWriteFilesIn(const std::string& dir) = 0;

@@ -47,7 +47,9 @@ struct ToolHelp {
 };
 
 // The snapshot names only the file of a process; its full path comes from
-// the process itself. A process we may not ask keeps the bare name.
+// the process itself. A process we may not ask keeps the bare name. The
+// path names the real folder, for a 32-bit caller under WOW64 too: System32
+// for a 64-bit program, SysWOW64 for a 32-bit one (see RunningImagePath).
 std::string ImagePath(DWORD processId, const char* fileName) {
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
     if (!process) return fileName;

@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "launch/wow64_paths.h"
+#include "platform/win32/win32_system_info.h"
+
 using Microsoft::WRL::ComPtr;
 
 namespace {
@@ -87,7 +90,10 @@ ShortcutParts ReadShortcut(IShellFolder* folder, LPCITEMIDLIST itemId, const cha
     char text[MAX_PATH] = "";
     if (SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, SLGP_UNCPRIORITY))) {
         text[MAX_PATH - 1] = '\0';
-        parts.command = text;
+        // Under WOW64 a 64-bit target can come back under "Program Files (x86)".
+        Win32SystemInfo system;
+        parts.command = NativeShortcutTarget(
+            text, system.Wow64(), [&system](const std::string& p) { return system.FileExists(p); });
     }
     text[0] = '\0';
     if (SUCCEEDED(link->GetWorkingDirectory(text, MAX_PATH))) {

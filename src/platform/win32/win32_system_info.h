@@ -5,6 +5,7 @@
 class Win32SystemInfo : public SystemInfo {
 public:
     std::string WindowsDirectory() const override;
+    Wow64Facts Wow64() const override;
     bool CanWriteFilesIn(const std::string& dir) override;
     std::string UserAppData() override;
     bool MakeFolder(const std::string& dir) override;
