@@ -89,7 +89,23 @@ void CALLBACK FrameWindow::ClockTick(HWND status, UINT, UINT_PTR, DWORD) {
         SendMessageA(status, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(text));
 }
 
+// User Interface Privilege Isolation keeps a process of a lower integrity
+// level from sending or posting most messages to a window of a higher one:
+// run elevated, Kelvane would lose the reports of a hotkey service running at
+// the user's normal level, and the files dropped from Explorer, whose
+// WM_DROPFILES travels with WM_COPYGLOBALDATA (0x0049). The window lets these
+// through its own message filter (Windows 7 and later; without elevation the
+// filter changes nothing):
+// https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-changewindowmessagefilterex
+// https://learn.microsoft.com/windows/win32/winauto/uiauto-securityoverview (UIPI)
+void FrameWindow::AllowMessagesFromLowerLevels() {
+    constexpr UINT kCopyGlobalData = 0x0049;
+    for (UINT message : {WM_QSERVICE_HOTKEY, UINT{WM_DROPFILES}, UINT{WM_COPYDATA}, kCopyGlobalData})
+        if (message) ChangeWindowMessageFilterEx(Handle(), message, MSGFLT_ALLOW, nullptr);
+}
+
 void FrameWindow::CreateChildren() {
+    AllowMessagesFromLowerLevels();
     SetTimer(Handle(), kHintTimer, 1000, nullptr);
 
     m_hint.Create(Handle(), m_instance, m_frame->GetSettings().Get(ColourSetting::Hint));

@@ -80,8 +80,8 @@ TEST_F(KeyRequestTest, PopupItemsStartWithTheirDirectory) {
     frame.OnChar('B', KC_RUN, 0);
     EXPECT_EQ(Effects(), (Texts{"hide hint", "menu Fn-B More...! at 512,385 right", "show minimized"}));
     for (unsigned id : {800u, 801u, 802u}) EXPECT_TRUE(frame.OnCommand(id, 0));
-    EXPECT_EQ(Effects(), (Texts{"cd C:\\R", "drive 3", "start r.exe in C:\\R", "cd C:\\B", "drive 3",
-                                "start p.exe in C:\\B"}));
+    EXPECT_EQ(Effects(), (Texts{"cd C:\\R", "drive 3", "allow foreground any", "start r.exe in C:\\R",
+                                "cd C:\\B", "drive 3", "allow foreground any", "start p.exe in C:\\B"}));
     profile.Load("kelvane.prg", "");
     frame.OnChar('B', KC_RUN, 0);
     EXPECT_EQ(Effects(), (Texts{"hide hint", "message Non-existent or empty group, please reassign "

@@ -62,12 +62,15 @@ protected:
 
 // The sound plays before each command; the window is minimized once, after
 // the last; the directory stays as the last successful change left it.
+// Before the first sound the right to take the foreground goes to every
+// process, for the program that will want it after the sound and its start.
 TEST_F(LauncherTest, StartsEachCommandInTheDirectoryAndMinimizesOnce) {
     Start().LaunchCommand("x (a.exe^b.exe) [c:\\TOOLS]", nullptr);
     launcher.LaunchCommand("c.exe", nullptr);
-    EXPECT_EQ(launch.effects, (Texts{"cd c:\\TOOLS", "drive 3", "sound go.wav", "start a.exe in c:\\TOOLS",
-                                     "sound go.wav", "start b.exe in c:\\TOOLS", "sound go.wav",
-                                     "start c.exe in c:\\TOOLS"}));
+    EXPECT_EQ(launch.effects,
+              (Texts{"cd c:\\TOOLS", "drive 3", "allow foreground any", "sound go.wav", "start a.exe in c:\\TOOLS",
+                     "sound go.wav", "start b.exe in c:\\TOOLS", "allow foreground any", "sound go.wav",
+                     "start c.exe in c:\\TOOLS"}));
     EXPECT_EQ(platform.requests, (Texts{"minimize", "minimize"}));
 }
 
@@ -75,7 +78,9 @@ TEST_F(LauncherTest, SwitchToBringsTheFirstMatchingProcessesWindowForward) {
     launch.processes = std::vector<ProcessPort::Process>{
         {7, "C:\\OTHER\\NOTEPAD.EXE"}, {8, "C:\\WINDOWS\\NOTEPAD.EXE"}, {9, "C:\\WINDOWS\\NOTEPAD.EXE"}};
     const std::string windows = "C:\\WINDOWS", windowsSlash = "C:\\WINDOWS\\";
-    const Texts forward4 = {"sound sw.wav", "bring forward 4"};
+    // The running program's process gets the right to take the foreground
+    // before the switch sound.
+    const Texts forward4 = {"allow foreground 8", "sound sw.wav", "bring forward 4"};
     // Windows by handle, visible, with a parent, process.
     const struct {
         const char* what;
@@ -90,9 +95,10 @@ TEST_F(LauncherTest, SwitchToBringsTheFirstMatchingProcessesWindowForward) {
         {"directory ending in a backslash", "notepad.exe", &windowsSlash, {{4, true, false, 8}}, forward4},
         // Only the first matching process counts, though a later one has a window.
         {"first process has no window", "C:\\WINDOWS\\NOTEPAD.EXE", nullptr,
-         {{5, true, false, 9}}, {"sound go.wav", "start C:\\WINDOWS\\NOTEPAD.EXE in C:\\START"}},
+         {{5, true, false, 9}},
+         {"allow foreground any", "sound go.wav", "start C:\\WINDOWS\\NOTEPAD.EXE in C:\\START"}},
         {"bare name never matches", "NOTEPAD.EXE", nullptr, {{4, true, false, 8}},
-         {"sound go.wav", "start NOTEPAD.EXE in C:\\START"}},
+         {"allow foreground any", "sound go.wav", "start NOTEPAD.EXE in C:\\START"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -101,6 +107,12 @@ TEST_F(LauncherTest, SwitchToBringsTheFirstMatchingProcessesWindowForward) {
         Start().SwitchToRunning(c.command, c.directory);
         EXPECT_EQ(launch.effects, c.effects);
     }
+    // Without sounds nothing comes between: Kelvane uses the right itself.
+    profile.Load("kelvane.ini", "[cfg]\nopts=4\n");
+    launch.effects.clear();
+    Start().SwitchToRunning("notepad.exe", &windows);
+    Start().SwitchToRunning("NOTEPAD.EXE", nullptr);
+    EXPECT_EQ(launch.effects, (Texts{"bring forward 4", "allow foreground any", "start NOTEPAD.EXE in C:\\START"}));
 }
 
 TEST_F(LauncherTest, SwitchToWithoutAProcessListSaysSoAndStarts) {
@@ -113,7 +125,7 @@ TEST_F(LauncherTest, SwitchToWithoutAProcessListSaysSoAndStarts) {
     EXPECT_EQ(platform.requests, (Texts{"message Error initializing ToolHelp32." + exclamation,
                                         "minimize", "message Could not walk the process list." + exclamation,
                                         "minimize"}));
-    EXPECT_EQ(launch.effects, (Texts{"sound go.wav", "start a.exe in C:\\START", "sound go.wav",
-                                     "start b.exe in C:\\START"}));
+    EXPECT_EQ(launch.effects, (Texts{"allow foreground any", "sound go.wav", "start a.exe in C:\\START",
+                                     "allow foreground any", "sound go.wav", "start b.exe in C:\\START"}));
 }
 } // namespace
