@@ -8,6 +8,7 @@
 #include "face/image_blit_win32.h"
 #include "launch/key_request.h"
 #include "platform/win32/modal_dialog.h"
+#include "platform/win32/win32_monitors.h"
 
 // The hotkey service's message, registered before the window exists and
 // accepted whenever it does, visible or not.
@@ -318,13 +319,21 @@ void FrameWindow::ShowWindowState(ShowState state) {
 
 void FrameWindow::BringToTop() { BringWindowToTop(Handle()); }
 
+// Part 3.3's screen is the primary monitor's full-screen client area
+// (SM_CXFULLSCREEN, SM_CYFULLSCREEN); on a monitor right of or above the
+// primary one no corner would lie on it. The corners are tested against the
+// monitor holding the window instead: its work area (MONITORINFO rcWork, see
+// win32_monitors.h), cut as the primary's is cut for those metrics.
 bool FrameWindow::IsWindowUncovered() {
     RECT client{};
     GetClientRect(Handle(), &client);
     MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&client), 2);
-    const Rect onScreen{client.left, client.top, client.right, client.bottom};
-    for (const auto& [x, y] : CornersToTest(onScreen, GetSystemMetrics(SM_CXFULLSCREEN),
-                                            GetSystemMetrics(SM_CYFULLSCREEN)))
+    RECT primaryWork{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &primaryWork, 0);
+    const Rect fullScreen =
+        FullScreenClientArea(MonitorOfWindow(Handle()).work, RectOf(primaryWork),
+                             GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN));
+    for (const auto& [x, y] : CornersToTest(RectOf(client), fullScreen))
         if (WindowFromPoint(POINT{x, y}) != Handle()) return false;
     return true;
 }
