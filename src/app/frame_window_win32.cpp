@@ -8,6 +8,7 @@
 #include "face/image_blit_win32.h"
 #include "launch/key_request.h"
 #include "platform/win32/modal_dialog.h"
+#include "platform/win32/win32_monitors.h"
 #include "platform/win32/win32_shell_folders.h"
 
 // The hotkey service's message, registered before the window exists and
@@ -90,7 +91,23 @@ void CALLBACK FrameWindow::ClockTick(HWND status, UINT, UINT_PTR, DWORD) {
         SendMessageA(status, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(text));
 }
 
+// User Interface Privilege Isolation keeps a process of a lower integrity
+// level from sending or posting most messages to a window of a higher one:
+// run elevated, Kelvane would lose the reports of a hotkey service running at
+// the user's normal level, and the files dropped from Explorer, whose
+// WM_DROPFILES travels with WM_COPYGLOBALDATA (0x0049). The window lets these
+// through its own message filter (Windows 7 and later; without elevation the
+// filter changes nothing):
+// https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-changewindowmessagefilterex
+// https://learn.microsoft.com/windows/win32/winauto/uiauto-securityoverview (UIPI)
+void FrameWindow::AllowMessagesFromLowerLevels() {
+    constexpr UINT kCopyGlobalData = 0x0049;
+    for (UINT message : {WM_QSERVICE_HOTKEY, UINT{WM_DROPFILES}, UINT{WM_COPYDATA}, kCopyGlobalData})
+        if (message) ChangeWindowMessageFilterEx(Handle(), message, MSGFLT_ALLOW, nullptr);
+}
+
 void FrameWindow::CreateChildren() {
+    AllowMessagesFromLowerLevels();
     SetTimer(Handle(), kHintTimer, 1000, nullptr);
 
     m_hint.Create(Handle(), m_instance, m_frame->GetSettings().Get(ColourSetting::Hint));
@@ -308,13 +325,21 @@ void FrameWindow::ShowWindowState(ShowState state) {
 
 void FrameWindow::BringToTop() { BringWindowToTop(Handle()); }
 
+// Part 3.3's screen is the primary monitor's full-screen client area
+// (SM_CXFULLSCREEN, SM_CYFULLSCREEN); on a monitor right of or above the
+// primary one no corner would lie on it. The corners are tested against the
+// monitor holding the window instead: its work area (MONITORINFO rcWork, see
+// win32_monitors.h), cut as the primary's is cut for those metrics.
 bool FrameWindow::IsWindowUncovered() {
     RECT client{};
     GetClientRect(Handle(), &client);
     MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&client), 2);
-    const Rect onScreen{client.left, client.top, client.right, client.bottom};
-    for (const auto& [x, y] : CornersToTest(onScreen, GetSystemMetrics(SM_CXFULLSCREEN),
-                                            GetSystemMetrics(SM_CYFULLSCREEN)))
+    RECT primaryWork{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &primaryWork, 0);
+    const Rect fullScreen =
+        FullScreenClientArea(MonitorOfWindow(Handle()).work, RectOf(primaryWork),
+                             GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN));
+    for (const auto& [x, y] : CornersToTest(RectOf(client), fullScreen))
         if (WindowFromPoint(POINT{x, y}) != Handle()) return false;
     return true;
 }

@@ -54,6 +54,7 @@ private:
     bool HandleInput(UINT message, WPARAM wParam, LPARAM lParam);
     static void CALLBACK ClockTick(HWND status, UINT, UINT_PTR, DWORD);
     static BOOL CALLBACK CancelDialog(HWND window, LPARAM);
+    void AllowMessagesFromLowerLevels();
     void CreateChildren();
     void CreateStatusBar();
     void LayoutStatusBar();

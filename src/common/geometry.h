@@ -1,7 +1,8 @@
 #pragma once
 #include <cstdint>
 
-// A rectangle in face pixels; right and bottom are exclusive, as in Windows.
+// A rectangle in face pixels, or on the screen; right and bottom are
+// exclusive, as in Windows.
 struct Rect {
     int left = 0;
     int top = 0;

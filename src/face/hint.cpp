@@ -11,9 +11,12 @@ std::string HintText(const FaceKey& key) {
     return " " + (key.m_strDescription.empty() ? key.m_strCommand : key.m_strDescription);
 }
 
-HintPort::Point HintPosition(HintPort::Point keyTopCentre, HintPort::Size text, int screenWidth) {
+HintPort::Point HintPosition(HintPort::Point keyTopCentre, HintPort::Size text, const Rect& monitor) {
     HintPort::Point at{keyTopCentre.x, ClampToInt(std::int64_t{keyTopCentre.y} - text.cy - 2)};
-    if (at.x >= screenWidth / 3) at.x -= at.x > 2 * screenWidth / 3 ? text.cx : text.cx / 2;
+    // With the monitor at the origin these are Part 2.4's x >= W / 3 and x > 2 * W / 3.
+    const std::int64_t width = std::int64_t{monitor.right} - monitor.left;
+    const std::int64_t x = std::int64_t{at.x} - monitor.left;
+    if (x >= width / 3) at.x = ClampToInt(at.x - std::int64_t{x > 2 * width / 3 ? text.cx : text.cx / 2});
     return at;
 }
 
@@ -45,7 +48,7 @@ bool HintTracker::ShowHint(HintPort::Point anchor, bool check) {
     const Rect& r = key->m_rect;
     const HintPort::Point centre =
         m_hint.ClientToScreen({ClampToInt((std::int64_t{r.left} + r.right) / 2), r.top});
-    const HintPort::Point at = HintPosition(centre, size, m_hint.ScreenWidth());
+    const HintPort::Point at = HintPosition(centre, size, m_hint.MonitorArea());
     m_hint.ShowHintAt(text, at.x, at.y, size.cx + 4, size.cy + 2);
     return true;
 }

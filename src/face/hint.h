@@ -13,9 +13,12 @@ class WindowPort;
 std::string HintText(const FaceKey& key);
 
 // The hint's top-left on the screen: its bottom two pixels above the key's
-// top, at the key's centre; in the middle third of the screen centred on it,
-// in the right third ending at it. keyCentre is already on the screen.
-HintPort::Point HintPosition(HintPort::Point keyTopCentre, HintPort::Size text, int screenWidth);
+// top, at the key's centre; in the middle third of the monitor centred on it,
+// in the right third ending at it. keyTopCentre is already on the screen; the
+// thirds are those of `monitor`, the screen of the monitor holding the window,
+// counted from its own left edge (a monitor left of the primary one has a
+// negative left).
+HintPort::Point HintPosition(HintPort::Point keyTopCentre, HintPort::Size text, const Rect& monitor);
 
 // The hint that names the key the pointer rests on, shown at the timer's
 // tick after the pointer entered an assignable key.

@@ -1,5 +1,7 @@
 #include "face/hint_window_win32.h"
 
+#include "platform/win32/win32_monitors.h"
+
 HintWindow::~HintWindow() {
     if (m_hwnd) DestroyWindow(m_hwnd);
 }
@@ -59,7 +61,10 @@ HintPort::Point HintWindow::ClientToScreen(Point client) {
     return {point.x, point.y};
 }
 
-int HintWindow::ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
+// Part 2.4's screen width (SM_CXSCREEN) is that of the primary monitor; the
+// hint goes by the monitor holding the main window, its whole screen
+// (rcMonitor), which on the primary monitor is 0, 0, SM_CXSCREEN, SM_CYSCREEN.
+Rect HintWindow::MonitorArea() { return MonitorOfWindow(m_owner).screen; }
 
 void HintWindow::ShowHintAt(const std::string& text, int x, int y, int w, int h) {
     SetWindowTextA(m_hwnd, text.c_str());

@@ -22,7 +22,7 @@ public:
     bool IsActiveWindow() override;
     Size MeasureHint(const std::string& text) override;
     Point ClientToScreen(Point client) override;
-    int ScreenWidth() override;
+    Rect MonitorArea() override;
     void ShowHintAt(const std::string& text, int x, int y, int w, int h) override;
     void HideHint() override;
 

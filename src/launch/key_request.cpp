@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "common/decimal.h"
 #include "common/options.h"
 #include "common/resource_ids.h"
 #include "model/face_key.h"
@@ -70,13 +71,19 @@ HotkeyAction DecideHotkey(unsigned virtualKey, long lParam, const WindowShowStat
     return {(options & OPT_FNTAB_MINIMIZE) ? HotkeyAction::Minimize : HotkeyAction::ShowMinimized, 0};
 }
 
-std::vector<std::pair<int, int>> CornersToTest(const Rect& client, int fullWidth, int fullHeight) {
-    const bool left = client.left >= 0, right = client.right <= fullWidth;
-    const bool top = client.top >= 0, bottom = client.bottom <= fullHeight;
+std::vector<std::pair<int, int>> CornersToTest(const Rect& client, const Rect& fullScreen) {
+    const bool left = client.left >= fullScreen.left, right = client.right <= fullScreen.right;
+    const bool top = client.top >= fullScreen.top, bottom = client.bottom <= fullScreen.bottom;
     std::vector<std::pair<int, int>> corners;
     if (right && bottom) corners.push_back({client.right, client.bottom});
     if (right && top) corners.push_back({client.right, client.top});
     if (left && top) corners.push_back({client.left, client.top});
     if (left && bottom) corners.push_back({client.left, client.bottom});
     return corners;
+}
+
+Rect FullScreenClientArea(const Rect& work, const Rect& primaryWork, int fullWidth, int fullHeight) {
+    const std::int64_t lackWidth = std::int64_t{primaryWork.right} - primaryWork.left - fullWidth;
+    const std::int64_t lackHeight = std::int64_t{primaryWork.bottom} - primaryWork.top - fullHeight;
+    return {work.left, work.top, ClampToInt(work.right - lackWidth), ClampToInt(work.bottom - lackHeight)};
 }

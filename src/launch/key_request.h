@@ -67,6 +67,14 @@ HotkeyAction DecideHotkey(unsigned virtualKey, long lParam, const WindowShowStat
 
 // The corners of the client area (on the screen; right and bottom one past
 // it) whose window decides whether the main window is uncovered: those whose
-// two sides lie within the full-screen client area, in the order
-// bottom-right, top-right, top-left, bottom-left.
-std::vector<std::pair<int, int>> CornersToTest(const Rect& client, int fullWidth, int fullHeight);
+// two sides lie within the full-screen client area of the monitor holding the
+// window, in the order bottom-right, top-right, top-left, bottom-left.
+std::vector<std::pair<int, int>> CornersToTest(const Rect& client, const Rect& fullScreen);
+
+// The full-screen client area of the monitor whose work area is `work`.
+// Windows gives it only for the primary monitor (SM_CXFULLSCREEN and
+// SM_CYFULLSCREEN: its work area less the caption's height), so the monitor's
+// work area is cut by as much as those fall short of the primary's work area.
+// On the primary monitor it is (0, 0, fullWidth, fullHeight) when its work area
+// starts at the origin, as Part 3.3 has it.
+Rect FullScreenClientArea(const Rect& work, const Rect& primaryWork, int fullWidth, int fullHeight);

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 class LaunchPort;
@@ -30,8 +31,9 @@ public:
     void ReportLaunchError(int code, const std::string* command);
 
 private:
-    // The top-level window of the first process running programPath, or 0.
-    std::uintptr_t RunningWindowOf(const std::string& programPath);
+    // The top-level window of the first process running programPath, or 0;
+    // with a window, processId is its process.
+    std::uintptr_t RunningWindowOf(const std::string& programPath, std::uint32_t& processId);
     void ShowMessage(const std::string& text, unsigned flags);
 
     LaunchPort& m_launch;

@@ -1,5 +1,7 @@
 #include "launch/popup_list.h"
 
+#include <cstdint>
+
 #include "common/resource_ids.h"
 #include "common/string_ids.h"
 #include "launch/launcher.h"
@@ -32,6 +34,13 @@ PopupMenuCascade BuildPopupCascade(const std::vector<std::string>& items, bool p
     return menus;
 }
 
+PopupPlacement PlacePopup(const PointerOnScreen& pointer) {
+    // With the monitor at the origin these are Part 3.4's y > 2 * H / 4 and x >= W / 2.
+    const Rect& m = pointer.monitor;
+    const std::int64_t width = std::int64_t{m.right} - m.left, height = std::int64_t{m.bottom} - m.top;
+    return {std::int64_t{pointer.y} - m.top > 2 * height / 4, std::int64_t{pointer.x} - m.left >= width / 2};
+}
+
 std::vector<std::string> PopupList::ReadList() const {
     return CProfileSectionArray(m_profile, m_strPopupName.c_str(), m_settings.PrgFile().c_str());
 }
@@ -45,11 +54,12 @@ void PopupList::ShowPopupList(const std::string& command, const FaceKey& key) {
         return;
     }
     const PointerOnScreen pointer = m_menus.Pointer();
-    const PopupMenuCascade menus = BuildPopupCascade(items, pointer.y > 2 * pointer.screenHeight / 4);
+    const PopupPlacement place = PlacePopup(pointer);
+    const PopupMenuCascade menus = BuildPopupCascade(items, place.lowerHalf);
     const bool wasMinimized = m_window.IsMinimized();
     m_bMenuShowing = true;
     m_menus.Track(menus, key.m_strLabel, m_strings.Get(IDS_MORE_ITEMS), pointer.x, pointer.y,
-                  pointer.x >= pointer.screenWidth / 2);
+                  place.rightAlign);
     m_bMenuShowing = false;
     if (wasMinimized) m_window.ShowWindowState(ShowState::ShowMinimized);
 }

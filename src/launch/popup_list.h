@@ -20,6 +20,14 @@ std::string PopupMenuTitle(const std::string& item);
 // the first two.
 PopupMenuCascade BuildPopupCascade(const std::vector<std::string>& items, bool pointerInLowerHalf);
 
+// Where on its monitor the pointer opens a popup list: in the lower half (the
+// first menu short), in the right half (the menu right-aligned at it), each
+// half counted from the monitor's own left and top edges.
+struct PopupPlacement {
+    bool lowerHalf = false, rightAlign = false;
+};
+PopupPlacement PlacePopup(const PointerOnScreen& pointer);
+
 // A key's popup list: shown as a cascade of menus at the pointer, its chosen
 // item started with the key's directory.
 class PopupList {

@@ -7,7 +7,7 @@
 
 // The shell and the processes as the launcher sees them: a list of what
 // happened ("cd C:\X", "drive 3", "sound a.wav", "start notepad.exe in C:\X",
-// "bring forward 7"), with directories that exist only when the test says so,
+// "allow foreground 8", "bring forward 7"), with directories that exist only when the test says so,
 // and scripted process and window lists.
 class RecordingLaunch : public LaunchPort, public ProcessPort {
 public:
@@ -29,6 +29,10 @@ public:
     bool ResolveToolHelp() override { return toolHelp; }
     std::optional<std::vector<Process>> Processes() override { return processes; }
     std::vector<TopWindow> TopLevelWindows() override { return windows; }
+    void AllowForeground(std::uint32_t processId) override {
+        effects.push_back("allow foreground " +
+                          (processId == kAnyProcess ? std::string("any") : std::to_string(processId)));
+    }
     void BringForward(std::uintptr_t window) override {
         effects.push_back("bring forward " + std::to_string(window));
     }

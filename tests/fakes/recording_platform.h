@@ -113,7 +113,7 @@ public:
         return {static_cast<int>(text.size()) * 5, 10};
     }
     Point ClientToScreen(Point client) override { return {client.x + 100, client.y + 50}; }
-    int ScreenWidth() override { return pointer.screenWidth; }
+    Rect MonitorArea() override { return monitor; }
     void ShowHintAt(const std::string& text, int x, int y, int w, int h) override {
         Add("hint" + text + " at " + std::to_string(x) + "," + std::to_string(y) + " " +
             std::to_string(w) + "x" + std::to_string(h));
@@ -131,7 +131,8 @@ public:
     }
 
     bool minimized = false, visible = true, uncovered = true;
-    PointerOnScreen pointer{100, 100, 1024, 768};
+    Rect monitor{0, 0, 1024, 768}; // the screen of the window's monitor
+    PointerOnScreen pointer{100, 100, {0, 0, 1024, 768}};
     PopupMenuCascade tracked;
     std::function<void()> whileTracking; // runs once inside the next menu's modal loop
     bool otherInstance = false;

@@ -76,13 +76,13 @@ TEST_F(KeyRequestTest, PopupItemsStartWithTheirDirectory) {
     frame.LoadAssignments();
     frame.OnFoldersRead(shell.Read());
     profile.WriteString("Tools", "key01", "Plain (p.exe)", "kelvane.prg");
-    platform.pointer = {512, 385, 1024, 768};
+    platform.pointer = {512, 385, {0, 0, 1024, 768}};
     platform.minimized = true;
     frame.OnChar('B', KC_RUN, 0);
     EXPECT_EQ(Effects(), (Texts{"hide hint", "menu Fn-B More...! at 512,385 right", "show minimized"}));
     for (unsigned id : {800u, 801u, 802u}) EXPECT_TRUE(frame.OnCommand(id, 0));
-    EXPECT_EQ(Effects(), (Texts{"cd C:\\R", "drive 3", "start r.exe in C:\\R", "cd C:\\B", "drive 3",
-                                "start p.exe in C:\\B"}));
+    EXPECT_EQ(Effects(), (Texts{"cd C:\\R", "drive 3", "allow foreground any", "start r.exe in C:\\R",
+                                "cd C:\\B", "drive 3", "allow foreground any", "start p.exe in C:\\B"}));
     profile.Load("kelvane.prg", "");
     frame.OnChar('B', KC_RUN, 0);
     EXPECT_EQ(Effects(), (Texts{"hide hint", "message Non-existent or empty group, please reassign "
@@ -185,10 +185,11 @@ TEST_F(KeyRequestTest, HotkeyReportsPostRunRequestsAndFnTabShowsOrHidesTheWindow
     // Whether the window is covered is asked at those corners of its client
     // area that lie on the screen.
     using Corners = std::vector<std::pair<int, int>>;
-    EXPECT_EQ(CornersToTest({10, 20, 110, 220}, 800, 600),
+    const Rect screen{0, 0, 800, 600}; // other monitors: Monitors.ThirdsHalvesAndCorners...
+    EXPECT_EQ(CornersToTest({10, 20, 110, 220}, screen),
               (Corners{{110, 220}, {110, 20}, {10, 20}, {10, 220}}));
-    EXPECT_EQ(CornersToTest({-5, 20, 800, 700}, 800, 600), (Corners{{800, 20}}));
-    EXPECT_EQ(CornersToTest({-5, -5, 900, 700}, 800, 600), Corners{});
+    EXPECT_EQ(CornersToTest({-5, 20, 800, 700}, screen), (Corners{{800, 20}}));
+    EXPECT_EQ(CornersToTest({-5, -5, 900, 700}, screen), Corners{});
 }
 
 // Pressing draws the key pressed and a release on the same key runs it (a
@@ -246,13 +247,80 @@ TEST(PopupCascade, TwelveToAMenuAndTwoLowOnTheScreen) {
         EXPECT_EQ(PopupMenuTitle(item), title);
 }
 
+// Thirds, halves and corners on other monitors than the primary one: a
+// monitor right of it, one left of it (negative x, of another size) and one
+// above it (negative y). Each is measured from its own left and top; on the
+// primary monitor the rules are those of the single screen above.
+TEST(Monitors, ThirdsHalvesAndCornersAreThoseOfTheMonitorsOwn) {
+    const Rect primary{0, 0, 1920, 1080}, right{1920, 0, 3840, 1080}, left{-1280, 0, 0, 1024},
+        above{0, -1080, 1920, 0};
+    // The hint of a text 60 wide: from the key's centre in the left third,
+    // centred in the middle third, ending at the centre in the right third.
+    const struct {
+        Rect monitor;
+        int keyX, hintX;
+    } hints[] = {
+        {primary, 100, 100},   {primary, 640, 610},   {primary, 1280, 1250}, {primary, 1281, 1221},
+        {right, 2020, 2020},   {right, 2560, 2530},   {right, 3200, 3170},   {right, 3201, 3141},
+        {left, -1180, -1180},  {left, -854, -884},    {left, -427, -457},    {left, -426, -486},
+        {above, 100, 100},     {above, 1281, 1221},
+    };
+    for (const auto& h : hints)
+        EXPECT_EQ(HintPosition({h.keyX, 50}, {60, 10}, h.monitor).x, h.hintX) << h.keyX;
+    EXPECT_EQ(HintPosition({100, -500}, {60, 10}, above).y, -512);
+
+    // A popup list: its first menu short in the lower half, right-aligned in the right half.
+    const struct {
+        PointerOnScreen pointer;
+        bool lowerHalf, rightAlign;
+    } popups[] = {
+        {{100, 100, primary}, false, false}, {{959, 540, primary}, false, false},
+        {{960, 541, primary}, true, true},   {{2879, 540, right}, false, false},
+        {{2880, 541, right}, true, true},    {{2000, 1000, right}, true, false},
+        {{-641, 512, left}, false, false},   {{-640, 513, left}, true, true},
+        {{100, -541, above}, false, false},  {{100, -539, above}, true, false},
+    };
+    for (const auto& p : popups) {
+        SCOPED_TRACE(std::to_string(p.pointer.x) + "," + std::to_string(p.pointer.y));
+        const PopupPlacement place = PlacePopup(p.pointer);
+        EXPECT_EQ(place.lowerHalf, p.lowerHalf);
+        EXPECT_EQ(place.rightAlign, p.rightAlign);
+    }
+
+    // Fn+Tab's corners: within the monitor's full-screen client area, its work
+    // area less what SM_CXFULLSCREEN x SM_CYFULLSCREEN (here 1920 x 1017) lack
+    // of the primary's work area. The primary's is the single screen's.
+    const Rect primaryWork{0, 0, 1920, 1040};
+    const auto full = [&](const Rect& work) { return FullScreenClientArea(work, primaryWork, 1920, 1017); };
+    EXPECT_EQ(full(primaryWork), (Rect{0, 0, 1920, 1017}));
+    EXPECT_EQ(full({1920, 0, 3840, 1040}), (Rect{1920, 0, 3840, 1017}));
+    EXPECT_EQ(full(left), (Rect{-1280, 0, 0, 1001}));
+    EXPECT_EQ(full(above), (Rect{0, -1080, 1920, -23}));
+    using Corners = std::vector<std::pair<int, int>>;
+    const struct {
+        const char* what;
+        Rect client, fullScreen;
+        Corners corners;
+    } corners[] = {
+        {"right", {2000, 100, 2400, 400}, full({1920, 0, 3840, 1040}),
+         {{2400, 400}, {2400, 100}, {2000, 100}, {2000, 400}}},
+        {"past the right one's right edge", {3600, 100, 3900, 400}, full({1920, 0, 3840, 1040}),
+         {{3600, 100}, {3600, 400}}},
+        {"left", {-1200, 100, -800, 400}, full(left), {{-800, 400}, {-800, 100}, {-1200, 100}, {-1200, 400}}},
+        {"above", {100, -900, 500, -600}, full(above), {{500, -600}, {500, -900}, {100, -900}, {100, -600}}},
+        {"primary, over the caption's allowance", {100, 900, 500, 1030}, full(primaryWork),
+         {{500, 900}, {100, 900}}},
+    };
+    for (const auto& c : corners) EXPECT_EQ(CornersToTest(c.client, c.fullScreen), c.corners) << c.what;
+}
+
 TEST_F(KeyRequestTest, HintShowsAtTheTickAfterThePointerEnteredAKey) {
     // The hint starts at the key's centre in the left third of the screen, is
     // centred on it in the middle third and ends at it in the right third.
     const HintPort::Size text{60, 10};
     for (const auto& [x, expected] : {std::pair{100, 100}, {400, 370}, {682, 652}, {683, 623}})
-        EXPECT_EQ(HintPosition({x, 50}, text, 1024).x, expected) << x;
-    EXPECT_EQ(HintPosition({100, 50}, text, 1024).y, 38);
+        EXPECT_EQ(HintPosition({x, 50}, text, {0, 0, 1024, 768}).x, expected) << x;
+    EXPECT_EQ(HintPosition({100, 50}, text, {0, 0, 1024, 768}).y, 38);
     const auto enterE = [this] { // from A
         frame.OnMouseMove(5, 5);
         frame.OnMouseMove(102, 5);

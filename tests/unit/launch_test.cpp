@@ -160,12 +160,15 @@ protected:
 
 // The sound plays before each command; the window is minimized once, after
 // the last; the directory stays as the last successful change left it.
+// Before the first sound the right to take the foreground goes to every
+// process, for the program that will want it after the sound and its start.
 TEST_F(LauncherTest, StartsEachCommandInTheDirectoryAndMinimizesOnce) {
     Start().LaunchCommand("x (a.exe^b.exe) [c:\\TOOLS]", nullptr);
     launcher.LaunchCommand("c.exe", nullptr);
-    EXPECT_EQ(launch.effects, (Texts{"cd c:\\TOOLS", "drive 3", "sound go.wav", "start a.exe in c:\\TOOLS",
-                                     "sound go.wav", "start b.exe in c:\\TOOLS", "sound go.wav",
-                                     "start c.exe in c:\\TOOLS"}));
+    EXPECT_EQ(launch.effects,
+              (Texts{"cd c:\\TOOLS", "drive 3", "allow foreground any", "sound go.wav", "start a.exe in c:\\TOOLS",
+                     "sound go.wav", "start b.exe in c:\\TOOLS", "allow foreground any", "sound go.wav",
+                     "start c.exe in c:\\TOOLS"}));
     EXPECT_EQ(platform.requests, (Texts{"minimize", "minimize"}));
 }
 
@@ -173,7 +176,9 @@ TEST_F(LauncherTest, SwitchToBringsTheFirstMatchingProcessesWindowForward) {
     launch.processes = std::vector<ProcessPort::Process>{
         {7, "C:\\OTHER\\NOTEPAD.EXE"}, {8, "C:\\WINDOWS\\NOTEPAD.EXE"}, {9, "C:\\WINDOWS\\NOTEPAD.EXE"}};
     const std::string windows = "C:\\WINDOWS", windowsSlash = "C:\\WINDOWS\\";
-    const Texts forward4 = {"sound sw.wav", "bring forward 4"};
+    // The running program's process gets the right to take the foreground
+    // before the switch sound.
+    const Texts forward4 = {"allow foreground 8", "sound sw.wav", "bring forward 4"};
     // Windows by handle, visible, with a parent, process.
     const struct {
         const char* what;
@@ -188,9 +193,10 @@ TEST_F(LauncherTest, SwitchToBringsTheFirstMatchingProcessesWindowForward) {
         {"directory ending in a backslash", "notepad.exe", &windowsSlash, {{4, true, false, 8}}, forward4},
         // Only the first matching process counts, though a later one has a window.
         {"first process has no window", "C:\\WINDOWS\\NOTEPAD.EXE", nullptr,
-         {{5, true, false, 9}}, {"sound go.wav", "start C:\\WINDOWS\\NOTEPAD.EXE in C:\\START"}},
+         {{5, true, false, 9}},
+         {"allow foreground any", "sound go.wav", "start C:\\WINDOWS\\NOTEPAD.EXE in C:\\START"}},
         {"bare name never matches", "NOTEPAD.EXE", nullptr, {{4, true, false, 8}},
-         {"sound go.wav", "start NOTEPAD.EXE in C:\\START"}},
+         {"allow foreground any", "sound go.wav", "start NOTEPAD.EXE in C:\\START"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -199,6 +205,12 @@ TEST_F(LauncherTest, SwitchToBringsTheFirstMatchingProcessesWindowForward) {
         Start().SwitchToRunning(c.command, c.directory);
         EXPECT_EQ(launch.effects, c.effects);
     }
+    // Without sounds nothing comes between: Kelvane uses the right itself.
+    profile.Load("kelvane.ini", "[cfg]\nopts=4\n");
+    launch.effects.clear();
+    Start().SwitchToRunning("notepad.exe", &windows);
+    Start().SwitchToRunning("NOTEPAD.EXE", nullptr);
+    EXPECT_EQ(launch.effects, (Texts{"bring forward 4", "allow foreground any", "start NOTEPAD.EXE in C:\\START"}));
 }
 
 // The 32-bit build on 64-bit Windows starts the 64-bit Notepad and finds it
@@ -207,20 +219,14 @@ TEST_F(LauncherTest, UnderWow64ASystemProgramIsStartedAndFoundAsTheNativeOne) {
     system.wow64 = Wow64Windows();
     system.files = {"C:\\WINDOWS\\Sysnative\\notepad.exe"};
     const std::string system32 = "C:\\WINDOWS\\System32";
-    Start().LaunchCommand("Notes (notepad.exe) [C:\\WINDOWS\\System32]", nullptr);
     launch.processes = std::vector<ProcessPort::Process>{{7, "C:\\Windows\\SysWOW64\\notepad.exe"}};
     launch.windows = {{3, true, false, 7}};
+    Start().SwitchToRunning("notepad.exe", &system32); // only a 32-bit copy runs
+    EXPECT_EQ(launch.effects.back(), "start C:\\WINDOWS\\Sysnative\\notepad.exe in C:\\WINDOWS\\System32");
+    launch.processes->push_back({8, "C:\\Windows\\System32\\notepad.exe"});
+    launch.windows.push_back({4, true, false, 8});
     launcher.SwitchToRunning("notepad.exe", &system32);
-    launch.processes = std::vector<ProcessPort::Process>{{7, "C:\\Windows\\SysWOW64\\notepad.exe"},
-                                                         {8, "C:\\Windows\\System32\\notepad.exe"}};
-    launch.windows = {{3, true, false, 7}, {4, true, false, 8}};
-    launcher.SwitchToRunning("notepad.exe", &system32);
-    EXPECT_EQ(launch.effects,
-              (Texts{"cd C:\\WINDOWS\\System32", "drive 3", "sound go.wav",
-                     "start C:\\WINDOWS\\Sysnative\\notepad.exe in C:\\WINDOWS\\System32",
-                     "cd C:\\WINDOWS\\System32", "drive 3", "sound go.wav",
-                     "start C:\\WINDOWS\\Sysnative\\notepad.exe in C:\\WINDOWS\\System32",
-                     "sound sw.wav", "bring forward 4"}));
+    EXPECT_EQ(launch.effects.back(), "bring forward 4");
 }
 
 TEST_F(LauncherTest, SwitchToWithoutAProcessListSaysSoAndStarts) {
@@ -233,7 +239,7 @@ TEST_F(LauncherTest, SwitchToWithoutAProcessListSaysSoAndStarts) {
     EXPECT_EQ(platform.requests, (Texts{"message Error initializing ToolHelp32." + exclamation,
                                         "minimize", "message Could not walk the process list." + exclamation,
                                         "minimize"}));
-    EXPECT_EQ(launch.effects, (Texts{"sound go.wav", "start a.exe in C:\\START", "sound go.wav",
-                                     "start b.exe in C:\\START"}));
+    EXPECT_EQ(launch.effects, (Texts{"allow foreground any", "sound go.wav", "start a.exe in C:\\START",
+                                     "allow foreground any", "sound go.wav", "start b.exe in C:\\START"}));
 }
 } // namespace

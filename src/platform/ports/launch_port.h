@@ -39,6 +39,10 @@ public:
     virtual std::optional<std::vector<Process>> Processes() = 0;
     // From the top of the stacking order down.
     virtual std::vector<TopWindow> TopLevelWindows() = 0;
+    // Hands the right to bring a window to the foreground, while Kelvane
+    // holds it, to the process (kAnyProcess: to every process, Kelvane too).
+    static constexpr std::uint32_t kAnyProcess = 0xFFFFFFFF;
+    virtual void AllowForeground(std::uint32_t processId) = 0;
     // Brings the window to the front, restoring it when it is minimized.
     virtual void BringForward(std::uintptr_t window) = 0;
 };

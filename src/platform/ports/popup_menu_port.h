@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "common/geometry.h"
+
 // One menu of a popup list's cascade: its items, then (but for the last
 // menu) a "More...!" item opening the next menu. The first menu begins with
 // the header (the Fn key picture and the key's label) and a separator.
@@ -12,10 +14,12 @@ struct PopupMenuItem {
 };
 using PopupMenuCascade = std::vector<std::vector<PopupMenuItem>>;
 
-// Where the pointer is, for placing a popup menu.
+// Where the pointer is, for placing a popup menu, and the screen of the
+// monitor that holds it, where the menu opens (the primary one's is 0, 0,
+// SM_CXSCREEN, SM_CYSCREEN).
 struct PointerOnScreen {
     int x = 0, y = 0;
-    int screenWidth = 0, screenHeight = 0;
+    Rect monitor;
 };
 
 // The platform's popup menus, owned by the main window.

@@ -93,13 +93,26 @@ std::vector<ProcessPort::TopWindow> Win32Processes::TopLevelWindows() {
     return windows;
 }
 
+// Fails, changing nothing, when Kelvane holds no right to hand on.
+void Win32Processes::AllowForeground(std::uint32_t processId) {
+    static_assert(kAnyProcess == ASFW_ANY, "every process, as AllowSetForegroundWindow names it");
+    AllowSetForegroundWindow(processId);
+}
+
 void Win32Processes::BringForward(std::uintptr_t handle) {
     HWND window = reinterpret_cast<HWND>(handle);
     BringWindowToTop(window);
     // Today's Windows lets a program in the background take the foreground
-    // only with a right it was granted (the hotkey service grants it before
-    // each report) or while the user works with it; without one the window
+    // only with a right (see the note in launcher.cpp); without one the window
     // still comes to the top of its band and flashes in the taskbar.
-    SetForegroundWindow(window);
-    if (IsIconic(window)) OpenIcon(window);
+    if (SetForegroundWindow(window)) {
+        if (IsIconic(window)) OpenIcon(window);
+        return;
+    }
+    // Kelvane has no right left: it went to the window's process before the
+    // switch sound, or the user's input ended it. ShowWindowAsync posts the
+    // show to the window's own thread, which activates its window (SW_SHOW
+    // and SW_RESTORE activate) with the right its process was handed:
+    // https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-showwindowasync
+    ShowWindowAsync(window, IsIconic(window) ? SW_RESTORE : SW_SHOW);
 }

@@ -16,5 +16,6 @@ public:
     bool ResolveToolHelp() override;
     std::optional<std::vector<Process>> Processes() override;
     std::vector<TopWindow> TopLevelWindows() override;
+    void AllowForeground(std::uint32_t processId) override;
     void BringForward(std::uintptr_t window) override;
 };
