@@ -5,6 +5,7 @@
 #include "app/keyboard_frame.h"
 #include "app/launcher_app.h"
 #include "platform/win32/win32_adapters.h"
+#include "platform/win32/win32_shell_folders.h"
 
 #include <cstdlib>
 
@@ -17,6 +18,9 @@ void __verbose_terminate_handler() { std::abort(); }
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
+    // COM on this thread from before the first shell call (the popup lists
+    // read at start-up, every ShellExecuteEx) until everything else has gone.
+    ComApartment com;
     FrameWindow window(instance, showCommand);
     Win32Adapters adapters(instance, window);
     CLauncherApp app(adapters.Ports(), adapters.startup);

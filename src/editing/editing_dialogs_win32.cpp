@@ -128,7 +128,14 @@ private:
         ofn.nMaxFile = sizeof path;
         ofn.lpstrTitle = title.c_str();
         // The classic dialog on the program's own template: no OFN_EXPLORER.
-        ofn.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_ENABLETEMPLATE | OFN_NONETWORKBUTTON;
+        // OFN_LONGNAMES: "For old-style dialog boxes, this flag causes the
+        // dialog box to use long file names. If this flag is not specified
+        // ... old-style dialog boxes use short file names (8.3 format) for
+        // file names with spaces" (learn.microsoft.com, OPENFILENAMEA), so
+        // C:\Program Files\ would come back as C:\PROGRA~1\. (Wine's
+        // classic dialog lists long names either way.)
+        ofn.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_ENABLETEMPLATE | OFN_NONETWORKBUTTON |
+                    OFN_LONGNAMES;
         ofn.lpTemplateName = MAKEINTRESOURCEA(IDD_OPEN_FILE);
         if (!GetOpenFileNameA(&ofn)) return;
         const command_fields::Fields fields = command_fields::OfBrowsedFile(path);

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
+#include <vector>
 
+#include "pickers/start_menu.h"
 #include "platform/ports/shell_folder_port.h"
 
 // The Application Browser's rules, apart from the shell: what its OK button
@@ -22,6 +24,11 @@ public:
 
     // A folder of the tree was selected; path is its file-system path (may be empty).
     void FolderSelected(const std::string& path);
+    // A node of the merged Start menu was selected: its folders in each
+    // part; a popup list takes start_menu::PopupFolderPath of them.
+    void FolderSelected(const std::vector<start_menu::Folder>& parts) {
+        FolderSelected(start_menu::PopupFolderPath(parts));
+    }
     // A file was double-clicked (application mode).
     void FileChosen(const Application& application);
     // A shortcut was double-clicked: its parts are taken in order up to the

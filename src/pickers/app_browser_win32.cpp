@@ -7,9 +7,12 @@
 
 #include <cstring>
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "common/dialog_ids.h"
+#include "pickers/start_menu.h"
 #include "pickers/view_button_win32.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/modal_dialog.h"
@@ -22,16 +25,27 @@ constexpr COLORREF kTransparent = RGB(192, 192, 192);
 constexpr SFGAOF kFileAttributes = SFGAO_LINK | SFGAO_SHARE | SFGAO_READONLY | SFGAO_GHOSTED;
 constexpr int kShortcutOverlay = 2;
 
-// A folder of the tree: the folder holding it and its ids.
-struct FolderNode {
+// A folder of the tree in one part of the Start menu: the folder holding it and its ids.
+struct FolderPart {
+    start_menu::Part part;
     ComPtr<IShellFolder> parent;
     ItemIdList relative, absolute;
+};
+// A folder of the tree: its folder in one or both parts, the user's first.
+struct FolderNode {
+    std::vector<FolderPart> parts;
 };
 // A file of the list.
 struct FileNode {
     ComPtr<IShellFolder> folder;
     ItemIdList relative;
     SFGAOF attributes = 0;
+};
+// A folder bound for enumeration: one part of a tree level or of the list.
+struct Source {
+    start_menu::Part part;
+    ComPtr<IShellFolder> folder;
+    LPCITEMIDLIST absolute;
 };
 
 int SmallIcon(LPCITEMIDLIST absolute, UINT extra) {
@@ -50,19 +64,22 @@ ComPtr<IShellFolder> Bind(IShellFolder* parent, LPCITEMIDLIST relative) {
     return folder;
 }
 
-// The folder's own order of two of its items; a failed comparison is a tie.
-int CALLBACK CompareFolders(LPARAM a, LPARAM b, LPARAM) {
-    const auto* x = reinterpret_cast<const FolderNode*>(a);
-    const auto* y = reinterpret_cast<const FolderNode*>(b);
-    const HRESULT result = x->parent->CompareIDs(0, x->relative.get(), y->relative.get());
-    return FAILED(result) ? 0 : static_cast<short>(HRESULT_CODE(result));
+// The parts of a node, bound; a part that cannot be bound is left out.
+std::vector<Source> BindParts(const FolderNode& node) {
+    std::vector<Source> sources;
+    for (const FolderPart& part : node.parts)
+        if (ComPtr<IShellFolder> folder = Bind(part.parent.Get(), part.relative.get()))
+            sources.push_back({part.part, std::move(folder), part.absolute.get()});
+    return sources;
 }
 
-int CALLBACK CompareFiles(LPARAM a, LPARAM b, LPARAM) {
-    const auto* x = reinterpret_cast<const FileNode*>(a);
-    const auto* y = reinterpret_cast<const FileNode*>(b);
-    const HRESULT result = x->folder->CompareIDs(0, x->relative.get(), y->relative.get());
-    return FAILED(result) ? 0 : static_cast<short>(HRESULT_CODE(result));
+// What merging goes by: the item's name in its folder's file system and the
+// name the shell shows. The first is empty when the shell has none.
+start_menu::Entry EntryOf(IShellFolder* folder, LPCITEMIDLIST item, const char* shown,
+                          start_menu::Part part, std::size_t handle) {
+    char name[MAX_PATH] = "";
+    if (!GetItemDisplayName(folder, item, SHGDN_INFOLDER | SHGDN_FORPARSING, name)) name[0] = '\0';
+    return {name, shown, part, handle};
 }
 
 class AppBrowserDialog : public ModalDialog {
@@ -71,17 +88,10 @@ public:
         : m_caption(std::move(caption)), m_state(state) {
         for (int i = 0; i < kPictureCount; ++i) m_pictures[i].Reset(LoadBitmapA(instance, kPictureNames[i]));
     }
-    ~AppBrowserDialog() override {
-        // The controls are gone; the nodes go while COM is still there.
-        m_files.clear();
-        m_folders.clear();
-        m_root.reset();
-        if (m_comStarted) CoUninitialize();
-    }
 
 private:
+    // COM is the thread's, initialised at start-up (ComApartment in WinMain).
     void OnInit(HWND dialog) override {
-        m_comStarted = SUCCEEDED(CoInitialize(nullptr));
         m_dialog = dialog;
         m_tree = GetDlgItem(dialog, IDC_FOLDER_TREE);
         m_list = GetDlgItem(dialog, IDC_FILE_LIST);
@@ -95,110 +105,159 @@ private:
     }
     void ReadBack(HWND) override { m_state.End(true); }
 
+    // The sub-folders of both parts of the Start menu's Programs folder: the
+    // user's own (CSIDL_PROGRAMS) and that of all users (CSIDL_COMMON_PROGRAMS),
+    // as learn.microsoft.com's "CSIDL" names them (FOLDERID_Programs and
+    // FOLDERID_CommonPrograms among the KNOWNFOLDERIDs).
     void FillTopLevel() {
         SHFILEINFOA info{};
         auto small = reinterpret_cast<HIMAGELIST>(
             SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
         if (!small) return;
         TreeView_SetImageList(m_tree, small, TVSIL_NORMAL);
-        ITEMIDLIST* root = nullptr;
-        if (FAILED(SHGetSpecialFolderLocation(m_dialog, CSIDL_PROGRAMS, &root))) return;
-        m_root.reset(root);
         ComPtr<IShellFolder> desktop;
         if (FAILED(SHGetDesktopFolder(desktop.GetAddressOf()))) return;
-        ComPtr<IShellFolder> programs = Bind(desktop.Get(), m_root.get());
-        if (!programs) return;
+        std::vector<Source> roots;
+        for (const auto& [part, id] : {std::pair{start_menu::Part::User, CSIDL_PROGRAMS},
+                                       std::pair{start_menu::Part::AllUsers, CSIDL_COMMON_PROGRAMS}}) {
+            ITEMIDLIST* root = nullptr;
+            if (FAILED(SHGetSpecialFolderLocation(m_dialog, id, &root))) continue;
+            m_roots.emplace_back(root);
+            if (ComPtr<IShellFolder> programs = Bind(desktop.Get(), root))
+                roots.push_back({part, std::move(programs), root});
+        }
+        if (roots.empty()) return;
         TreeView_DeleteAllItems(m_tree);
-        FillLevel(programs.Get(), m_root.get(), TVI_ROOT);
-        SortLevel(TVI_ROOT);
+        FillLevel(roots, TVI_ROOT);
     }
 
-    // The sub-folders of folder under the tree item parent, in the shell's order.
-    void FillLevel(IShellFolder* folder, LPCITEMIDLIST absolute, HTREEITEM parent) {
-        ComPtr<IEnumIDList> items;
-        if (FAILED(folder->EnumObjects(m_dialog, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS,
-                                       items.GetAddressOf())) || !items)
-            return;
-        for (ITEMIDLIST* next = nullptr; items->Next(1, &next, nullptr) == S_OK; next = nullptr) {
-            ItemIdList id(next);
-            LPCITEMIDLIST one = id.get();
-            SFGAOF attributes = SFGAO_FOLDER | SFGAO_HASSUBFOLDER;
-            if (FAILED(folder->GetAttributesOf(1, &one, &attributes)) || !(attributes & SFGAO_FOLDER))
+    // The sub-folders of the sources under the tree item parent, merged and
+    // ordered by start_menu::Merge.
+    void FillLevel(const std::vector<Source>& sources, HTREEITEM parent) {
+        struct Found {
+            const Source* source;
+            ItemIdList id;
+            bool hasSubfolders;
+        };
+        std::vector<Found> found;
+        std::vector<start_menu::Entry> entries;
+        for (const Source& source : sources) {
+            IShellFolder* folder = source.folder.Get();
+            ComPtr<IEnumIDList> items;
+            if (FAILED(folder->EnumObjects(m_dialog, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS,
+                                           items.GetAddressOf())) || !items)
                 continue;
-            char name[MAX_PATH];
-            if (!GetItemDisplayName(folder, one, SHGDN_NORMAL, name)) return;
+            for (ITEMIDLIST* next = nullptr; items->Next(1, &next, nullptr) == S_OK; next = nullptr) {
+                ItemIdList id(next);
+                LPCITEMIDLIST one = id.get();
+                SFGAOF attributes = SFGAO_FOLDER | SFGAO_HASSUBFOLDER;
+                if (FAILED(folder->GetAttributesOf(1, &one, &attributes)) || !(attributes & SFGAO_FOLDER))
+                    continue;
+                char shown[MAX_PATH];
+                if (!GetItemDisplayName(folder, one, SHGDN_NORMAL, shown)) break;
+                entries.push_back(EntryOf(folder, one, shown, source.part, found.size()));
+                found.push_back({&source, std::move(id), (attributes & SFGAO_HASSUBFOLDER) != 0});
+            }
+        }
+        for (const start_menu::Merged& merged : start_menu::Merge(std::move(entries))) {
             auto node = std::make_unique<FolderNode>();
-            node->parent = folder;
-            node->absolute.reset(ILCombine(absolute, one));
-            node->relative = std::move(id);
+            bool hasSubfolders = false;
+            for (const start_menu::Entry& entry : merged.parts) {
+                Found& one = found[entry.handle];
+                FolderPart part{entry.part, one.source->folder, nullptr, nullptr};
+                part.absolute.reset(ILCombine(one.source->absolute, one.id.get()));
+                part.relative = std::move(one.id);
+                node->parts.push_back(std::move(part));
+                hasSubfolders = hasSubfolders || one.hasSubfolders;
+            }
+            std::string name = merged.displayName;
             TVINSERTSTRUCTA insert{};
             insert.hParent = parent;
             insert.hInsertAfter = TVI_LAST;
             TVITEMA& item = insert.item;
             item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN;
-            item.pszText = name;
+            item.pszText = &name[0];
             item.lParam = reinterpret_cast<LPARAM>(node.get());
-            item.iImage = SmallIcon(node->absolute.get(), 0);
-            item.iSelectedImage = SmallIcon(node->absolute.get(), SHGFI_OPENICON);
-            item.cChildren = (attributes & SFGAO_HASSUBFOLDER) ? 1 : 0;
+            const LPCITEMIDLIST icon = node->parts.front().absolute.get();
+            item.iImage = SmallIcon(icon, 0);
+            item.iSelectedImage = SmallIcon(icon, SHGFI_OPENICON);
+            item.cChildren = hasSubfolders ? 1 : 0;
             m_folders.push_back(std::move(node));
             SendMessageA(m_tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert));
         }
-    }
-    void SortLevel(HTREEITEM parent) {
-        TVSORTCB sort{parent, CompareFolders, 0};
-        TreeView_SortChildrenCB(m_tree, &sort, FALSE);
     }
 
     void Expanding(const NMTREEVIEWA& change) {
         HTREEITEM item = change.itemNew.hItem;
         if (TreeView_GetItemState(m_tree, item, TVIS_EXPANDEDONCE) & TVIS_EXPANDEDONCE) return;
         const auto* node = reinterpret_cast<const FolderNode*>(change.itemNew.lParam);
-        if (!node) return;
-        if (ComPtr<IShellFolder> folder = Bind(node->parent.Get(), node->relative.get())) {
-            FillLevel(folder.Get(), node->absolute.get(), item);
-            SortLevel(item);
-        }
+        if (node) FillLevel(BindParts(*node), item);
     }
 
+    // The list shows the files of every part of the node; a popup list takes
+    // the folder of one part (start_menu::PopupFolderPath).
     void Selected(const NMTREEVIEWA& change) {
         const auto* node = reinterpret_cast<const FolderNode*>(change.itemNew.lParam);
-        std::string path;
+        std::vector<start_menu::Folder> folders;
         if (node) {
-            if (ComPtr<IShellFolder> folder = Bind(node->parent.Get(), node->relative.get()))
-                FillList(folder.Get(), node->absolute.get());
-            char text[MAX_PATH] = "";
-            ItemIdList absolute = GetAbsoluteItemId(node->parent.Get(), node->relative.get());
-            if (absolute && SHGetPathFromIDListA(absolute.get(), text)) path = text;
+            const std::vector<Source> sources = BindParts(*node);
+            const std::vector<std::size_t> files = FillList(sources);
+            for (const FolderPart& part : node->parts) {
+                start_menu::Folder folder{part.part, "", 0};
+                char text[MAX_PATH] = "";
+                ItemIdList absolute = GetAbsoluteItemId(part.parent.Get(), part.relative.get());
+                if (absolute && SHGetPathFromIDListA(absolute.get(), text)) folder.path = text;
+                for (std::size_t i = 0; i < sources.size(); ++i)
+                    if (sources[i].part == part.part) folder.files = files[i];
+                folders.push_back(std::move(folder));
+            }
         }
-        m_state.FolderSelected(path);
+        m_state.FolderSelected(folders);
         EnableWindow(GetDlgItem(m_dialog, IDOK), m_state.OkEnabled());
     }
 
-    // Every file the folder holds, whatever its type; text and icon come on demand.
-    void FillList(IShellFolder* folder, LPCITEMIDLIST absolute) {
+    // Every file the sources hold, whatever its type, merged and ordered by
+    // start_menu::Merge; text and icon come on demand. Gives the number of
+    // files of each source.
+    std::vector<std::size_t> FillList(const std::vector<Source>& sources) {
         ListView_DeleteAllItems(m_list);
         m_files.clear();
+        std::vector<std::size_t> counts(sources.size(), 0);
+        std::vector<std::unique_ptr<FileNode>> found;
+        std::vector<start_menu::Entry> entries;
+        for (std::size_t i = 0; i < sources.size(); ++i) {
+            IShellFolder* folder = sources[i].folder.Get();
+            ComPtr<IEnumIDList> items;
+            if (FAILED(folder->EnumObjects(m_dialog, SHCONTF_NONFOLDERS, items.GetAddressOf())) || !items)
+                continue;
+            for (ITEMIDLIST* next = nullptr; items->Next(1, &next, nullptr) == S_OK; next = nullptr) {
+                auto node = std::make_unique<FileNode>();
+                node->relative.reset(next);
+                LPCITEMIDLIST one = next;
+                node->attributes = kFileAttributes;
+                if (FAILED(folder->GetAttributesOf(1, &one, &node->attributes))) node->attributes = 0;
+                node->folder = folder;
+                char shown[MAX_PATH] = "";
+                GetItemDisplayName(folder, one, SHGDN_NORMAL, shown);
+                entries.push_back(EntryOf(folder, one, shown, sources[i].part, found.size()));
+                found.push_back(std::move(node));
+                ++counts[i];
+            }
+        }
+        if (sources.empty()) return counts;
         SHFILEINFOA info{};
-        const auto path = reinterpret_cast<LPCSTR>(absolute);
+        const auto path = reinterpret_cast<LPCSTR>(sources.front().absolute);
         auto small = reinterpret_cast<HIMAGELIST>(SHGetFileInfoA(
             path, 0, &info, sizeof info, SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
         auto large = reinterpret_cast<HIMAGELIST>(
             SHGetFileInfoA(path, 0, &info, sizeof info, SHGFI_PIDL | SHGFI_SYSICONINDEX));
-        if (!small || !large) return;
+        if (!small || !large) return counts;
         ListView_SetImageList(m_list, small, LVSIL_SMALL);
         ListView_SetImageList(m_list, large, LVSIL_NORMAL);
-        ComPtr<IEnumIDList> items;
-        if (FAILED(folder->EnumObjects(m_dialog, SHCONTF_NONFOLDERS, items.GetAddressOf())) || !items)
-            return;
         int index = 0;
-        for (ITEMIDLIST* next = nullptr; items->Next(1, &next, nullptr) == S_OK; next = nullptr) {
-            auto node = std::make_unique<FileNode>();
-            node->relative.reset(next);
-            LPCITEMIDLIST one = next;
-            node->attributes = kFileAttributes;
-            if (FAILED(folder->GetAttributesOf(1, &one, &node->attributes))) node->attributes = 0;
-            node->folder = folder;
+        for (const start_menu::Merged& merged : start_menu::Merge(std::move(entries))) {
+            // A file both parts hold opens the user's own copy.
+            std::unique_ptr<FileNode>& node = found[merged.parts.front().handle];
             LVITEMA item{};
             item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
             item.iItem = index++;
@@ -206,9 +265,9 @@ private:
             item.iImage = I_IMAGECALLBACK;
             item.lParam = reinterpret_cast<LPARAM>(node.get());
             m_files.push_back(std::move(node));
-            if (SendMessageA(m_list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)) == -1) return;
+            if (SendMessageA(m_list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)) == -1) break;
         }
-        ListView_SortItems(m_list, CompareFiles, 0);
+        return counts;
     }
 
     void GiveDisplayInfo(NMLVDISPINFOA& request) {
@@ -245,9 +304,10 @@ private:
         char path[MAX_PATH] = "";
         ItemIdList absolute = GetAbsoluteItemId(node->folder.Get(), node->relative.get());
         if (!absolute || !SHGetPathFromIDListA(absolute.get(), path)) path[0] = '\0';
+        // The user asked for this one: the shell may ask about a moved target.
         if (std::strstr(path, ".lnk"))
-            m_state.ShortcutChosen(
-                ReadShortcut(node->folder.Get(), node->relative.get(), path, m_list));
+            m_state.ShortcutChosen(ReadShortcut(node->folder.Get(), node->relative.get(), path,
+                                                link_resolution::Search::AskingUser, m_list));
         else
             m_state.FileChosen({path, "", ""});
         EnableWindow(GetDlgItem(m_dialog, IDOK), m_state.OkEnabled());
@@ -312,9 +372,8 @@ private:
     static constexpr int kPictureCount = 4;
     static constexpr const char* kPictureNames[kPictureCount] = {"LARGEU", "LARGED", "SMALLU", "SMALLD"};
     GdiObject<HBITMAP> m_pictures[kPictureCount];
-    bool m_comStarted = false;
     HWND m_dialog = nullptr, m_tree = nullptr, m_list = nullptr;
-    ItemIdList m_root;
+    std::vector<ItemIdList> m_roots; // of the Programs folder's parts
     // The nodes the controls' items point at, owned here: tree nodes for the
     // dialog's life, file nodes until the list is filled again.
     std::vector<std::unique_ptr<FolderNode>> m_folders;

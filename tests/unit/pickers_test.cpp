@@ -1,13 +1,17 @@
 // The pickers: the group import against scripted Program Manager replies
-// (what the program-list file holds afterwards), and the Application
-// Browser's OK button and what its caller reads afterwards.
+// (what the program-list file holds afterwards), the Application Browser's
+// OK button and what its caller reads afterwards, how it merges the two
+// parts of the Start menu and which folder a popup list then reads, and how
+// a shortcut's moved target is looked for.
 #include <algorithm>
 #include <optional>
 
+#include "common/link_resolution.h"
 #include "common/nested_runs.h"
 #include "model_fixture.h"
 #include "pickers/app_browser.h"
 #include "pickers/group_import.h"
+#include "pickers/start_menu.h"
 
 namespace {
 using namespace std::string_literals;
@@ -165,5 +169,113 @@ TEST(AppBrowserTest, OkFollowsTheModeAndTheAccessorsTheModeAndTheEnd) {
         EXPECT_EQ(enabled + chosenFolder + " " + read(given, command + "|" + directory + "|" + description), c.read)
             << (c.folderMode ? "folder mode: " : "application mode: ") << c.steps;
     }
+}
+// Names in Explorer's order: letters without regard to case, runs of digits by value.
+TEST(StartMenuTest, NamesCompareAsExplorerOrdersThem) {
+    const struct {
+        const char *a, *b;
+        int order;
+    } cases[] = {
+        {"accessories", "Games", -1},  // case is not looked at
+        {"Tool", "tool", 0},
+        {"Tool 2", "Tool 10", -1},     // digit runs by value
+        {"Tool 007", "Tool 7", 0},     // leading zeros do not count
+        {"Tool 20", "Tool 3a", 1},
+        {"1 Setup", "Accessories", -1},
+        {"Tool", "Tool 2", -1},        // a prefix first
+        {"Zubeh\xC3\xB6r", "Zubehor", 1}, // bytes past ASCII by value
+        {"", "", 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(start_menu::CompareNames(c.a, c.b), c.order) << c.a << " / " << c.b;
+        EXPECT_EQ(start_menu::CompareNames(c.b, c.a), -c.order) << c.b << " / " << c.a;
+    }
+}
+
+// One folder level of both parts as the shell enumerates them ("U name/shown"
+// or "A name/shown", names without "/shown" shown as they are), and the
+// browser's entries: each its shown name and the parts it opens, in order.
+TEST(StartMenuTest, BothPartsMergeByNameInExplorersOrder) {
+    const struct {
+        const char* name;
+        std::vector<std::string> enumerated;
+        std::string shown;
+    } cases[] = {
+        {"a folder both parts hold is one entry, the user's part first",
+         {"A Accessories", "A Games", "U accessories", "U Startup"},
+         "accessories[U2 A0] Games[A1] Startup[U3]"},
+        {"ordered by shown name, digit runs by value; the user's shown name shows",
+         {"U Tool 10", "A Tool 2", "U b.lnk/Editor", "A B.LNK/Edit", "A a.lnk/Zed"},
+         "Editor[U2 A3] Tool 2[A1] Tool 10[U0] Zed[A4]"},
+        {"equal shown names by file name, then as given",
+         {"A y.lnk/Same", "U x.exe/Same", "U z.lnk/Same", "A z.lnk/Same", "A w/Same"},
+         "Same[A4] Same[U1] Same[A0] Same[U2 A3]"},
+        {"one part's names that differ in case stay apart; empty names never merge",
+         {"U Tool", "U tool", "A TOOL", "U /X", "A /X"},
+         "Tool[U0 A2] tool[U1] X[U3] X[A4]"},
+        {"nothing enumerated", {}, ""},
+    };
+    for (const auto& c : cases) {
+        std::vector<start_menu::Entry> entries;
+        for (const std::string& e : c.enumerated) {
+            const auto slash = e.find('/');
+            const std::string name = e.substr(2, slash == std::string::npos ? std::string::npos : slash - 2);
+            const std::string shown = slash == std::string::npos ? name : e.substr(slash + 1);
+            const auto part = e[0] == 'U' ? start_menu::Part::User : start_menu::Part::AllUsers;
+            entries.push_back({name, shown, part, entries.size()});
+        }
+        std::string shown;
+        for (const start_menu::Merged& m : start_menu::Merge(entries)) {
+            shown += (shown.empty() ? "" : " ") + m.displayName + "[";
+            for (const start_menu::Entry& p : m.parts)
+                shown += (&p == &m.parts.front() ? "" : " ") +
+                         std::string(p.part == start_menu::Part::User ? "U" : "A") + std::to_string(p.handle);
+            shown += "]";
+        }
+        EXPECT_EQ(shown, c.shown) << c.name;
+    }
+}
+
+// The folder a popup list made from a selected node stores: of its parts
+// (part, path, files), the one with more files, all users' on a tie.
+TEST(StartMenuTest, APopupListReadsThePartWithMoreFiles) {
+    using start_menu::Part;
+    const struct {
+        const char* name;
+        std::vector<start_menu::Folder> parts;
+        std::string stored;
+    } cases[] = {
+        {"the user's part alone", {{Part::User, "C:\\U\\Startup", 0}}, "C:\\U\\Startup"},
+        {"the user's part holds more",
+         {{Part::User, "C:\\U\\Games", 3}, {Part::AllUsers, "C:\\A\\Games", 2}}, "C:\\U\\Games"},
+        {"all users' holds more",
+         {{Part::User, "C:\\U\\Acc", 1}, {Part::AllUsers, "C:\\A\\Acc", 9}}, "C:\\A\\Acc"},
+        {"a tie goes to all users'",
+         {{Part::User, "C:\\U\\Acc", 2}, {Part::AllUsers, "C:\\A\\Acc", 2}}, "C:\\A\\Acc"},
+        {"a part without a path is passed over",
+         {{Part::User, "C:\\U\\Acc", 0}, {Part::AllUsers, "", 5}}, "C:\\U\\Acc"},
+        {"no part with a path", {{Part::User, "", 1}}, ""},
+        {"no part", {}, ""},
+    };
+    for (const auto& c : cases) {
+        AppBrowserState state(true);
+        state.FolderSelected(c.parts);
+        state.End(true);
+        std::string stored = "stale";
+        state.GetChosenFolderPath(&stored);
+        EXPECT_EQ(stored, c.stored) << c.name;
+    }
+}
+
+// Reading the popup lists at start-up puts nothing on screen and waits
+// shortly; a double click in the browser lets the shell ask the user.
+TEST(LinkResolutionTest, OnlyTheBrowsersChoiceMayAsk) {
+    using link_resolution::Flags;
+    using link_resolution::Search;
+    constexpr unsigned quiet = Flags(Search::Quiet), asking = Flags(Search::AskingUser);
+    EXPECT_EQ(quiet & 0xFFFF, 0x3u);              // SLR_NO_UI | SLR_ANY_MATCH
+    EXPECT_GT(quiet >> 16, 0u);                   // 0 would be the default of 3000 ms
+    EXPECT_LE(quiet >> 16, 500u);
+    EXPECT_EQ(asking, 0x2u);                      // SLR_ANY_MATCH alone, as before
 }
 } // namespace

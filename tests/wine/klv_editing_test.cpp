@@ -15,6 +15,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -63,7 +64,8 @@ protected:
     void TearDown() override {
         KlvTest::TearDown();
         std::error_code ignored;
-        if (!m_folder.empty()) fs::remove_all(m_folder, ignored);
+        for (const std::string& folder : {m_folder, m_commonFolder})
+            if (!folder.empty()) fs::remove_all(folder, ignored);
     }
     // The browser with its first folder selected.
     HWND BrowseFirstFolder(HWND from, int button) {
@@ -111,8 +113,27 @@ protected:
         ASSERT_TRUE(klv.Send(WM_NULL));
     }
     static std::string Stored(const char* section) { return e2e::Stored(section, "Fn-Q"); }
-    std::string m_folder;
+    std::string m_folder, m_commonFolder;
 };
+
+// The path of a shell folder (CSIDL_...).
+std::string ShellFolder(int id) {
+    char path[MAX_PATH] = "";
+    return SHGetFolderPathA(nullptr, id, nullptr, 0, path) == S_OK ? path : "";
+}
+
+// How many folders the Application Browser's top level shows when it merges
+// the two parts of the Start menu: each name, whatever its case, once.
+std::size_t MergedProgramsFolders() {
+    std::set<std::string> names;
+    for (int id : {CSIDL_PROGRAMS, CSIDL_COMMON_PROGRAMS})
+        for (const auto& entry : fs::directory_iterator(ShellFolder(id)))
+            if (entry.is_directory()) {
+                std::string name = entry.path().filename().string();
+                names.insert(CharLowerA(&name[0]));
+            }
+    return names.size();
+}
 
 // One run through the dialogs of a right click: a direct assignment (after
 // two refused working directories), an overwrite cancelled at the
@@ -207,13 +228,17 @@ TEST_F(EditingTest, DialogsAssignOverwriteClearAndEditFromTheList) {
 // the program's own template; Applications... takes a shortcut double-clicked
 // in the Application Browser (its working directory loses the trailing
 // backslash); Popup... makes the first Start-menu folder, read through the
-// shell, the key's list.
+// shell, the key's list. The browser shows the user's Programs folder and
+// that of all users as one: a folder both hold is one node listing the files
+// of both, a file both hold is the user's; a popup list reads the part with
+// more files.
 TEST_F(EditingTest, BrowsersFillTheCommandFieldsAndPopupPicksAFolder) {
-    // A sub-folder of the Start menu's Programs folder that sorts first.
-    char programs[MAX_PATH] = "";
-    ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, 0, programs), S_OK);
-    const std::string folder = m_folder = std::string(programs) + "\\0 Kelvane test";
+    // A sub-folder of the Start menu's Programs folder that sorts first, in both parts.
+    const std::string folder = m_folder = ShellFolder(CSIDL_PROGRAMS) + "\\0 Kelvane test";
+    const std::string common = m_commonFolder = ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\0 Kelvane test";
+    ASSERT_NE(folder, common);
     fs::create_directories(folder);
+    fs::create_directories(common);
     std::ofstream(folder + "\\tool.exe") << "MZ";
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
     // A shortcut gives its target and directory, not its arguments; only the
@@ -221,6 +246,9 @@ TEST_F(EditingTest, BrowsersFillTheCommandFieldsAndPopupPicksAFolder) {
     ASSERT_TRUE(SaveShortcut(folder + "\\Editor.lnk", "C:\\windows\\notepad.exe", "-n x.txt",
                                   "C:\\windows\\"));
     ASSERT_TRUE(SaveShortcut(folder + "\\Tool.LNK", "C:\\windows\\notepad.exe", "", ""));
+    // All users' part: an Editor of its own, behind the user's, and one more.
+    ASSERT_TRUE(SaveShortcut(common + "\\Editor.lnk", "C:\\windows\\regedit.exe", "", "C:\\windows"));
+    ASSERT_TRUE(SaveShortcut(common + "\\Wordpad.lnk", "C:\\windows\\notepad.exe", "", ""));
     CoUninitialize();
     ASSERT_TRUE(klv.Start());
     HWND command = Press(EditKey('Q'), IDC_DIRECT, kCommand);
@@ -237,7 +265,12 @@ TEST_F(EditingTest, BrowsersFillTheCommandFieldsAndPopupPicksAFolder) {
     HWND browser = BrowseFirstFolder(command, IDC_APPLICATIONS);
     ASSERT_NE(browser, nullptr);
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(browser, IDOK)));
-    // A double click on the first icon (Editor sorts first), the pointer gone elsewhere.
+    // Both parts' folders once each (Wine's prefix has StartUp and
+    // Administrative Tools in both); ours lists Editor, tool, Tool.LNK, Wordpad.
+    EXPECT_EQ(SendDlgItemMessageA(browser, IDC_FOLDER_TREE, TVM_GETCOUNT, 0, 0),
+              static_cast<LRESULT>(MergedProgramsFolders()));
+    EXPECT_EQ(SendDlgItemMessageA(browser, IDC_FILE_LIST, LVM_GETITEMCOUNT, 0, 0), 4);
+    // A double click on the first icon (the user's Editor sorts first), the pointer gone elsewhere.
     SetCursorPos(0, 0);
     SendMessageA(GetDlgItem(browser, IDC_FILE_LIST), WM_LBUTTONDBLCLK, MK_LBUTTON,
                  MAKELPARAM(37, 20));
@@ -247,6 +280,7 @@ TEST_F(EditingTest, BrowsersFillTheCommandFieldsAndPopupPicksAFolder) {
     Finish(command, IDCANCEL);
     EXPECT_EQ(Stored("cmd"), "<absent>");
 
+    // The user's part holds three files, all users' two: the list reads the user's.
     browser = BrowseFirstFolder(EditKey('Q'), IDC_POPUP);
     ASSERT_NE(browser, nullptr);
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(browser, IDOK)));
@@ -254,10 +288,21 @@ TEST_F(EditingTest, BrowsersFillTheCommandFieldsAndPopupPicksAFolder) {
     SaveShot(browser, "application_browser");
     Finish(browser, IDOK);
     EXPECT_EQ(Stored("cmd"), "@" + folder);
-    const std::string list = e2e::ReadWindowsFile("kelvane.prg").value_or("");
+    std::string list = e2e::ReadWindowsFile("kelvane.prg").value_or("");
     EXPECT_NE(list.find("=Editor (C:\\windows\\notepad.exe) [C:\\windows"), std::string::npos) << list;
     EXPECT_NE(list.find("=tool"), std::string::npos) << list;
     EXPECT_NE(list.find("(" + folder + "\\Tool.LNK) []"), std::string::npos) << list;
+
+    // With two more, all users' part holds four: Fn-W's list reads that one.
+    std::ofstream(common + "\\one.exe") << "MZ";
+    std::ofstream(common + "\\two.exe") << "MZ";
+    browser = BrowseFirstFolder(EditKey('W'), IDC_POPUP);
+    ASSERT_NE(browser, nullptr);
+    Finish(browser, IDOK);
+    EXPECT_EQ(e2e::Stored("cmd", "Fn-W"), "@" + common);
+    list = e2e::ReadWindowsFile("kelvane.prg").value_or("");
+    EXPECT_NE(list.find("=Editor (C:\\windows\\regedit.exe) [C:\\windows]"), std::string::npos) << list;
+    EXPECT_NE(list.find("(" + common + "\\two.exe) []"), std::string::npos) << list;
 }
 // A close that reaches the window while one of its dialogs, a message box
 // or the popup menu is open (as WM_CLOSE, the exit command 491 or the end of

@@ -82,8 +82,8 @@ std::string Corner(const KlvProcess& klv) {
 // highlite colour, and the configuration library called once with the debug
 // flag off. Launching, dialogs, shortcuts, sound and the status bar load
 // their libraries when first used: none is loaded (so there is no status
-// bar), yet dropped files are taken. (ole32 goes unasked: Wine's window code loads it into every
-// program.) A second start
+// bar), yet dropped files are taken. (ole32 goes unasked: COM is initialised
+// at start-up, and Wine's window code loads it into every program.) A second start
 // restores the minimized first one and ends (that it reads, writes and
 // applies nothing before is decided natively).
 TEST_F(KlvTest, FreshStartLoadsNoLaterLibraryAndStaysTheOnlyInstance) {

@@ -66,10 +66,7 @@ ComPtr<IShellFolder> BindFolder(IShellFolder* desktop, const std::string& folder
 }  // namespace
 
 ShortcutParts ReadShortcut(IShellFolder* folder, LPCITEMIDLIST itemId, const char* path,
-                           HWND owner) {
-    // Initialised again for every shortcut and left initialised: the thread
-    // keeps using the shell after this call.
-    CoInitialize(nullptr);
+                           link_resolution::Search search, HWND owner) {
     ShortcutParts parts;
     ComPtr<IShellLinkA> link;
     if (FAILED(CoCreateInstance(__uuidof(ShellLink), nullptr, CLSCTX_INPROC_SERVER,
@@ -83,9 +80,10 @@ ShortcutParts ReadShortcut(IShellFolder* folder, LPCITEMIDLIST itemId, const cha
     MultiByteToWideChar(CP_ACP, 0, path, -1, widePath, MAX_PATH);
     widePath[MAX_PATH - 1] = L'\0';
     if (FAILED(file->Load(widePath, STGM_READ))) return parts;
-    // With no owner window the shell may still show its search window when
-    // the target has moved; the call then blocks until it is answered.
-    if (FAILED(link->Resolve(owner, SLR_ANY_MATCH))) return parts;
+    // Quiet: SLR_NO_UI and a short time-out, nothing on screen. Asking the
+    // user: the shell may show its search window over owner when the target
+    // has moved, and the call blocks until it is answered.
+    if (FAILED(link->Resolve(owner, link_resolution::Flags(search)))) return parts;
 
     char text[MAX_PATH] = "";
     if (SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, SLGP_UNCPRIORITY))) {
@@ -115,7 +113,8 @@ std::unique_ptr<ShortcutItem> ReadItem(IShellFolder* folder, LPCITEMIDLIST itemI
     // Only the lower-case spelling marks a shortcut; "X.LNK" is a plain file.
     if (std::strstr(path, ".lnk") != nullptr) {
         // Every part that could be read is taken.
-        const ShortcutParts parts = ReadShortcut(folder, itemId, path, nullptr);
+        const ShortcutParts parts =
+            ReadShortcut(folder, itemId, path, link_resolution::Search::Quiet, nullptr);
         item->command = parts.command.value_or("");
         item->workingDirectory = parts.workingDirectory.value_or("");
         item->title = parts.title.value_or("");
@@ -201,7 +200,7 @@ DWORD WINAPI Win32ShellFolders::ReadFolders(void* parameter) {
     const std::unique_ptr<std::shared_ptr<Reading>> shared(static_cast<std::shared_ptr<Reading>*>(parameter));
     Reading& reading = **shared;
     // The link objects are apartment-threaded; this thread is their apartment.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const ComApartment com;
     auto read = std::make_unique<std::vector<ShortcutItems>>();
     Win32ShellFolders shell({});
     for (const std::string& folder : reading.folders) {
@@ -213,8 +212,6 @@ DWORD WINAPI Win32ShellFolders::ReadFolders(void* parameter) {
     if (!reading.stop &&
         PostMessageA(reading.mainWindow, WM_FOLDERS_READ, 0, reinterpret_cast<LPARAM>(read.get())))
         read.release();
-    read.reset();
-    if (SUCCEEDED(com)) CoUninitialize();
     return 0;
 }
 
