@@ -305,10 +305,7 @@ int main(int argc, char** argv) {
                        {{0, 0, RGB(0, 64, 128)}, {322, 137, RGB(0, 64, 128)}}};
     const std::vector<Pixel> face{{0, 0, RGB(255, 255, 255)}, {321, 135, RGB(128, 128, 128)}};
     const std::string klvPath = dir + "\\..\\KLV.exe";
-    const Program klv{"KLV", klvPath, "Kelvane", face, [](int) {
-                          WriteSettings("[cmd]\r\n");
-                          DeleteFileA(WindowsFile("kelvane.prg").c_str());
-                      }};
+    const Program klv{"KLV", klvPath, "Kelvane", face, [](int) { WriteSettings("[cmd]\r\n"); }};
     std::string popupKeys = "[cmd]\r\n";
     for (int list = 1; list <= kPopupKeys; ++list)
         popupKeys += "Fn-" + std::string(1, static_cast<char>('A' + list - 1)) + "=@" + kListRoot + "\\list" + std::to_string(list) + "\r\n";

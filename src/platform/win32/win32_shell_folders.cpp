@@ -66,11 +66,13 @@ ComPtr<IShellFolder> BindFolder(IShellFolder* desktop, const std::string& folder
 }  // namespace
 
 ShortcutParts ReadShortcut(IShellFolder* folder, LPCITEMIDLIST itemId, const char* path,
-                           link_resolution::Search search, HWND owner) {
+                           link_resolution::Search search, HWND owner, IClassFactory* links) {
     ShortcutParts parts;
     ComPtr<IShellLinkA> link;
-    if (FAILED(CoCreateInstance(__uuidof(ShellLink), nullptr, CLSCTX_INPROC_SERVER,
-                                __uuidof(IShellLinkA), reinterpret_cast<void**>(link.GetAddressOf()))))
+    void** made = reinterpret_cast<void**>(link.GetAddressOf());
+    if (FAILED(links ? links->CreateInstance(nullptr, __uuidof(IShellLinkA), made)
+                     : CoCreateInstance(__uuidof(ShellLink), nullptr, CLSCTX_INPROC_SERVER,
+                                        __uuidof(IShellLinkA), made)))
         return parts;
     ComPtr<IPersistFile> file;
     if (FAILED(link->QueryInterface(__uuidof(IPersistFile),
@@ -104,28 +106,36 @@ ShortcutParts ReadShortcut(IShellFolder* folder, LPCITEMIDLIST itemId, const cha
 
 namespace {
 
-std::unique_ptr<ShortcutItem> ReadItem(IShellFolder* folder, LPCITEMIDLIST itemId) {
-    auto item = std::make_unique<ShortcutItem>();
-    ItemIdList absolute = GetAbsoluteItemId(folder, itemId);
+// The path of itemId in a folder of the file system: its parsing name, the
+// full path ("the name returned ... is a fully qualified path", IShellFolder::
+// GetDisplayNameOf with SHGDN_FORPARSING, learn.microsoft.com). Empty for an
+// item that is no file. Read from the folder at hand, not by parsing the
+// path again from the desktop, which costs most of a refresh.
+std::string ItemPath(IShellFolder* folder, LPCITEMIDLIST itemId) {
     char path[MAX_PATH] = "";
-    if (!absolute || !SHGetPathFromIDListA(absolute.get(), path)) path[0] = '\0';
+    if (!GetItemDisplayName(folder, itemId, SHGDN_FORPARSING, path)) return std::string();
+    const bool drive = path[0] != '\0' && path[1] == ':' && path[2] == '\\';
+    const bool share = path[0] == '\\' && path[1] == '\\';
+    return drive || share ? path : std::string();
+}
+
+std::unique_ptr<ShortcutItem> ReadItem(IShellFolder* folder, LPCITEMIDLIST itemId, IClassFactory* links) {
+    auto item = std::make_unique<ShortcutItem>();
+    const std::string path = ItemPath(folder, itemId);
 
     // Only the lower-case spelling marks a shortcut; "X.LNK" is a plain file.
-    if (std::strstr(path, ".lnk") != nullptr) {
+    if (path.find(".lnk") != std::string::npos) {
         // Every part that could be read is taken.
         const ShortcutParts parts =
-            ReadShortcut(folder, itemId, path, link_resolution::Search::Quiet, nullptr);
+            ReadShortcut(folder, itemId, path.c_str(), link_resolution::Search::Quiet, nullptr, links);
         item->command = parts.command.value_or("");
         item->workingDirectory = parts.workingDirectory.value_or("");
         item->title = parts.title.value_or("");
         return item;
     }
-    SHFILEINFOA info{};
-    if (absolute && SHGetFileInfoA(reinterpret_cast<LPCSTR>(absolute.get()), 0, &info, sizeof info,
-                                   SHGFI_PIDL | SHGFI_DISPLAYNAME)) {
-        info.szDisplayName[MAX_PATH - 1] = '\0';
-        item->title = info.szDisplayName;
-    }
+    // The name the file shows in its folder (SHGetFileInfo's SHGFI_DISPLAYNAME).
+    char title[MAX_PATH] = "";
+    if (GetItemDisplayName(folder, itemId, SHGDN_INFOLDER, title)) item->title = title;
     item->command = path;
     return item;
 }
@@ -172,13 +182,20 @@ int Win32ShellFolders::CollectFolderItems(const std::string& folderPath, Shortcu
     ComPtr<IEnumIDList> entries;
     if (FAILED(folder->EnumObjects(nullptr, SHCONTF_NONFOLDERS, entries.GetAddressOf())) || !entries)
         return 1;
+    // One class object makes every link of the folder: CoCreateInstance would
+    // look the class up in the registry again for each (CoGetClassObject,
+    // learn.microsoft.com: "call CoGetClassObject ... when you want to create
+    // multiple objects through a class object").
+    ComPtr<IClassFactory> links;
+    CoGetClassObject(__uuidof(ShellLink), CLSCTX_INPROC_SERVER, nullptr, __uuidof(IClassFactory),
+                     reinterpret_cast<void**>(links.GetAddressOf()));
     for (;;) {
         ITEMIDLIST* next = nullptr;
         HRESULT result = entries->Next(1, &next, nullptr);
         ItemIdList itemId(next);
         if (result != S_OK) break;
         try {
-            items.push_back(ReadItem(folder.Get(), itemId.get()));
+            items.push_back(ReadItem(folder.Get(), itemId.get(), links.Get()));
         } catch (const std::bad_alloc&) {
             break;
         }

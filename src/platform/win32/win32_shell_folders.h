@@ -58,8 +58,9 @@ ItemIdList GetAbsoluteItemId(IShellFolder* folder, LPCITEMIDLIST itemId);
 // (itemId in folder) and its display name as the title, on a thread whose
 // COM is initialised. search: whether the shell may put a window on screen
 // while it looks for a moved target; owner: of that window (AskingUser).
+// links: the link class object to make it with, when many are read.
 ShortcutParts ReadShortcut(IShellFolder* folder, LPCITEMIDLIST itemId, const char* path,
-                           link_resolution::Search search, HWND owner);
+                           link_resolution::Search search, HWND owner, IClassFactory* links = nullptr);
 
 // Posted to the main window when the folders read in the background are
 // done; lParam owns a new std::vector<ShortcutItems>, one per folder.
