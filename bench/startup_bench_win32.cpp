@@ -85,51 +85,58 @@ bool AllListsWritten() {
     return complete == kPopupKeys;
 }
 
-// Counts what happens to one file of a directory while it lives.
+// Counts the changes to one file of a directory while it lives, from a
+// thread that keeps a read of the directory's changes pending all the time.
 class FileChanges {
 public:
     FileChanges(const std::string& dir, const char* name) : m_name(name) {
         m_dir = CreateFileA(dir.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr);
         m_overlapped.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-        Ask();
+        m_stop = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        if (m_dir != INVALID_HANDLE_VALUE) m_thread = CreateThread(nullptr, 0, Watch, this, 0, nullptr);
     }
     ~FileChanges() {
-        CancelIo(m_dir);
-        CloseHandle(m_dir);
+        SetEvent(m_stop);
+        if (m_thread) WaitForSingleObject(m_thread, INFINITE), CloseHandle(m_thread);
+        if (m_dir != INVALID_HANDLE_VALUE) CancelIo(m_dir), CloseHandle(m_dir);
         CloseHandle(m_overlapped.hEvent);
+        CloseHandle(m_stop);
     }
     // The changes seen so far; -1 when the directory cannot be watched.
-    int Count() {
-        if (m_dir == INVALID_HANDLE_VALUE) return -1;
-        DWORD bytes = 0;
-        while (GetOverlappedResult(m_dir, &m_overlapped, &bytes, FALSE)) {
+    int Count() const { return m_thread ? static_cast<int>(m_count) : -1; }
+
+private:
+    static DWORD WINAPI Watch(void* self) {
+        auto& w = *static_cast<FileChanges*>(self);
+        for (;;) {
+            ResetEvent(w.m_overlapped.hEvent);
+            if (!ReadDirectoryChangesW(w.m_dir, w.m_buffer, sizeof w.m_buffer, FALSE,
+                                       FILE_NOTIFY_CHANGE_LAST_WRITE | FILE_NOTIFY_CHANGE_SIZE |
+                                           FILE_NOTIFY_CHANGE_FILE_NAME,
+                                       nullptr, &w.m_overlapped, nullptr))
+                return 0;
+            const HANDLE events[] = {w.m_overlapped.hEvent, w.m_stop};
+            DWORD bytes = 0;
+            if (WaitForMultipleObjects(2, events, FALSE, INFINITE) != WAIT_OBJECT_0 ||
+                !GetOverlappedResult(w.m_dir, &w.m_overlapped, &bytes, FALSE))
+                return 0;
             for (DWORD at = 0; bytes > 0;) {
-                const auto* entry = reinterpret_cast<const FILE_NOTIFY_INFORMATION*>(m_buffer + at);
+                const auto* entry = reinterpret_cast<const FILE_NOTIFY_INFORMATION*>(w.m_buffer + at);
                 std::string name;
                 for (DWORD i = 0; i < entry->FileNameLength / sizeof(WCHAR); ++i)
                     name += static_cast<char>(entry->FileName[i]);
-                if (lstrcmpiA(name.c_str(), m_name) == 0) ++m_count;
+                if (lstrcmpiA(name.c_str(), w.m_name) == 0) ++w.m_count;
                 if (!entry->NextEntryOffset) break;
                 at += entry->NextEntryOffset;
             }
-            Ask();
         }
-        return m_count;
-    }
-
-private:
-    void Ask() {
-        ResetEvent(m_overlapped.hEvent);
-        ReadDirectoryChangesW(m_dir, m_buffer, sizeof m_buffer, FALSE,
-                              FILE_NOTIFY_CHANGE_LAST_WRITE | FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_FILE_NAME,
-                              nullptr, &m_overlapped, nullptr);
     }
     const char* m_name;
-    HANDLE m_dir;
+    HANDLE m_dir, m_stop, m_thread = nullptr;
     OVERLAPPED m_overlapped{};
     alignas(DWORD) char m_buffer[16384];
-    int m_count = 0;
+    volatile LONG m_count = 0;
 };
 
 HWND FindProgramWindow(DWORD processId, const char* title) {
@@ -367,7 +374,7 @@ int main(int argc, char** argv) {
     Report("lists", l.listsMs, "ms");
     std::printf("  ^ first paint to all lists in the file, starts without the file (budget 1000 ms)\n");
     Report("lists", l.listChanges, "  ");
-    std::printf("  ^ changes to the file within 2 s of the first paint, starts that found the lists "
-                "current (budget 0)\n");
+    std::printf("  ^ changes to the file from the start to 2 s after the first paint, starts that found "
+                "the lists current (budget 0)\n");
     return failures == 0 ? 0 : 1;
 }
