@@ -27,8 +27,8 @@
 // With the popup keys, every other start finds no program-list file: then
 // the time from the first paint until all eight lists are in the file is
 // taken. The other starts find the lists as the last start left them: then
-// the changes to the file in the two seconds after the first paint are
-// counted (ReadDirectoryChangesW on the Windows directory).
+// the changes to the file from the start until two seconds after the first
+// paint are counted (ReadDirectoryChangesW on the Windows directory).
 #include <windows.h>
 
 #include "bench_clock_win32.h"
