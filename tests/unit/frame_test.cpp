@@ -301,7 +301,8 @@ TEST(Monitors, ThirdsHalvesAndCornersAreThoseOfTheMonitorsOwn) {
         {"above", {100, -900, 500, -600}, full(above), {{500, -600}, {500, -900}, {100, -900}, {100, -600}}},
         {"primary, over the caption's allowance", {100, 900, 500, 1030}, full(primaryWork),
          {{500, 900}, {100, 900}}},
-        {"over every edge", {-1300, -5, 10, 1100}, full(left), {}},
+        {"past the left one's left edge", {-1300, 100, -800, 400}, full(left), {{-800, 400}, {-800, 100}}},
+        {"past the top one's top edge", {100, -1100, 500, -600}, full(above), {{500, -600}, {100, -600}}},
     };
     for (const auto& c : corners) EXPECT_EQ(CornersToTest(c.client, c.fullScreen), c.corners) << c.what;
 }
