@@ -6,9 +6,8 @@
 
 #include "platform/ports/shell_folder_port.h"
 
-// A shell that knows only the folders a test gives it: it records every
-// folder asked for and hands out copies of the items scripted for that path,
-// in order. Unknown folders give no items, as a missing folder does.
+// A shell that knows only the folders a test gives it: it hands out copies
+// of the items scripted for each path, in order. Unknown folders give no items, as a missing folder does.
 class RecordingShellFolders : public ShellFolderPort {
 public:
     struct Item {
@@ -16,7 +15,6 @@ public:
     };
 
     int CollectFolderItems(const std::string& folderPath, ShortcutItems& items) override {
-        asked.push_back(folderPath);
         for (const Item& scripted : folders[folderPath]) {
             items.push_back(std::make_unique<ShortcutItem>());
             items.back()->title = scripted.title;
@@ -38,5 +36,4 @@ public:
 
     std::map<std::string, std::vector<Item>> folders; // the items of each folder path
     std::vector<std::string> inBackground;            // the folders last asked for in the background
-    std::vector<std::string> asked;                   // every folder path asked for, in order
 };
