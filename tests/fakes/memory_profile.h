@@ -27,17 +27,13 @@ public:
     void Load(const std::string& file, const std::string& text) {
         File& sections = m_files[Path(file)];
         sections.clear();
-        m_order[Path(file)].clear();
         std::istringstream lines(text);
-        std::string section;
         for (std::string line; std::getline(lines, line);) {
             const std::size_t equals = line.find('=');
-            if (!line.empty() && line[0] == '[') {
-                section = line.substr(1, line.find(']') - 1);
-                Section(file, section);
-                section = Lower(section);
-            } else if (equals != std::string::npos && sections.count(section))
-                sections[section].push_back({line.substr(0, equals), line.substr(equals + 1)});
+            if (!line.empty() && line[0] == '[')
+                sections.push_back({line.substr(1, line.find(']') - 1), {}});
+            else if (equals != std::string::npos && !sections.empty())
+                sections.back().second.push_back({line.substr(0, equals), line.substr(equals + 1)});
         }
     }
     bool HasFile(const std::string& file) const { return m_files.count(Path(file)) != 0; }
@@ -52,12 +48,13 @@ public:
     // A whole file as "[section]\nkey=value\n" lines, the sections by
     // lower-case name in name order, the keys in file order.
     std::string Text(const std::string& file) const {
+        std::map<std::string, const Entries*> byName;
+        if (const auto found = m_files.find(Path(file)); found != m_files.end())
+            for (const auto& [name, entries] : found->second) byName.emplace(Lower(name), &entries);
         std::string text;
-        const auto found = m_files.find(Path(file));
-        if (found == m_files.end()) return text;
-        for (const auto& [section, entries] : found->second) {
+        for (const auto& [section, entries] : byName) {
             text += "[" + section + "]\n";
-            for (const auto& [key, value] : entries) text += key + "=" + value + "\n";
+            for (const auto& [key, value] : *entries) text += key + "=" + value + "\n";
         }
         return text;
     }
@@ -71,7 +68,7 @@ public:
     }
     unsigned GetSectionNames(char* buffer, unsigned size, const char* file) override {
         std::string names;
-        for (const std::string& name : m_order[Path(file)]) names += name + '\0';
+        for (const auto& section : m_files[Path(file)]) names += section.first + '\0';
         return Copy(names, buffer, size);
     }
     unsigned GetInt(const char* section, const char* key, int deflt, const char* file) override {
@@ -83,20 +80,18 @@ public:
                      const char* file) override {
         ++writes;
         File& sections = m_files[Path(file)];
-        const std::string name = Lower(section);
+        const auto found = Locate(sections, section);
         if (!key) {
-            sections.erase(name);
-            std::vector<std::string>& order = m_order[Path(file)];
-            order.erase(std::remove_if(order.begin(), order.end(),
-                                       [&](const std::string& n) { return SameName(n, section); }),
-                        order.end());
+            if (found != sections.end()) sections.erase(found);
         } else if (!value) {
-            if (const auto found = sections.find(name); found != sections.end()) {
-                const auto entry = Locate(found->second, key);
-                if (entry != found->second.end()) found->second.erase(entry);
-            }
+            if (found == sections.end()) return true;
+            const auto entry = Locate(found->second, key);
+            if (entry != found->second.end()) found->second.erase(entry);
         } else {
-            Set(Section(file, section), key, value);
+            Entries& entries = Section(file, section);
+            const auto entry = Locate(entries, key);
+            if (entry == entries.end()) entries.push_back({key, value});
+            else entry->second = value;
         }
         return true;
     }
@@ -104,17 +99,15 @@ public:
         ++writes;
         Entries& entries = Section(file, section);
         entries.clear();
-        for (const char* line = lines; *line; line += std::strlen(line) + 1) {
-            const char* equals = std::strchr(line, '=');
-            if (equals) entries.push_back({std::string(line, equals), equals + 1});
-        }
+        for (const char* line = lines; *line; line += std::strlen(line) + 1)
+            if (const char* equals = std::strchr(line, '=')) entries.push_back({std::string(line, equals), equals + 1});
         return true;
     }
     int writes = 0; // calls that write, of either kind
 
 private:
     using Entries = std::vector<std::pair<std::string, std::string>>; // in file order
-    using File = std::map<std::string, Entries>;                       // by lower-case name
+    using File = std::vector<std::pair<std::string, Entries>>;         // sections in file order
 
     // Names fold as in the "C" locale and are compared in place, from the
     // end: a save looks up each of a hundred keys ("Fn-A", "Fn-B" ...) in its
@@ -129,21 +122,15 @@ private:
                                                    [](char x, char y) { return Fold(x) == Fold(y); });
     }
     template <typename List>
-    static decltype(std::declval<List&>().begin()) Locate(List& entries, const std::string& key) {
+    static decltype(std::declval<List&>().begin()) Locate(List& entries, std::string_view name) {
         return std::find_if(entries.begin(), entries.end(),
-                            [&](const auto& entry) { return SameName(entry.first, key); });
-    }
-    static void Set(Entries& entries, const std::string& key, const std::string& value) {
-        const auto entry = Locate(entries, key);
-        if (entry == entries.end()) entries.push_back({key, value});
-        else entry->second = value;
+                            [&](const auto& entry) { return SameName(entry.first, name); });
     }
     // The section, made at the end of the file when it is missing.
     Entries& Section(std::string_view file, const std::string& section) {
         File& sections = m_files[Path(file)];
-        const std::string name = Lower(section);
-        if (!sections.count(name)) m_order[Path(file)].push_back(section);
-        return sections[name];
+        const auto found = Locate(sections, section);
+        return found != sections.end() ? found->second : sections.emplace_back(section, Entries{}).second;
     }
     static unsigned Copy(std::string list, char* buffer, unsigned size) {
         if (list.size() + 1 > size) list.resize(size >= 2 ? size - 2 : 0);
@@ -155,7 +142,7 @@ private:
     const Entries* Find(std::string_view file, const std::string& section) const {
         const auto found = m_files.find(Path(file));
         if (found == m_files.end()) return nullptr;
-        const auto entries = found->second.find(Lower(section));
+        const auto entries = Locate(found->second, section);
         return entries == found->second.end() ? nullptr : &entries->second;
     }
     // A file of the Windows directory is kept under its bare name, short
@@ -169,5 +156,4 @@ private:
 
     std::string m_windowsDir;
     std::map<std::string, File> m_files;
-    std::map<std::string, std::vector<std::string>> m_order; // section names as made, in file order
 };

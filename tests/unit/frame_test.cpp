@@ -136,21 +136,17 @@ TEST_F(KeyRequestTest, RequestsArrivingInsideADialogTheMenuOrTheImport) {
             EXPECT_EQ(groups.requested, requested);
             // The popup lists read meanwhile are written once the run has
             // ended, from the main loop: after the command a menu posts.
-            const std::string oldTools = "key00=Rec (r.exe) [C:\\R]\nkey01=Plain (p.exe)\n";
-            const auto tools = [&] {
-                const std::string text = profile.Text("kelvane.prg");
-                return text.substr(text.find("[tools]\n") + 8);
-            };
+            const auto tools = [&] { return *profile.Value("kelvane.prg", "Tools", "key00"); };
             if (arrival == "lists") {
-                EXPECT_EQ(tools(), oldTools);
+                EXPECT_EQ(tools(), "Rec (r.exe) [C:\\R]");
                 EXPECT_EQ(effects.back(), "post 496 0");
                 fresh.OnCommand(496, 0);
-                EXPECT_EQ(tools(), "key00=New (n.exe) []\n");
+                EXPECT_EQ(tools(), "New (n.exe) []");
             }
             if (arrival != "close") continue;
             fresh.OnFoldersRead(shell.Read()); // never written while closing
             fresh.OnCommand(496, 0);
-            EXPECT_EQ(tools(), oldTools);
+            EXPECT_EQ(tools(), "Rec (r.exe) [C:\\R]");
             EXPECT_FALSE(closedAtOnce);
             EXPECT_TRUE(has("end modal loops"));
             EXPECT_EQ(effects.back(), "post 57665 0"); // the exit command, to the main loop

@@ -1,12 +1,10 @@
 // The pickers: the group import against scripted Program Manager replies
 // (what the program-list file holds afterwards), the Application Browser's
 // OK button and what its caller reads afterwards, how it merges the two
-// parts of the Start menu and which folder a popup list then reads, and how
-// a shortcut's moved target is looked for.
+// parts of the Start menu and which folder a popup list then reads.
 #include <algorithm>
 #include <optional>
 
-#include "common/link_resolution.h"
 #include "common/nested_runs.h"
 #include "model_fixture.h"
 #include "pickers/app_browser.h"
@@ -263,15 +261,4 @@ TEST(StartMenuTest, APopupListReadsThePartWithMoreFiles) {
     }
 }
 
-// Reading the popup lists at start-up puts nothing on screen and waits
-// shortly; a double click in the browser lets the shell ask the user.
-TEST(LinkResolutionTest, OnlyTheBrowsersChoiceMayAsk) {
-    using link_resolution::Flags;
-    using link_resolution::Search;
-    constexpr unsigned quiet = Flags(Search::Quiet), asking = Flags(Search::AskingUser);
-    EXPECT_EQ(quiet & 0xFFFF, 0x3u);              // SLR_NO_UI | SLR_ANY_MATCH
-    EXPECT_GT(quiet >> 16, 0u);                   // 0 would be the default of 3000 ms
-    EXPECT_LE(quiet >> 16, 500u);
-    EXPECT_EQ(asking, 0x2u);                      // SLR_ANY_MATCH alone, as before
-}
 } // namespace

@@ -384,12 +384,18 @@ TEST_F(EditingTest, ReadOnlyWindowsDirMovesTheSettingsToTheUserFolder) {
         EXPECT_FALSE(e2e::ReadWindowsFile(name)) << name;
 }
 
-TEST(FrameWindow, DroppedFileOpensTheCommandDialogWithoutBrowseButtons) {
+// The main window built in this process: a file dropped on a key, and the
+// screen the hint and the popup list measure on Wine's one monitor, the
+// primary screen (other monitors are proved natively).
+TEST(FrameWindow, DroppedFileOpensTheCommandDialogAndOneMonitorIsTheScreen) {
     ASSERT_TRUE(e2e::PrepareWindowsDir());
     FrameWindow window(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
     Win32Adapters adapters(GetModuleHandleA(nullptr), window);
     const auto frame = CLauncherApp(adapters.Ports(), adapters.startup).InitInstance("");
     ASSERT_NE(frame, nullptr);
+    const Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    EXPECT_EQ(window.Hint().MonitorArea(), screen);
+    EXPECT_EQ(window.Menus().Pointer().monitor, screen);
     const char path[] = "C:\\TOOLS\\NOTEPAD.EXE";
     HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + sizeof path + 1);
     ASSERT_NE(drop, nullptr);

@@ -169,20 +169,16 @@ TEST_F(LaunchTest, KeysStartTheirProgramsFromReportsClicksAndPopupLists) {
 TEST_F(KlvTest, PopupListsFollowTheirFoldersOnceTheWindowIsUp) {
     const std::string root = "C:\\klvlists";
     fs::remove_all(root);
-    for (const char* folder : {"\\Shortcuts", "\\Plain", "\\Empty", "\\Many"}) fs::create_directories(root + folder);
+    for (const char* folder : {"\\Shortcuts", "\\Plain", "\\Empty"}) fs::create_directories(root + folder);
+    for (const char* file : {"\\Shortcuts\\readme.txt", "\\Plain\\a.exe", "\\Plain\\b.exe"}) std::ofstream(root + file) << "x";
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
     ASSERT_TRUE(e2e::SaveShortcut(root + "\\Shortcuts\\Editor.lnk", "C:\\windows\\notepad.exe", "-n", "C:\\windows"));
     ASSERT_TRUE(e2e::SaveShortcut(root + "\\Shortcuts\\No directory.lnk", "C:\\windows\\regedit.exe", "", ""));
     ASSERT_TRUE(e2e::SaveShortcut(root + "\\Shortcuts\\Tool.LNK", "C:\\windows\\notepad.exe", "", ""));
-    for (int i = 0; i < 100; ++i)
-        ASSERT_TRUE(e2e::SaveShortcut(root + "\\Many\\Item " + std::to_string(i) + ".lnk",
-                                      "C:\\windows\\notepad.exe", "", "C:\\windows"));
     CoUninitialize();
-    for (const char* file : {"\\Shortcuts\\readme.txt", "\\Plain\\a.exe", "\\Plain\\b.exe"})
-        std::ofstream(root + file) << "x";
 
-    const std::string ini = "[cmd]\r\nFn-A=@" + root + "\\Shortcuts\r\nFn-B=@" + root + "\\Plain\r\nFn-C=@" +
-                            root + "\\Empty\r\nFn-D=@" + root + "\\Many\r\n";
+    const std::string ini =
+        "[cmd]\r\nFn-A=@" + root + "\\Shortcuts\r\nFn-B=@" + root + "\\Plain\r\nFn-C=@" + root + "\\Empty\r\n";
     const std::string before = "[" + root + "\\Plain]\r\nkey00=old (x.exe) []\r\n[class]\r\nkey00=Main\r\n[" +
                                root + "\\Empty]\r\nkey00=stale (y.exe) []\r\n[" + root +
                                "\\Shortcuts]\r\nkey00=old\r\nkey05=old\r\n";
@@ -190,11 +186,7 @@ TEST_F(KlvTest, PopupListsFollowTheirFoldersOnceTheWindowIsUp) {
     const std::string expected{std::istreambuf_iterator<char>(data), std::istreambuf_iterator<char>()};
     ASSERT_FALSE(expected.empty());
     const auto file = [] { return e2e::ReadWindowsFile("kelvane.prg").value_or(""); };
-    const auto lastWrite = [] {
-        WIN32_FILE_ATTRIBUTE_DATA attributes{};
-        GetFileAttributesExA(e2e::WindowsFilePath("kelvane.prg").c_str(), GetFileExInfoStandard, &attributes);
-        return (ULONGLONG{attributes.ftLastWriteTime.dwHighDateTime} << 32) | attributes.ftLastWriteTime.dwLowDateTime;
-    };
+    const auto lastWrite = [] { return fs::last_write_time(e2e::WindowsFilePath("kelvane.prg")); };
 
     ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", ini}, {"kelvane.prg", before}}));
     ASSERT_TRUE(klv.Start());
@@ -208,7 +200,7 @@ TEST_F(KlvTest, PopupListsFollowTheirFoldersOnceTheWindowIsUp) {
     EXPECT_EQ(file(), expected);
     ASSERT_TRUE(klv.Close());
 
-    const ULONGLONG written = lastWrite();
+    const auto written = lastWrite();
     ASSERT_TRUE(klv.Start());
     Sleep(std::max<DWORD>(1000, 3 * writingMs)); // long enough for the lists to have been written
     ASSERT_TRUE(klv.Close());

@@ -13,6 +13,9 @@
 
 using Microsoft::WRL::ComPtr;
 
+static_assert(link_resolution::kNoUi == SLR_NO_UI && link_resolution::kAnyMatch == SLR_ANY_MATCH,
+              "the resolve flags are the shell's");
+
 namespace {
 
 // Copies at most limit bytes of an ANSI string into text, always terminated.
