@@ -325,8 +325,8 @@ void FrameWindow::ShowWindowState(ShowState state) {
 
 void FrameWindow::BringToTop() { BringWindowToTop(Handle()); }
 
-// Part 3.3's screen is the primary monitor's full-screen client area
-// (SM_CXFULLSCREEN, SM_CYFULLSCREEN); on a monitor right of or above the
+// The primary monitor's full-screen client area (SM_CXFULLSCREEN,
+// SM_CYFULLSCREEN) would not do: on a monitor right of or above the
 // primary one no corner would lie on it. The corners are tested against the
 // monitor holding the window instead: its work area (MONITORINFO rcWork, see
 // win32_monitors.h), cut as the primary's is cut for those metrics.

@@ -13,7 +13,7 @@ std::string HintText(const FaceKey& key) {
 
 HintPort::Point HintPosition(HintPort::Point keyTopCentre, HintPort::Size text, const Rect& monitor) {
     HintPort::Point at{keyTopCentre.x, ClampToInt(std::int64_t{keyTopCentre.y} - text.cy - 2)};
-    // With the monitor at the origin these are Part 2.4's x >= W / 3 and x > 2 * W / 3.
+    // With the monitor at the origin these are the single screen's x >= W / 3 and x > 2 * W / 3.
     const std::int64_t width = std::int64_t{monitor.right} - monitor.left;
     const std::int64_t x = std::int64_t{at.x} - monitor.left;
     if (x >= width / 3) at.x = ClampToInt(at.x - std::int64_t{x > 2 * width / 3 ? text.cx : text.cx / 2});

@@ -61,7 +61,7 @@ HintPort::Point HintWindow::ClientToScreen(Point client) {
     return {point.x, point.y};
 }
 
-// Part 2.4's screen width (SM_CXSCREEN) is that of the primary monitor; the
+// The hint's thirds were once the primary screen's (SM_CXSCREEN); the
 // hint goes by the monitor holding the main window, its whole screen
 // (rcMonitor), which on the primary monitor is 0, 0, SM_CXSCREEN, SM_CYSCREEN.
 Rect HintWindow::MonitorArea() { return MonitorOfWindow(m_owner).screen; }

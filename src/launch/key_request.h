@@ -76,5 +76,5 @@ std::vector<std::pair<int, int>> CornersToTest(const Rect& client, const Rect& f
 // SM_CYFULLSCREEN: its work area less the caption's height), so the monitor's
 // work area is cut by as much as those fall short of the primary's work area.
 // On the primary monitor it is (0, 0, fullWidth, fullHeight) when its work area
-// starts at the origin, as Part 3.3 has it.
+// starts at the origin, as on a single screen.
 Rect FullScreenClientArea(const Rect& work, const Rect& primaryWork, int fullWidth, int fullHeight);

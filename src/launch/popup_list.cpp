@@ -35,7 +35,7 @@ PopupMenuCascade BuildPopupCascade(const std::vector<std::string>& items, bool p
 }
 
 PopupPlacement PlacePopup(const PointerOnScreen& pointer) {
-    // With the monitor at the origin these are Part 3.4's y > 2 * H / 4 and x >= W / 2.
+    // With the monitor at the origin these are the single screen's y > 2 * H / 4 and x >= W / 2.
     const Rect& m = pointer.monitor;
     const std::int64_t width = std::int64_t{m.right} - m.left, height = std::int64_t{m.bottom} - m.top;
     return {std::int64_t{pointer.y} - m.top > 2 * height / 4, std::int64_t{pointer.x} - m.left >= width / 2};

@@ -9,12 +9,11 @@ namespace {
 constexpr ULONG_PTR kHeaderTag = 0x4B4C5601;
 } // namespace
 
-// Part 3.4 measures the halves on the primary screen (SM_CXSCREEN,
-// SM_CYSCREEN). The menu opens at the pointer, and the system shows a menu on
-// one monitor, a context menu on the one where it was asked for ("Positioning
-// Objects on Multiple Display Monitors",
-// https://learn.microsoft.com/windows/win32/gdi/positioning-objects-on-multiple-display-monitors),
-// over that monitor's whole screen, taskbar included. So the halves are those
+// The menu opens at the pointer, and the system shows a menu on one monitor,
+// a context menu on the one where it was asked for ("Positioning Objects on
+// Multiple Display Monitors", https://learn.microsoft.com/windows/win32/gdi/
+// positioning-objects-on-multiple-display-monitors), over that monitor's
+// whole screen, taskbar included. So the halves are those
 // of the monitor holding the pointer (rcMonitor), wherever the main window
 // is: a hotkey report opens the list where the pointer is. On the primary
 // monitor rcMonitor is 0, 0, SM_CXSCREEN, SM_CYSCREEN.
