@@ -1,5 +1,6 @@
 // Start-up's reading of the settings, configuration, key-layout and
-// program-list files, fed with arbitrary values. One input holds the four
+// program-list files, and the popup lists' writing over the last, fed with
+// arbitrary values. One input holds the four
 // files' "[section]" and "key=value" lines separated by NUL bytes; a file
 // without its part is absent.
 #include <cstddef>
@@ -31,6 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     frame.LoadSettings(&commandLine);
     frame.LoadKeyTable(0);
     frame.LoadAssignments();
+    frame.OnFoldersRead(ports.shell.Read()); // the popup lists, compared with the file and written
     frame.SaveAssignments();
     if (frame.Keys().Count() < 0 || frame.Keys().Count() > KeyTable::kMaxKeys) __builtin_trap();
     return 0;
