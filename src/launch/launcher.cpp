@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "common/ascii_case.h"
 #include "common/message_box_flags.h"
 #include "common/options.h"
 #include "common/string_ids.h"
@@ -13,13 +14,6 @@
 #include "platform/ports/string_table.h"
 #include "platform/ports/system_info.h"
 #include "platform/ports/window_port.h"
-
-namespace {
-std::string Upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-} // namespace
 
 std::string ProgramPath(const std::string& command, const std::string* directory) {
     if (command.size() >= 3 && command[1] == ':' && command[2] == '\\') return command;
@@ -100,9 +94,8 @@ std::uintptr_t Launcher::RunningWindowOf(const std::string& programPath, std::ui
         return 0;
     }
     // Only the first process running the program counts.
-    const std::string wanted = Upper(programPath);
     const auto found = std::find_if(processes->begin(), processes->end(),
-                                    [&](const auto& p) { return Upper(p.image) == wanted; });
+                                    [&](const auto& p) { return SameIgnoringAsciiCase(p.image, programPath); });
     if (found == processes->end()) return 0;
     for (const ProcessPort::TopWindow& window : m_processes.TopLevelWindows())
         if (window.visible && !window.hasParent && window.processId == found->id) {

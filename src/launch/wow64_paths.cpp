@@ -1,9 +1,9 @@
 #include "launch/wow64_paths.h"
 
-#include <cctype>
 #include <optional>
 #include <utility>
 
+#include "common/ascii_case.h"
 #include "launch/launcher.h"
 #include "platform/ports/system_info.h"
 
@@ -31,21 +31,12 @@ std::string WithoutTrailingBackslashes(std::string folder) {
     return folder;
 }
 
-bool SameText(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) !=
-            std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 // What follows folder and a backslash in path, compared without case;
 // nothing when path does not lie inside folder, or climbs out of it.
 std::optional<std::string> Inside(const std::string& path, const std::string& in) {
     const std::string folder = WithoutTrailingBackslashes(in);
     if (folder.empty() || path.size() <= folder.size() + 1 || path[folder.size()] != '\\' ||
-        !SameText(path.substr(0, folder.size()), folder))
+        !SameIgnoringAsciiCase(path.substr(0, folder.size()), folder))
         return std::nullopt;
     std::string rest = path.substr(folder.size() + 1);
     if (rest.find("..") != std::string::npos) return std::nullopt;
@@ -62,7 +53,7 @@ std::string Join(const std::string& folder, const std::string& rest) {
 bool IsProgram(const std::string& name) {
     if (name.size() < 4) return false;
     const std::string extension = name.substr(name.size() - 4);
-    return SameText(extension, ".exe") || SameText(extension, ".com");
+    return SameIgnoringAsciiCase(extension, ".exe") || SameIgnoringAsciiCase(extension, ".com");
 }
 
 // A command that the shell looks up relative to the current directory.
@@ -113,7 +104,7 @@ std::string NativeShortcutTarget(const std::string& target, const Wow64Facts& fa
         {&facts.commonFilesX86, &facts.commonFilesNative},
         {&facts.programFilesX86, &facts.programFilesNative}};
     for (const auto& [x86, native] : folders) {
-        if (native->empty() || SameText(*x86, *native)) continue;
+        if (native->empty() || SameIgnoringAsciiCase(*x86, *native)) continue;
         const auto rest = Inside(target, *x86);
         if (!rest) continue;
         const std::string nativeTarget = Join(*native, *rest);

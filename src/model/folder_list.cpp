@@ -2,24 +2,19 @@
 
 #include <algorithm>
 
+#include "common/ascii_case.h"
 #include "model/popup_entry.h"
 #include "model/profile_section.h"
 #include "platform/ports/profile_port.h"
 
 namespace {
-bool SameName(const std::string& a, const std::string& b) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 // Writing a list anew moves its section to the end, so of a folder listed
 // twice only the last writing counts.
 std::vector<const FolderList*> LastOfEachFolder(const std::vector<FolderList>& lists) {
     std::vector<const FolderList*> last;
     for (std::size_t i = 0; i < lists.size(); ++i) {
         const bool laterAgain = std::any_of(lists.begin() + static_cast<std::ptrdiff_t>(i) + 1, lists.end(),
-                                            [&](const FolderList& later) { return SameName(later.folder, lists[i].folder); });
+                                            [&](const FolderList& later) { return SameIgnoringAsciiCase(later.folder, lists[i].folder); });
         if (!laterAgain) last.push_back(&lists[i]);
     }
     return last;
@@ -30,7 +25,7 @@ bool FileHolds(ProfilePort& profile, const std::vector<const FolderList*>& lists
     std::vector<std::string> expectedTail;
     for (const FolderList* list : lists) {
         const bool present = std::any_of(names.begin(), names.end(),
-                                         [&](const std::string& name) { return SameName(name, list->folder); });
+                                         [&](const std::string& name) { return SameIgnoringAsciiCase(name, list->folder); });
         if (list->lines.empty() && present) return false;
         if (!list->lines.empty()) expectedTail.push_back(list->folder);
     }

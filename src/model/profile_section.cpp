@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "common/ascii_case.h"
 #include "platform/ports/profile_port.h"
 
 namespace {
@@ -21,13 +22,6 @@ std::string Trimmed(const std::string& text) {
     while (begin < end && IsBlank(text[begin])) ++begin;
     while (end > begin && IsBlank(text[end - 1])) --end;
     return text.substr(begin, end - begin);
-}
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
 // A value copied into a buffer of bufferSize characters, as the platform
@@ -93,7 +87,7 @@ ProfileSection::ProfileSection(const std::string& lines) {
 const ProfileSection::Line* ProfileSection::Find(const std::string& key) const {
     const std::string name = Trimmed(key);
     for (const Line& line : m_lines)
-        if (SameName(line.name, name)) return &line;
+        if (SameIgnoringAsciiCase(line.name, name)) return &line;
     return nullptr;
 }
 

@@ -1,9 +1,9 @@
 #include "pickers/group_import.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 
+#include "common/ascii_case.h"
 #include "common/nested_runs.h"
 #include "model/popup_entry.h"
 #include "model/settings.h"
@@ -40,17 +40,10 @@ bool HoldsLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 // A name that can head a section of its own without touching another.
 bool UsableGroupName(std::string_view name) {
     return !name.empty() && name.size() <= GroupImport::kMaxNameLength && !HoldsLineBreak(name) &&
-           !SameName(name, profile_names::kListIndexSection);
+           !SameIgnoringAsciiCase(name, profile_names::kListIndexSection);
 }
 
 struct GroupItem {

@@ -2,20 +2,16 @@
 
 #include <algorithm>
 
+#include "common/ascii_case.h"
+
 namespace start_menu {
 namespace {
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
-char Folded(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool SameName(const std::string& a, const std::string& b) {
-    return !a.empty() && a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return Folded(x) == Folded(y); });
+    return !a.empty() && SameIgnoringAsciiCase(a, b);
 }
 
 int Sign(long long value) {
@@ -49,8 +45,8 @@ int CompareNames(const std::string& a, const std::string& b) {
             j = endB;
             continue;
         }
-        const auto x = static_cast<unsigned char>(Folded(a[i])),
-                   y = static_cast<unsigned char>(Folded(b[j]));
+        const auto x = static_cast<unsigned char>(AsciiLower(a[i])),
+                   y = static_cast<unsigned char>(AsciiLower(b[j]));
         if (x != y) return x < y ? -1 : 1;
         ++i;
         ++j;
