@@ -176,7 +176,9 @@ ItemIdList GetAbsoluteItemId(IShellFolder* folder, LPCITEMIDLIST itemId) {
     return ParseWithDesktop(desktop.Get(), Widen(path, MB_PRECOMPOSED));
 }
 
-int Win32ShellFolders::CollectFolderItems(const std::string& folderPath, ShortcutItems& items) {
+namespace {
+// The items of one folder, on a thread whose COM is initialised.
+int CollectItems(const std::string& folderPath, ShortcutItems& items) {
     ComPtr<IShellFolder> desktop;
     if (FAILED(SHGetDesktopFolder(desktop.GetAddressOf()))) return 0;
     ComPtr<IShellFolder> folder = BindFolder(desktop.Get(), folderPath);
@@ -205,6 +207,11 @@ int Win32ShellFolders::CollectFolderItems(const std::string& folderPath, Shortcu
     }
     return 1;
 }
+} // namespace
+
+int Win32ShellFolders::CollectFolderItems(const std::string& folderPath, ShortcutItems& items) {
+    return CollectItems(folderPath, items);
+}
 
 void Win32ShellFolders::ReadFoldersInBackground(const std::vector<std::string>& folders) {
     if (m_reading) return; // one reading a run
@@ -222,11 +229,10 @@ DWORD WINAPI Win32ShellFolders::ReadFolders(void* parameter) {
     // The link objects are apartment-threaded; this thread is their apartment.
     const ComApartment com;
     auto read = std::make_unique<std::vector<ShortcutItems>>();
-    Win32ShellFolders shell({});
     for (const std::string& folder : reading.folders) {
         if (reading.stop) break;
         read->emplace_back();
-        shell.CollectFolderItems(folder, read->back());
+        CollectItems(folder, read->back());
     }
     // Only a complete reading is handed over; a window already gone takes none.
     if (!reading.stop &&
