@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/ascii_case.h"
 #include "platform/ports/profile_port.h"
 
 // Profile files in memory, with only the rules of the platform calls that the
@@ -109,22 +110,15 @@ private:
     using Entries = std::vector<std::pair<std::string, std::string>>; // in file order
     using File = std::vector<std::pair<std::string, Entries>>;         // sections in file order
 
-    // Names fold as in the "C" locale and are compared in place, from the
-    // end: a save looks up each of a hundred keys ("Fn-A", "Fn-B" ...) in its
-    // section.
-    static char Fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+    // Names fold as the program's own comparison folds them.
     static std::string Lower(std::string text) {
-        for (char& c : text) c = Fold(c);
+        for (char& c : text) c = AsciiLower(c);
         return text;
-    }
-    static bool SameName(std::string_view a, std::string_view b) {
-        return a.size() == b.size() && std::equal(a.rbegin(), a.rend(), b.rbegin(),
-                                                   [](char x, char y) { return Fold(x) == Fold(y); });
     }
     template <typename List>
     static decltype(std::declval<List&>().begin()) Locate(List& entries, std::string_view name) {
         return std::find_if(entries.begin(), entries.end(),
-                            [&](const auto& entry) { return SameName(entry.first, name); });
+                            [&](const auto& entry) { return SameIgnoringAsciiCase(entry.first, name); });
     }
     // The section, made at the end of the file when it is missing.
     Entries& Section(std::string_view file, const std::string& section) {
@@ -149,7 +143,7 @@ private:
     // enough to need no allocation.
     std::string Path(std::string_view file) const {
         const std::size_t dir = m_windowsDir.size();
-        if (file.size() > dir && file[dir] == '\\' && SameName(file.substr(0, dir), m_windowsDir))
+        if (file.size() > dir && file[dir] == '\\' && SameIgnoringAsciiCase(file.substr(0, dir), m_windowsDir))
             file.remove_prefix(dir + 1);
         return Lower(std::string(file));
     }

@@ -1,5 +1,4 @@
 #pragma once
-#include <cctype>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -8,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/ascii_case.h"
 #include "platform/ports/asset_port.h"
 
 // The built-in faces FACE0 and FACE1 from their committed bitmap files, as
@@ -23,7 +23,7 @@ struct ServedAssets : AssetPort {
     }
     std::optional<Bytes> LoadBitmapResource(const std::string& name) override {
         std::string file = name; // resource names ignore case
-        for (char& c : file) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        for (char& c : file) c = AsciiLower(c);
         if (!servesFaces || (file != "face0" && file != "face1")) return std::nullopt;
         std::ifstream in(std::string(KLV_SOURCE_DIR) + "/resources/" + file + ".bmp", std::ios::binary);
         const Bytes bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

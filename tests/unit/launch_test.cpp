@@ -1,9 +1,9 @@
 // Launching: the command-text grammar, the directory rules, what a launch
 // does in which order, and the search for a running program.
-#include <cctype>
 #include <string>
 #include <vector>
 
+#include "common/ascii_case.h"
 #include "launch/command_text.h"
 #include "launch/wow64_paths.h"
 #include "model_fixture.h"
@@ -55,28 +55,19 @@ TEST(CommandText, SplitsDirectoryAndCommandsAndNamesLaunchErrors) {
 // A 32-bit Kelvane on 64-bit Windows in C:\WINDOWS. Of System32's programs
 // notepad.exe has a 64-bit copy (seen through Sysnative), old.exe only a
 // 32-bit one; Program Files holds Tool (64-bit only) and Both (in both).
+// (The native Common Files folder ends in a backslash, which is no matter.)
 Wow64Facts Wow64Windows() {
-    Wow64Facts facts;
-    facts.wow64 = true;
-    facts.windowsDirectory = "C:\\WINDOWS";
-    facts.programFilesX86 = "C:\\Program Files (x86)";
-    facts.programFilesNative = "C:\\Program Files";
-    facts.commonFilesX86 = "C:\\Program Files (x86)\\Common Files";
-    facts.commonFilesNative = "C:\\Program Files\\Common Files\\"; // a trailing backslash is no matter
-    return facts;
+    return {true, "C:\\WINDOWS", "C:\\Program Files (x86)", "C:\\Program Files",
+            "C:\\Program Files (x86)\\Common Files", "C:\\Program Files\\Common Files\\"};
 }
 // Whether the file exists there, its name in any case.
 bool ExistsOnWow64Windows(const std::string& path) {
-    const auto upper = [](std::string text) {
-        for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        return text;
-    };
     for (const char* file :
          {"C:\\WINDOWS\\Sysnative\\notepad.exe", "C:\\WINDOWS\\Sysnative\\drivers\\etc\\hosts",
           "C:\\WINDOWS\\Sysnative\\spool\\tool.exe", "C:\\Program Files\\Tool\\tool.exe",
           "C:\\Program Files\\Both\\both.exe", "C:\\Program Files (x86)\\Both\\both.exe",
           "C:\\Program Files\\Common Files\\Shared\\helper.exe"})
-        if (upper(path) == upper(file)) return true;
+        if (SameIgnoringAsciiCase(path, file)) return true;
     return false;
 }
 
