@@ -22,6 +22,13 @@ constexpr UINT kStatusBarId = 0xE801;
 constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT_PTR kHintTimer = 2;
 
+// A request on a key, posted by the window to itself: wParam the key's
+// character, lParam the request code. Not WM_CHAR, which the system passes
+// through the ANSI code page: key characters from 0x80 (the virtual-key
+// codes of + - ~ { | } ') are lead bytes under the double-byte code pages
+// and UTF-8, and are held back until a next byte arrives.
+constexpr UINT WM_KEY_REQUEST = WM_APP + 2; // WM_APP + 1: WM_FOLDERS_READ
+
 // The About box; the line under the version carries no build stamp.
 class AboutBox : public ModalDialog {
     void OnInit(HWND dialog) override { SetDlgItemTextA(dialog, IDC_ABOUT_TIMESTAMP, ""); }
@@ -158,8 +165,11 @@ bool FrameWindow::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
         return true;
     }
     switch (message) {
-    case WM_CHAR:
+    case WM_CHAR: // typed on the window: shows the key's text
         m_frame->OnChar(static_cast<unsigned>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return true;
+    case WM_KEY_REQUEST:
+        m_frame->OnChar(static_cast<unsigned>(wParam), static_cast<unsigned>(lParam), 0);
         return true;
     case WM_MOUSEMOVE:
         m_frame->OnMouseMove(x, y);
@@ -288,7 +298,7 @@ void FrameWindow::SendCommand(unsigned id, long lParam) {
 }
 
 void FrameWindow::PostKeyRequest(char key, unsigned code) {
-    PostMessageA(Handle(), WM_CHAR, static_cast<unsigned char>(key), code);
+    PostMessageA(Handle(), WM_KEY_REQUEST, static_cast<unsigned char>(key), code);
 }
 
 void FrameWindow::Invalidate(bool erase) { InvalidateRect(Handle(), nullptr, erase); }

@@ -9,8 +9,9 @@
 struct FaceKey;
 class Settings;
 
-// Request codes carried in the repeat count of the WM_CHAR messages the main
-// window posts to itself; any other count is an ordinary typed character.
+// Request codes the main window posts to itself with a key's character; they
+// arrive where typed characters do, in place of the repeat count, and any
+// other count is an ordinary typed character.
 enum KeyRequestCode : unsigned {
     KC_HOVER = 1034, // the pointer rests on the key: its status text
     KC_RUN = 1035,   // run the key
@@ -18,7 +19,7 @@ enum KeyRequestCode : unsigned {
     KC_NOKEY = 1037, // the pointer is on the face but on no key
 };
 
-// The key character a WM_CHAR stands for: the character itself for a
+// The key character a character message stands for: the character itself for a
 // request, upper-cased for a typed character.
 char RequestCharacter(unsigned character, unsigned repeatCount);
 

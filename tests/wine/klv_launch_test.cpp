@@ -160,6 +160,33 @@ TEST_F(LaunchTest, KeysStartTheirProgramsFromReportsClicksAndPopupLists) {
     EXPECT_FALSE(IsIconic(running));
 }
 
+// The virtual-key codes of + ' ~ are lead bytes under the double-byte code
+// pages: each key still runs its own program, reported and clicked alike.
+// run-tests.sh runs this with LC_ALL=zh_CN.UTF-8, which gives Wine code page 936.
+TEST_F(LaunchTest, KeysAbove0x7FUnderADoubleByteCodePage) {
+    ASSERT_EQ(GetACP(), 936u);
+    ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cmd]\r\nFn-PLUS=" + kRoot + "\\reca.exe\r\nFn-QUOTE=" + kRoot +
+                                                            "\\recb.exe\r\nFn-TILDE=" + kRoot + "\\menu\\menua.exe\r\n"}}));
+    ASSERT_TRUE(klv.Start());
+    const auto keys = e2e::BuiltInKeys();
+    const auto click = [&](const char* key) {
+        const Rect& r = keys.at(key);
+        const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        ASSERT_TRUE(klv.Post(WM_LBUTTONDOWN, MK_LBUTTON, at));
+        ASSERT_TRUE(klv.Post(WM_LBUTTONUP, 0, at));
+    };
+    const std::vector<std::string> programs{"reca.exe", "recb.exe", "menua.exe"};
+    const UINT codes[] = {VK_OEM_PLUS, VK_OEM_7, VK_OEM_3};
+    const char* names[] = {"PLUS", "QUOTE", "TILDE"};
+    for (std::size_t i = 0; i < 6; ++i) { // each waited for: programs log as they start
+        if (i < 3) PressFn(codes[i]);
+        else click(names[i - 3]);
+        const std::vector<std::string> started = WaitForLaunches(i + 1);
+        ASSERT_EQ(started.size(), i + 1);
+        EXPECT_EQ(started[i].substr(0, started[i].find('|')), programs[i % 3]) << i;
+    }
+}
+
 // Popup lists are written anew from their folders at each start, once the
 // window is up: shortcuts give their target and directory, other files
 // their own path, an empty folder no section. The file ends as the

@@ -28,7 +28,7 @@ public:
     virtual void AppendConfigurationPopup(const std::string& text) = 0;
 
     virtual void PostCommand(unsigned id, long lParam) = 0; // WM_COMMAND to itself, queued
-    virtual void PostKeyRequest(char key, unsigned code) = 0; // WM_CHAR to itself, code as lParam
+    virtual void PostKeyRequest(char key, unsigned code) = 0; // to itself, queued; arrives as OnChar(key, code)
     virtual void SendCommand(unsigned id, long lParam) = 0; // WM_COMMAND to itself, at once
     virtual void Invalidate(bool erase) = 0;                // the whole client area
     virtual void RedrawFrameRect(const Rect& rect) = 0;     // copy that part of the frame image now
