@@ -10,6 +10,7 @@
 #include "platform/win32/modal_dialog.h"
 #include "platform/win32/win32_monitors.h"
 #include "platform/win32/win32_shell_folders.h"
+#include "platform/win32/win32_text.h"
 
 // The hotkey service's message, registered before the window exists and
 // accepted whenever it does, visible or not.
@@ -249,13 +250,14 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return reinterpret_cast<LRESULT>(brush);
         break;
     case WM_DROPFILES: {
-        // Only the first file counts, its path cut to 127 characters.
+        // Only the first file counts, its path whole: asked for in wide
+        // characters, as many as it has, and taken into the program's code page.
         HDROP drop = reinterpret_cast<HDROP>(wParam);
         POINT at{};
-        char path[128] = "";
         DragQueryPoint(drop, &at);
-        DragQueryFileA(drop, 0, path, sizeof path);
-        m_frame->OnDropFiles(at.x, at.y, path);
+        std::vector<wchar_t> path(DragQueryFileW(drop, 0, nullptr, 0) + 1, L'\0');
+        DragQueryFileW(drop, 0, path.data(), static_cast<UINT>(path.size()));
+        m_frame->OnDropFiles(at.x, at.y, NarrowFrom(path.data()));
         DragFinish(drop);
         return 0;
     }
@@ -398,9 +400,9 @@ int FrameWindow::ShowMessage(const std::string& text, const std::string& caption
 }
 
 std::string FrameWindow::ApplicationName() const {
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string name(path, length < MAX_PATH ? length : 0);
+    wchar_t path[MAX_PATH]; // wide: in UTF-8 the path could outgrow MAX_PATH bytes
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::string name = length < MAX_PATH ? NarrowFrom(path, static_cast<int>(length)) : std::string();
     const auto slash = name.find_last_of("\\/");
     if (slash != std::string::npos) name.erase(0, slash + 1);
     const auto dot = name.rfind('.');

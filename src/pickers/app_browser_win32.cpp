@@ -75,10 +75,10 @@ std::vector<Source> BindParts(const FolderNode& node) {
 
 // What merging goes by: the item's name in its folder's file system and the
 // name the shell shows. The first is empty when the shell has none.
-start_menu::Entry EntryOf(IShellFolder* folder, LPCITEMIDLIST item, const char* shown,
+start_menu::Entry EntryOf(IShellFolder* folder, LPCITEMIDLIST item, const std::string& shown,
                           start_menu::Part part, std::size_t handle) {
-    char name[MAX_PATH] = "";
-    if (!GetItemDisplayName(folder, item, SHGDN_INFOLDER | SHGDN_FORPARSING, name)) name[0] = '\0';
+    std::string name;
+    if (!GetItemDisplayName(folder, item, SHGDN_INFOLDER | SHGDN_FORPARSING, name)) name.clear();
     return {name, shown, part, handle};
 }
 
@@ -153,7 +153,7 @@ private:
                 SFGAOF attributes = SFGAO_FOLDER | SFGAO_HASSUBFOLDER;
                 if (FAILED(folder->GetAttributesOf(1, &one, &attributes)) || !(attributes & SFGAO_FOLDER))
                     continue;
-                char shown[MAX_PATH];
+                std::string shown;
                 if (!GetItemDisplayName(folder, one, SHGDN_NORMAL, shown)) break;
                 entries.push_back(EntryOf(folder, one, shown, source.part, found.size()));
                 found.push_back({&source, std::move(id), (attributes & SFGAO_HASSUBFOLDER) != 0});
@@ -204,9 +204,8 @@ private:
             const std::vector<std::size_t> files = FillList(sources);
             for (const FolderPart& part : node->parts) {
                 start_menu::Folder folder{part.part, "", 0};
-                char text[MAX_PATH] = "";
                 ItemIdList absolute = GetAbsoluteItemId(part.parent.Get(), part.relative.get());
-                if (absolute && SHGetPathFromIDListA(absolute.get(), text)) folder.path = text;
+                if (absolute) folder.path = PathOfItemId(absolute.get());
                 for (std::size_t i = 0; i < sources.size(); ++i)
                     if (sources[i].part == part.part) folder.files = files[i];
                 folders.push_back(std::move(folder));
@@ -237,7 +236,7 @@ private:
                 node->attributes = kFileAttributes;
                 if (FAILED(folder->GetAttributesOf(1, &one, &node->attributes))) node->attributes = 0;
                 node->folder = folder;
-                char shown[MAX_PATH] = "";
+                std::string shown;
                 GetItemDisplayName(folder, one, SHGDN_NORMAL, shown);
                 entries.push_back(EntryOf(folder, one, shown, sources[i].part, found.size()));
                 found.push_back(std::move(node));
@@ -284,9 +283,9 @@ private:
             }
         }
         if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
-            char name[MAX_PATH] = "";
+            std::string name;
             GetItemDisplayName(node->folder.Get(), node->relative.get(), SHGDN_NORMAL, name);
-            lstrcpynA(item.pszText, name, item.cchTextMax);
+            lstrcpynA(item.pszText, name.c_str(), item.cchTextMax);
         }
     }
 
@@ -301,12 +300,11 @@ private:
         item.iItem = click.iItem;
         if (!SendMessageA(m_list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) || !item.lParam) return;
         const auto* node = reinterpret_cast<const FileNode*>(item.lParam);
-        char path[MAX_PATH] = "";
         ItemIdList absolute = GetAbsoluteItemId(node->folder.Get(), node->relative.get());
-        if (!absolute || !SHGetPathFromIDListA(absolute.get(), path)) path[0] = '\0';
+        const std::string path = absolute ? PathOfItemId(absolute.get()) : std::string();
         // The user asked for this one: the shell may ask about a moved target.
-        if (std::strstr(path, ".lnk"))
-            m_state.ShortcutChosen(ReadShortcut(node->folder.Get(), node->relative.get(), path,
+        if (path.find(".lnk") != std::string::npos)
+            m_state.ShortcutChosen(ReadShortcut(node->folder.Get(), node->relative.get(), path.c_str(),
                                                 link_resolution::Search::AskingUser, m_list));
         else
             m_state.FileChosen({path, "", ""});

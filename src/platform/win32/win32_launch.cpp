@@ -7,6 +7,8 @@
 #include <shellapi.h>
 #include <tlhelp32.h>
 
+#include "platform/win32/win32_text.h"
+
 bool Win32Launch::ChangeDirectory(const std::string& path) { return _chdir(path.c_str()) == 0; }
 
 bool Win32Launch::ChangeDrive(int drive) { return _chdrive(drive) == 0; }
@@ -28,8 +30,8 @@ namespace {
 // The snapshot functions, looked up in the loaded kernel32 on every use.
 struct ToolHelp {
     decltype(&CreateToolhelp32Snapshot) createSnapshot = nullptr;
-    decltype(&Process32First) first = nullptr;
-    decltype(&Process32Next) next = nullptr;
+    decltype(&Process32FirstW) first = nullptr;
+    decltype(&Process32NextW) next = nullptr;
     bool moduleFunctions = false;
 
     ToolHelp() {
@@ -39,8 +41,8 @@ struct ToolHelp {
             return reinterpret_cast<void*>(GetProcAddress(kernel, name));
         };
         createSnapshot = reinterpret_cast<decltype(createSnapshot)>(find("CreateToolhelp32Snapshot"));
-        first = reinterpret_cast<decltype(first)>(find("Process32First"));
-        next = reinterpret_cast<decltype(next)>(find("Process32Next"));
+        first = reinterpret_cast<decltype(first)>(find("Process32FirstW"));
+        next = reinterpret_cast<decltype(next)>(find("Process32NextW"));
         moduleFunctions = find("Module32First") && find("Module32Next");
     }
     bool Complete() const { return createSnapshot && first && next && moduleFunctions; }
@@ -50,14 +52,16 @@ struct ToolHelp {
 // the process itself. A process we may not ask keeps the bare name. The
 // path names the real folder, for a 32-bit caller under WOW64 too: System32
 // for a 64-bit program, SysWOW64 for a 32-bit one (see RunningImagePath).
-std::string ImagePath(DWORD processId, const char* fileName) {
+// Wide calls: a path of MAX_PATH characters can take three times as many
+// bytes in UTF-8.
+std::string ImagePath(DWORD processId, const wchar_t* fileName) {
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
-    if (!process) return fileName;
-    char path[MAX_PATH];
+    if (!process) return NarrowFrom(fileName);
+    wchar_t path[MAX_PATH];
     DWORD length = MAX_PATH;
-    const BOOL ok = QueryFullProcessImageNameA(process, 0, path, &length);
+    const BOOL ok = QueryFullProcessImageNameW(process, 0, path, &length);
     CloseHandle(process);
-    return ok ? std::string(path, length) : std::string(fileName);
+    return ok ? NarrowFrom(path, static_cast<int>(length)) : NarrowFrom(fileName);
 }
 } // namespace
 
@@ -68,7 +72,7 @@ std::optional<std::vector<ProcessPort::Process>> Win32Processes::Processes() {
     if (!toolHelp.Complete()) return std::nullopt;
     HANDLE snapshot = toolHelp.createSnapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return std::nullopt;
-    PROCESSENTRY32 entry{};
+    PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
     std::optional<std::vector<Process>> processes;
     if (toolHelp.first(snapshot, &entry)) {

@@ -10,6 +10,7 @@
 
 #include "launch/wow64_paths.h"
 #include "platform/win32/win32_system_info.h"
+#include "platform/win32/win32_text.h"
 
 using Microsoft::WRL::ComPtr;
 
@@ -17,35 +18,6 @@ static_assert(link_resolution::kNoUi == SLR_NO_UI && link_resolution::kAnyMatch 
               "the resolve flags are the shell's");
 
 namespace {
-
-// Copies at most limit bytes of an ANSI string into text, always terminated.
-void CopyCut(const char* source, size_t limit, char text[MAX_PATH]) {
-    size_t length = 0;
-    while (length < limit && length < MAX_PATH - 1 && source[length] != '\0') ++length;
-    std::memcpy(text, source, length);
-    text[length] = '\0';
-}
-
-// A terminated wide copy of text. A vector, not a std::wstring: the wide
-// string's library code would be the only copy of it in the program.
-std::vector<wchar_t> Widen(const char* text, DWORD flags) {
-    const int size = MultiByteToWideChar(CP_ACP, flags, text, -1, nullptr, 0);
-    if (size <= 0) return std::vector<wchar_t>(1, L'\0');
-    std::vector<wchar_t> wide(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(CP_ACP, flags, text, -1, wide.data(), size);
-    return wide;
-}
-
-void NarrowInto(const wchar_t* wide, char text[MAX_PATH]) {
-    int size = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 0) {
-        text[0] = '\0';
-        return;
-    }
-    std::string narrow(size, '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, &narrow[0], size, nullptr, nullptr);
-    CopyCut(narrow.c_str(), narrow.size(), text);
-}
 
 ItemIdList ParseWithDesktop(IShellFolder* desktop, std::vector<wchar_t> name) {
     ITEMIDLIST* parsed = nullptr;
@@ -57,7 +29,7 @@ ItemIdList ParseWithDesktop(IShellFolder* desktop, std::vector<wchar_t> name) {
 
 ComPtr<IShellFolder> BindFolder(IShellFolder* desktop, const std::string& folderPath) {
     ComPtr<IShellFolder> folder;
-    ItemIdList folderId = ParseWithDesktop(desktop, Widen(folderPath.c_str(), MB_PRECOMPOSED));
+    ItemIdList folderId = ParseWithDesktop(desktop, WideFrom(folderPath));
     if (folderId &&
         FAILED(desktop->BindToObject(folderId.get(), nullptr, __uuidof(IShellFolder),
                                      reinterpret_cast<void**>(folder.GetAddressOf())))) {
@@ -71,39 +43,39 @@ ComPtr<IShellFolder> BindFolder(IShellFolder* desktop, const std::string& folder
 ShortcutParts ReadShortcut(IShellFolder* folder, LPCITEMIDLIST itemId, const char* path,
                            link_resolution::Search search, HWND owner, IClassFactory* links) {
     ShortcutParts parts;
-    ComPtr<IShellLinkA> link;
+    // The wide interface: the ANSI one hands paths back through buffers of
+    // MAX_PATH bytes, too few for a long path in UTF-8.
+    ComPtr<IShellLinkW> link;
     void** made = reinterpret_cast<void**>(link.GetAddressOf());
-    if (FAILED(links ? links->CreateInstance(nullptr, __uuidof(IShellLinkA), made)
+    if (FAILED(links ? links->CreateInstance(nullptr, __uuidof(IShellLinkW), made)
                      : CoCreateInstance(__uuidof(ShellLink), nullptr, CLSCTX_INPROC_SERVER,
-                                        __uuidof(IShellLinkA), made)))
+                                        __uuidof(IShellLinkW), made)))
         return parts;
     ComPtr<IPersistFile> file;
     if (FAILED(link->QueryInterface(__uuidof(IPersistFile),
                                     reinterpret_cast<void**>(file.GetAddressOf()))))
         return parts;
-    WCHAR widePath[MAX_PATH] = L"";
-    MultiByteToWideChar(CP_ACP, 0, path, -1, widePath, MAX_PATH);
-    widePath[MAX_PATH - 1] = L'\0';
-    if (FAILED(file->Load(widePath, STGM_READ))) return parts;
+    if (FAILED(file->Load(WideFrom(path).data(), STGM_READ))) return parts;
     // Quiet: SLR_NO_UI and a short time-out, nothing on screen. Asking the
     // user: the shell may show its search window over owner when the target
     // has moved, and the call blocks until it is answered.
     if (FAILED(link->Resolve(owner, link_resolution::Flags(search)))) return parts;
 
-    char text[MAX_PATH] = "";
+    wchar_t text[MAX_PATH] = L"";
     if (SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, SLGP_UNCPRIORITY))) {
-        text[MAX_PATH - 1] = '\0';
+        text[MAX_PATH - 1] = L'\0';
         // Under WOW64 a 64-bit target can come back under "Program Files (x86)".
         Win32SystemInfo system;
         parts.command = NativeShortcutTarget(
-            text, system.Wow64(), [&system](const std::string& p) { return system.FileExists(p); });
+            NarrowFrom(text), system.Wow64(), [&system](const std::string& p) { return system.FileExists(p); });
     }
-    text[0] = '\0';
+    text[0] = L'\0';
     if (SUCCEEDED(link->GetWorkingDirectory(text, MAX_PATH))) {
-        text[MAX_PATH - 1] = '\0';
-        parts.workingDirectory = text;
+        text[MAX_PATH - 1] = L'\0';
+        parts.workingDirectory = NarrowFrom(text);
     }
-    if (GetItemDisplayName(folder, itemId, SHGDN_NORMAL, text)) parts.title = text;
+    std::string title;
+    if (GetItemDisplayName(folder, itemId, SHGDN_NORMAL, title)) parts.title = title;
     return parts;
 }
 
@@ -115,10 +87,10 @@ namespace {
 // item that is no file. Read from the folder at hand, not by parsing the
 // path again from the desktop, which costs most of a refresh.
 std::string ItemPath(IShellFolder* folder, LPCITEMIDLIST itemId) {
-    char path[MAX_PATH] = "";
+    std::string path;
     if (!GetItemDisplayName(folder, itemId, SHGDN_FORPARSING, path)) return std::string();
-    const bool drive = path[0] != '\0' && path[1] == ':' && path[2] == '\\';
-    const bool share = path[0] == '\\' && path[1] == '\\';
+    const bool drive = path.size() >= 3 && path[1] == ':' && path[2] == '\\';
+    const bool share = path.rfind("\\\\", 0) == 0;
     return drive || share ? path : std::string();
 }
 
@@ -137,43 +109,49 @@ std::unique_ptr<ShortcutItem> ReadItem(IShellFolder* folder, LPCITEMIDLIST itemI
         return item;
     }
     // The name the file shows in its folder (SHGetFileInfo's SHGFI_DISPLAYNAME).
-    char title[MAX_PATH] = "";
-    if (GetItemDisplayName(folder, itemId, SHGDN_INFOLDER, title)) item->title = title;
+    GetItemDisplayName(folder, itemId, SHGDN_INFOLDER, item->title);
     item->command = path;
     return item;
 }
 
 }  // namespace
 
-int GetItemDisplayName(IShellFolder* folder, LPCITEMIDLIST itemId, DWORD flags, char text[MAX_PATH]) {
+bool GetItemDisplayName(IShellFolder* folder, LPCITEMIDLIST itemId, DWORD flags, std::string& text) {
     STRRET name{};
-    if (folder->GetDisplayNameOf(itemId, flags, &name) != S_OK) return 0;
+    if (folder->GetDisplayNameOf(itemId, flags, &name) != S_OK) return false;
     switch (name.uType) {
     case STRRET_WSTR:
-        NarrowInto(name.pOleStr, text);
+        text = NarrowFrom(name.pOleStr);
         CoTaskMemFree(name.pOleStr);
-        return 1;
+        return true;
     case STRRET_OFFSET: {
         // The name lies inside the identifier itself; read no further than its end.
-        UINT size = ILGetSize(itemId);
-        if (name.uOffset >= size) return 0;
-        CopyCut(reinterpret_cast<const char*>(itemId) + name.uOffset, size - name.uOffset, text);
-        return 1;
+        const UINT size = ILGetSize(itemId);
+        if (name.uOffset >= size) return false;
+        const char* start = reinterpret_cast<const char*>(itemId) + name.uOffset;
+        text.assign(start, strnlen(start, size - name.uOffset));
+        return true;
     }
     case STRRET_CSTR:
-        CopyCut(name.cStr, sizeof name.cStr, text);
-        return 1;
+        text.assign(name.cStr, strnlen(name.cStr, sizeof name.cStr));
+        return true;
     default:
-        return 0;
+        return false;
     }
 }
 
+// Wide: the ANSI call fills MAX_PATH bytes, too few for a long path in UTF-8.
+std::string PathOfItemId(LPCITEMIDLIST absolute) {
+    wchar_t path[MAX_PATH] = L"";
+    return SHGetPathFromIDListW(absolute, path) ? NarrowFrom(path) : std::string();
+}
+
 ItemIdList GetAbsoluteItemId(IShellFolder* folder, LPCITEMIDLIST itemId) {
-    char path[MAX_PATH];
+    std::string path;
     if (!GetItemDisplayName(folder, itemId, SHGDN_FORPARSING, path)) return nullptr;
     ComPtr<IShellFolder> desktop;
     if (FAILED(SHGetDesktopFolder(desktop.GetAddressOf()))) return nullptr;
-    return ParseWithDesktop(desktop.Get(), Widen(path, MB_PRECOMPOSED));
+    return ParseWithDesktop(desktop.Get(), WideFrom(path));
 }
 
 namespace {

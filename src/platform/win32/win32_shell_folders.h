@@ -45,10 +45,14 @@ struct ItemIdListFree {
 };
 using ItemIdList = std::unique_ptr<ITEMIDLIST, ItemIdListFree>;
 
-// Writes the display name of itemId (relative to folder) for the SHGDN_ flags
-// as ANSI text into text, cut to 259 characters. Returns 1 on success, 0 when
-// the shell refuses or answers with a kind of name we do not read.
-int GetItemDisplayName(IShellFolder* folder, LPCITEMIDLIST itemId, DWORD flags, char text[MAX_PATH]);
+// The display name of itemId (relative to folder) for the SHGDN_ flags, in
+// the program's code page, into text. False when the shell refuses or answers
+// with a kind of name we do not read.
+bool GetItemDisplayName(IShellFolder* folder, LPCITEMIDLIST itemId, DWORD flags, std::string& text);
+
+// The file-system path of an identifier list relative to the desktop, in the
+// program's code page; empty for an item that is no file or folder.
+std::string PathOfItemId(LPCITEMIDLIST absolute);
 
 // The identifier list of itemId relative to the desktop, the form that
 // SHGetPathFromIDListA and SHGetFileInfoA take; null on failure.
