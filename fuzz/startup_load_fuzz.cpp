@@ -2,12 +2,14 @@
 // program-list files, and the popup lists' writing over the last, fed with
 // arbitrary values. One input holds the four
 // files' "[section]" and "key=value" lines separated by NUL bytes; a file
-// without its part is absent.
+// without its part is absent. The settings file, in the system's old code
+// page when it is no UTF-8, must be UTF-8 afterwards.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "app/keyboard_frame.h"
+#include "common/utf8.h"
 #include "fakes/fake_ports.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -27,6 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (auto command = profile.Value("kelvane.ini", "cmd", "Fn-Q"); command && !command->empty())
         ports.shell.folders[command->substr(1)] = {{*command, *command + "\\x.exe", *command}};
 
+    // The settings file's bytes too, which are rewritten when they are no UTF-8.
+    const std::string iniPath = "C:\\WINDOWS\\kelvane.ini";
+    ports.system.utf8 = true;
+    ports.system.contents[iniPath] = input.substr(0, input.find('\0'));
+
     CKeyboardFrame frame(ports.Ports());
     const std::uint32_t commandLine = size ? data[0] : 0;
     frame.LoadSettings(&commandLine);
@@ -35,5 +42,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     frame.OnFoldersRead(ports.shell.Read()); // the popup lists, compared with the file and written
     frame.SaveAssignments();
     if (frame.Keys().Count() < 0 || frame.Keys().Count() > KeyTable::kMaxKeys) __builtin_trap();
+    if (!IsUtf8(ports.system.contents[iniPath])) __builtin_trap();
     return 0;
 }

@@ -1,8 +1,10 @@
 #include "model/settings.h"
 
+#include <optional>
 
 #include "common/decimal.h"
 #include "common/string_ids.h"
+#include "common/utf8.h"
 #include "model/profile_section.h"
 #include "platform/ports/colour_chooser.h"
 #include "platform/ports/profile_port.h"
@@ -56,6 +58,7 @@ void Settings::LoadSettings(const std::uint32_t* commandLineOptions) {
     const std::string ini = m_strings.Get(IDS_INI_FILE), prg = m_strings.Get(IDS_PRG_FILE),
                       config = m_strings.Get(IDS_CFG_FILE);
     CarryOver({ini, prg, config});
+    RewriteInUtf8({ini, prg, config});
     // The profile calls get full paths: a bare name means the Windows directory.
     m_strIniFile = InSettingsDir(ini);
     m_strPrgFile = InSettingsDir(prg);
@@ -66,6 +69,7 @@ void Settings::LoadSettings(const std::uint32_t* commandLineOptions) {
     m_strFaceFile = configuration.Text(kFaceFile, m_strings.Get(IDS_FACE_FILE), kShortText);
     m_strKeyFile = configuration.Text(kKeyFile, m_strings.Get(IDS_KEY_FILE), kShortText);
     CarryOver({m_strFaceFile, m_strKeyFile}); // under the names the configuration gives
+    RewriteInUtf8({m_strKeyFile});             // the face file is a picture
 
     const ProfileSection cfg = ReadProfileSection(m_profile, kCfgSection, m_strIniFile.c_str());
     const std::uint32_t commandLine = commandLineOptions ? *commandLineOptions : 0;
@@ -106,6 +110,25 @@ void Settings::CarryOver(std::initializer_list<std::string> names) {
         const std::string from = m_strWindowsDir + "\\" + name, to = InSettingsDir(name);
         if (!name.empty() && m_system.FileExists(from) && !m_system.FileExists(to))
             m_system.CopyNewFile(from, to);
+    }
+}
+
+// Kelvane's text is UTF-8 where Windows lets a program choose it (the
+// manifest's active code page), while files written before hold the system's
+// ANSI code page, whose bytes from 0x80 mostly are no UTF-8: read as UTF-8
+// they would become U+FFFD. So a file that is not UTF-8 is rewritten in UTF-8
+// once, before anything reads it; a file that is UTF-8 (plain ASCII among
+// them) is left as it is. See "Use UTF-8 code pages in Windows apps"
+// (learn.microsoft.com/windows/apps/design/globalizing/use-utf8-code-page).
+void Settings::RewriteInUtf8(std::initializer_list<std::string> names) {
+    if (!m_system.AnsiIsUtf8()) return;
+    for (const std::string& name : names) {
+        if (name.empty()) continue;
+        const std::string path = InSettingsDir(name);
+        const std::optional<std::string> bytes = m_system.ReadFileBytes(path);
+        if (!bytes || IsUtf8(*bytes)) continue;
+        if (const std::optional<std::string> utf8 = m_system.SystemAnsiToUtf8(*bytes))
+            m_system.ReplaceFileBytes(path, *utf8);
     }
 }
 

@@ -100,6 +100,9 @@ private:
     // Copies each named file of the Windows directory that the settings
     // folder lacks; nothing when the two are one.
     void CarryOver(std::initializer_list<std::string> names);
+    // Rewrites each named settings file that is not UTF-8 in UTF-8, when the
+    // program's text is UTF-8.
+    void RewriteInUtf8(std::initializer_list<std::string> names);
     Colour ReadColour(unsigned defaultId, const ProfileSection& cfg, const char* key) const;
     Colour& Slot(ColourSetting which);
     // Writes a key of the window's state unless the file holds that text

@@ -1,4 +1,6 @@
 #pragma once
+#include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -39,10 +41,26 @@ struct FixedSystemInfo : SystemInfo {
     bool MakeFolder(const std::string& dir) override { return files.count(dir) != 0; }
     bool FileExists(const std::string& path) override { return files.count(path) != 0; }
     void CopyNewFile(const std::string& from, const std::string& to) override { copies += from + ">" + to + " "; }
-    bool windowsWritable = true;
+    bool AnsiIsUtf8() const override { return utf8; }
+    std::optional<std::string> ReadFileBytes(const std::string& path) override {
+        const auto found = contents.find(path);
+        return found == contents.end() ? std::nullopt : std::optional<std::string>(found->second);
+    }
+    std::optional<std::string> SystemAnsiToUtf8(const std::string& text) override { // as Latin-1
+        std::string utf8;
+        for (unsigned char c : text) utf8 += c < 0x80 ? std::string(1, static_cast<char>(c))
+                                                      : std::string{static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
+        return utf8;
+    }
+    bool ReplaceFileBytes(const std::string& path, const std::string& bytes) override {
+        contents[path] = bytes;
+        return true;
+    }
+    bool windowsWritable = true, utf8 = false;
     Wow64Facts wow64;
     std::string appData, copies;
     std::set<std::string> files; // full paths of the files and folders there are or can be made
+    std::map<std::string, std::string> contents; // of the files read and replaced as bytes
 };
 
 // Every port of the program with its native stand-in: the program's files in

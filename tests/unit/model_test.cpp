@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/utf8.h"
 #include "model/folder_list.h"
 #include "model/popup_entry.h"
 #include "model/profile_section.h"
@@ -179,6 +180,32 @@ TEST_F(SettingsTest, FilesLiveWhereTheProgramMayWriteThem) {
         settings.LoadSettings(nullptr);
         EXPECT_EQ(settings.IniFile() + " " + system.copies, c.folder + "kelvane.ini " + c.copies) << c.what;
     }
+}
+
+// Files from before the program ran in UTF-8 hold the system's ANSI code
+// page: each is rewritten in UTF-8 once, before it is read. A UTF-8 file (an
+// ANSI reading would garble it) and the face picture stay as they are, and
+// without UTF-8 nothing is touched.
+TEST_F(SettingsTest, FilesInTheOldCodePageAreRewrittenInUtf8) {
+    const std::string win = "C:\\WINDOWS\\", ansi = "[desc]\r\nFn-A=Caf\xE9\r\n", utf8 = "[desc]\r\nFn-A=Caf\xC3\xA9\r\n";
+    for (bool programUtf8 : {false, true}) {
+        system.utf8 = programUtf8;
+        system.contents = {{win + "kelvane.ini", ansi}, {win + "kelvane.prg", utf8}, {win + "kelvane.key", ansi},
+                           {win + "kelvane.fac", ansi}};
+        settings.LoadSettings(nullptr);
+        const std::string rewritten = programUtf8 ? utf8 : ansi;
+        EXPECT_EQ(system.contents[win + "kelvane.ini"] + system.contents[win + "kelvane.prg"] +
+                      system.contents[win + "kelvane.key"] + system.contents[win + "kelvane.fac"],
+                  rewritten + utf8 + rewritten + ansi) << programUtf8;
+    }
+}
+
+TEST(Utf8, WellFormedOnly) {
+    for (const auto& [text, expected] : std::initializer_list<std::pair<const char*, bool>>{
+             {"plain", true}, {"Caf\xC3\xA9 \xE6\x97\xA5 \xF0\x9F\x98\x80", true}, {"\xEF\xBB\xBF", true},
+             {"Caf\xE9", false}, {"\xA9", false}, {"\xC0\xAF", false}, {"\xE0\x80\xAF", false},
+             {"\xED\xA0\x80", false}, {"\xF4\x90\x80\x80", false}, {"\xE6\x97", false}, {"\xF5\x80\x80\x80", false}})
+        EXPECT_EQ(IsUtf8(text), expected) << text;
 }
 
 TEST_F(SettingsTest, OptionsWordIsMaskedAndOredWithTheCommandLine) {

@@ -62,10 +62,12 @@ void SaveShot(HWND window, const std::string& name) {
 class EditingTest : public KlvTest {
 protected:
     void TearDown() override {
+        // A started program that opened a window still runs.
+        for (HWND window; (window = FindWindowA("KlvRecorder", nullptr));) SendMessageA(window, WM_CLOSE, 0, 0);
         KlvTest::TearDown();
         std::error_code ignored;
         for (const std::string& folder : {m_folder, m_commonFolder})
-            if (!folder.empty()) fs::remove_all(folder, ignored);
+            if (!folder.empty()) fs::remove_all(fs::u8path(folder), ignored); // the program's text is UTF-8
     }
     // The browser with its first folder selected.
     HWND BrowseFirstFolder(HWND from, int button) {
@@ -355,6 +357,77 @@ TEST_F(EditingTest, ClosingInEveryStateEndsTheProgramAndKeepsTheSettings) {
     }
 }
 
+// A program in folders named in Polish and Japanese, with a Greek
+// description: assigned through the command dialog, stored in UTF-8, shown
+// as the hint, listed in a popup list from a folder of shortcuts to it and
+// started from there, started by its hotkey in its directory and then found
+// running by switch-to. Kelvane and the programs it starts run in UTF-8.
+TEST_F(EditingTest, PathsAndNamesOutsideTheAnsiCodePage) {
+    const std::string dir = u8"C:\\Łódź\\日本", program = dir + "\\winapp.exe", greek = u8"Εκκίνηση";
+    m_folder = u8"C:\\Łódź";
+    ASSERT_TRUE(fs::create_directories(fs::u8path(dir + u8"\\Menü")));
+    ASSERT_TRUE(CopyFileA((e2e::TestBinaryDir() + "\\helpers\\recorder.exe").c_str(), program.c_str(), FALSE));
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    ASSERT_TRUE(SaveShortcut(dir + u8"\\Menü\\Ωμέγα.lnk", program.c_str(), "", dir.c_str()));
+    CoUninitialize();
+    ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cmd]\r\nFn-D=@" + dir + u8"\\Menü\r\n"}}));
+    ASSERT_TRUE(klv.Start());
+
+    HWND command = Press(EditKey('Q'), IDC_DIRECT, kCommand);
+    ASSERT_NE(command, nullptr);
+    Type(command, IDC_COMMAND_LINE, program);
+    Type(command, IDC_WORKING_DIRECTORY, dir);
+    Type(command, IDC_DESCRIPTION, greek);
+    SendDlgItemMessageA(command, IDC_OPTION_BOX, BM_SETCHECK, BST_CHECKED, 0); // switch to the running program
+    Finish(command, IDOK);
+    EXPECT_NE(e2e::ReadWindowsFile("kelvane.ini").value_or("").find(
+                  "Fn-Q=" + program + "\r\n"), std::string::npos); // the bytes are UTF-8
+    EXPECT_EQ(Stored("cwd") + "|" + Stored("desc") + "|" + Stored("opts"), dir + "|" + greek + "|1");
+
+    // The hint shows once the pointer has rested on the key.
+    const Rect q = e2e::BuiltInKeys().at("Q");
+    const RECT face = klv.ClientRectOnScreen();
+    SetCursorPos(face.left + (q.left + q.right) / 2, face.top + (q.top + q.bottom) / 2);
+    ASSERT_TRUE(klv.Post(WM_MOUSEMOVE, 0, MAKELPARAM((q.left + q.right) / 2, (q.top + q.bottom) / 2)));
+    HWND hint = nullptr;
+    for (int i = 0; i < 200 && !hint; ++i, Sleep(25))
+        for (HWND h = FindWindowExA(nullptr, nullptr, "Static", nullptr); h; h = FindWindowExA(nullptr, h, "Static", nullptr))
+            if (GetWindow(h, GW_OWNER) == klv.Window() && IsWindowVisible(h)) hint = h;
+    ASSERT_NE(hint, nullptr);
+    EXPECT_EQ(e2e::TextOf(hint), " " + greek);
+
+    // The popup list names the shortcut and its target, and starts it.
+    static const UINT hotkey = RegisterWindowMessageA("WM_QSERVICE_HOTKEY");
+    const std::string item = u8"key00=Ωμέγα (" + program + ") [" + dir + "]";
+    const auto listed = [&] { return e2e::ReadWindowsFile("kelvane.prg").value_or("").find(item); };
+    for (int i = 0; i < 100 && listed() == std::string::npos; ++i) Sleep(50);
+    EXPECT_NE(listed(), std::string::npos) << e2e::ReadWindowsFile("kelvane.prg").value_or("");
+    ASSERT_TRUE(klv.Send(hotkey, MapVirtualKeyA('D', 0), 0));
+    ASSERT_NE(e2e::VisibleMenu(), nullptr);
+    ASSERT_TRUE(klv.Post(WM_KEYDOWN, VK_UP, 0)); // from no selection: the last item
+    ASSERT_TRUE(klv.Post(WM_KEYDOWN, VK_RETURN, 0));
+    EXPECT_EQ(e2e::WaitForLaunches(1), std::vector<std::string>{"winapp.exe|" + dir});
+    const auto running = [] { // its window, once it shows
+        HWND window = nullptr;
+        for (int i = 0; i < 100 && !(window = FindWindowA(nullptr, "winapp.exe")); ++i) Sleep(50);
+        return window;
+    };
+    SendMessageA(running(), WM_CLOSE, 0, 0);
+
+    // Started in its directory, then found running and brought back.
+    ASSERT_TRUE(klv.Send(hotkey, MapVirtualKeyA('Q', 0), 0));
+    const std::vector<std::string> started = e2e::WaitForLaunches(2);
+    ASSERT_EQ(started.size(), 2u);
+    EXPECT_EQ(started[1], "winapp.exe|" + dir);
+    HWND window = running();
+    ASSERT_NE(window, nullptr);
+    ShowWindow(window, SW_MINIMIZE);
+    ASSERT_TRUE(klv.Send(hotkey, MapVirtualKeyA('Q', 0), 0));
+    ASSERT_TRUE(klv.Send(WM_NULL));
+    EXPECT_EQ(e2e::WaitForLaunches(3, 1000).size(), 2u);
+    EXPECT_FALSE(IsIconic(window));
+}
+
 // A standard user's Windows directory: scripts/run-tests.sh runs this test
 // alone with the prefix's one mounted read-only and a kelvane.ini in it that
 // assigns Fn-W (KLV_READONLY_WINDOWS=1), or names why it could not mount it.
@@ -396,12 +469,13 @@ TEST(FrameWindow, DroppedFileOpensTheCommandDialogAndOneMonitorIsTheScreen) {
     const Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     EXPECT_EQ(window.Hint().MonitorArea(), screen);
     EXPECT_EQ(window.Menus().Pointer().monitor, screen);
-    const char path[] = "C:\\TOOLS\\NOTEPAD.EXE";
-    HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + sizeof path + 1);
+    const wchar_t path[] = L"C:\\TÖÖLS\\NOTEPAD.EXE"; // as the shell hands it over: wide
+    HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + sizeof path + sizeof(wchar_t));
     ASSERT_NE(drop, nullptr);
     auto* files = static_cast<DROPFILES*>(GlobalLock(drop));
     files->pFiles = sizeof(DROPFILES);
     files->pt = {35, 52}; // on Q
+    files->fWide = TRUE;
     std::memcpy(files + 1, path, sizeof path);
     GlobalUnlock(drop);
     // Another thread reads the dialog while this one runs its modal loop, then cancels it.
@@ -417,7 +491,7 @@ TEST(FrameWindow, DroppedFileOpensTheCommandDialogAndOneMonitorIsTheScreen) {
     });
     SendMessageA(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
     reader.join();
-    EXPECT_EQ(seen, "Fn-Q|C:\\TOOLS\\NOTEPAD.EXE|C:\\TOOLS|Notepad");
+    EXPECT_EQ(seen, u8"Fn-Q|C:\\TÖÖLS\\NOTEPAD.EXE|C:\\TÖÖLS|Notepad");
     e2e::RemoveKelvaneFiles();
 }
 } // namespace

@@ -30,21 +30,6 @@ using e2e::KlvTest;
 
 const std::string kRoot = "C:\\klvtest";
 
-// The programs started so far, one "name|directory" each, once there are
-// count of them or waitMs has passed.
-std::vector<std::string> WaitForLaunches(std::size_t count, int waitMs = 5000) {
-    const auto log = [] {
-        std::vector<std::string> started;
-        std::istringstream lines(e2e::ReadWindowsFile("klvlaunch.log").value_or(""));
-        for (std::string line; std::getline(lines, line);)
-            if (!line.empty() && line.back() == '\r') started.push_back(line.substr(0, line.size() - 1));
-        return started;
-    };
-    for (int i = 0; i < waitMs / 25 && log().size() < count; ++i) Sleep(25);
-    Sleep(200); // and no more than that
-    return log();
-}
-
 // C:\klvtest with copies of the recorder under the given names.
 class LaunchTest : public KlvTest {
   protected:
@@ -84,7 +69,7 @@ TEST_F(LaunchTest, KeysStartTheirProgramsFromReportsClicksAndPopupLists) {
     e2e::KlvProcess service("klv_hotkeys.exe");
     ASSERT_TRUE(service.Launch("A"));
     EXPECT_TRUE(service.WaitForExit());
-    EXPECT_EQ(WaitForLaunches(1), std::vector<std::string>{"reca.exe|" + kRoot + "\\work"});
+    EXPECT_EQ(e2e::WaitForLaunches(1), std::vector<std::string>{"reca.exe|" + kRoot + "\\work"});
 
     // A release over another assigned key runs nothing; a double click on
     // the key runs it once.
@@ -97,10 +82,10 @@ TEST_F(LaunchTest, KeysStartTheirProgramsFromReportsClicksAndPopupLists) {
     post(WM_LBUTTONDOWN, "A");
     post(WM_LBUTTONUP, "C");
     ASSERT_TRUE(klv.Send(WM_NULL));
-    EXPECT_EQ(WaitForLaunches(2, 1000).size(), 1u);
+    EXPECT_EQ(e2e::WaitForLaunches(2, 1000).size(), 1u);
     for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) post(message, "A");
     ASSERT_TRUE(klv.Send(WM_NULL));
-    EXPECT_EQ(WaitForLaunches(3, 1000).size(), 2u);
+    EXPECT_EQ(e2e::WaitForLaunches(3, 1000).size(), 2u);
 
     // A missing directory is reported in a box of the window; nothing starts.
     PressFn('C');
@@ -109,7 +94,7 @@ TEST_F(LaunchTest, KeysStartTheirProgramsFromReportsClicksAndPopupLists) {
     EXPECT_EQ(e2e::TextOf(GetDlgItem(box, 0xFFFF)), "Invalid directory specified");
     EXPECT_EQ(GetWindow(box, GW_OWNER), klv.Window());
     ASSERT_TRUE(PostMessageA(box, WM_COMMAND, IDOK, 0));
-    EXPECT_EQ(WaitForLaunches(3, 1000).size(), 2u);
+    EXPECT_EQ(e2e::WaitForLaunches(3, 1000).size(), 2u);
 
     // A folder key shows its programs, listed from the folder once the window
     // was up, as a popup menu; Up from no selection chooses the last item, which starts.
@@ -119,7 +104,7 @@ TEST_F(LaunchTest, KeysStartTheirProgramsFromReportsClicksAndPopupLists) {
     ASSERT_NE(e2e::VisibleMenu(), nullptr);
     ASSERT_TRUE(klv.Post(WM_KEYDOWN, VK_UP, 0));
     ASSERT_TRUE(klv.Post(WM_KEYDOWN, VK_RETURN, 0));
-    std::vector<std::string> started = WaitForLaunches(3);
+    std::vector<std::string> started = e2e::WaitForLaunches(3);
     ASSERT_EQ(started.size(), 3u);
     EXPECT_EQ(started[2].rfind("menub.exe|", 0), 0u);
 
@@ -141,14 +126,14 @@ TEST_F(LaunchTest, KeysStartTheirProgramsFromReportsClicksAndPopupLists) {
 
     // Keys whose virtual-key codes lie above 0x7F start as the others do.
     PressFn(VK_OEM_PLUS);
-    started = WaitForLaunches(4);
+    started = e2e::WaitForLaunches(4);
     ASSERT_EQ(started.size(), 4u);
     EXPECT_EQ(started[3].rfind("recb.exe|", 0), 0u);
 
     // A switch-to key starts its program once; pressed again it restores the
     // running program's window instead of starting another.
     PressFn('E');
-    ASSERT_EQ(WaitForLaunches(5).size(), 5u);
+    ASSERT_EQ(e2e::WaitForLaunches(5).size(), 5u);
     HWND running = nullptr;
     for (int i = 0; i < 100 && !(running = FindWindowA(nullptr, "winrec.exe")); ++i) Sleep(50);
     ASSERT_NE(running, nullptr);
@@ -156,18 +141,29 @@ TEST_F(LaunchTest, KeysStartTheirProgramsFromReportsClicksAndPopupLists) {
     ASSERT_TRUE(IsIconic(running));
     PressFn('E');
     ASSERT_TRUE(klv.Send(WM_NULL));
-    EXPECT_EQ(WaitForLaunches(6, 1000).size(), 5u);
+    EXPECT_EQ(e2e::WaitForLaunches(6, 1000).size(), 5u);
     EXPECT_FALSE(IsIconic(running));
 }
 
 // The virtual-key codes of + ' ~ are lead bytes under the double-byte code
-// pages: each key still runs its own program, reported and clicked alike.
-// run-tests.sh runs this with LC_ALL=zh_CN.UTF-8, which gives Wine code page 936.
+// pages and UTF-8: each key still runs its own program, reported and clicked
+// alike. run-tests.sh runs this with LC_ALL=zh_CN.UTF-8, which makes Wine a
+// Chinese system (code page 936); the programs themselves run in UTF-8.
+// Before UTF-8, and on Windows before 10 version 1903, 936 itself is the
+// program's code page, with the same lead bytes.
 TEST_F(LaunchTest, KeysAbove0x7FUnderADoubleByteCodePage) {
-    ASSERT_EQ(GetACP(), 936u);
+    DWORD systemCodePage = 0;
+    GetLocaleInfoW(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                   reinterpret_cast<LPWSTR>(&systemCodePage), sizeof systemCodePage / sizeof(WCHAR));
+    ASSERT_EQ(systemCodePage, 936u);
+    ASSERT_EQ(GetACP(), unsigned{CP_UTF8});
+    // The settings file of an older version is in code page 936 ("日本" as GBK
+    // bytes): it is rewritten in UTF-8 at the start.
     ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cmd]\r\nFn-PLUS=" + kRoot + "\\reca.exe\r\nFn-QUOTE=" + kRoot +
-                                                            "\\recb.exe\r\nFn-TILDE=" + kRoot + "\\menu\\menua.exe\r\n"}}));
+                                                            "\\recb.exe\r\nFn-TILDE=" + kRoot + "\\menu\\menua.exe\r\n" +
+                                                            "[desc]\r\nFn-PLUS=\xC8\xD5\xB1\xBE\r\n"}}));
     ASSERT_TRUE(klv.Start());
+    EXPECT_EQ(e2e::Stored("desc", "Fn-PLUS"), u8"日本");
     const auto keys = e2e::BuiltInKeys();
     const auto click = [&](const char* key) {
         const Rect& r = keys.at(key);
@@ -181,7 +177,7 @@ TEST_F(LaunchTest, KeysAbove0x7FUnderADoubleByteCodePage) {
     for (std::size_t i = 0; i < 6; ++i) { // each waited for: programs log as they start
         if (i < 3) PressFn(codes[i]);
         else click(names[i - 3]);
-        const std::vector<std::string> started = WaitForLaunches(i + 1);
+        const std::vector<std::string> started = e2e::WaitForLaunches(i + 1);
         ASSERT_EQ(started.size(), i + 1);
         EXPECT_EQ(started[i].substr(0, started[i].find('|')), programs[i % 3]) << i;
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 // What a 32-bit program on 64-bit Windows needs to know to reach what a path
@@ -32,4 +33,14 @@ public:
     virtual bool FileExists(const std::string& path) = 0;
     // Copies from to a new file to; never replaces an existing one.
     virtual void CopyNewFile(const std::string& from, const std::string& to) = 0;
+
+    // Whether the "A" calls, and with them the profile files, take UTF-8.
+    virtual bool AnsiIsUtf8() const = 0;
+    // The file's bytes; nothing when it cannot be read.
+    virtual std::optional<std::string> ReadFileBytes(const std::string& path) = 0;
+    // text, taken as the system's ANSI code page (the one the "A" calls use
+    // without UTF-8), in UTF-8; nothing when the system has no such code page.
+    virtual std::optional<std::string> SystemAnsiToUtf8(const std::string& text) = 0;
+    // Gives the file the content bytes, whole or not at all.
+    virtual bool ReplaceFileBytes(const std::string& path, const std::string& bytes) = 0;
 };

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "platform/win32/win32_text.h"
+
 std::string Win32SystemInfo::WindowsDirectory() const {
     char buffer[MAX_PATH];
     const UINT length = GetWindowsDirectoryA(buffer, sizeof buffer);
@@ -67,12 +69,13 @@ bool Win32SystemInfo::CanWriteFilesIn(const std::string& dir) {
 
 // The environment first: asking the shell would load shell32 at start-up.
 std::string Win32SystemInfo::UserAppData() {
-    char buffer[MAX_PATH];
-    const DWORD length = GetEnvironmentVariableA("APPDATA", buffer, sizeof buffer);
-    if (length > 0 && length < sizeof buffer) return std::string(buffer, length);
-    if (SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, buffer) != S_OK)
+    // Wide: a user name outside ASCII takes more bytes in UTF-8 than characters.
+    wchar_t buffer[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableW(L"APPDATA", buffer, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) return NarrowFrom(buffer, static_cast<int>(length));
+    if (SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, buffer) != S_OK)
         return std::string();
-    return buffer;
+    return NarrowFrom(buffer);
 }
 
 bool Win32SystemInfo::MakeFolder(const std::string& dir) {
@@ -88,4 +91,54 @@ bool Win32SystemInfo::FileExists(const std::string& path) {
 // write (CopyFile: learn.microsoft.com/windows/win32/api/winbase/nf-winbase-copyfilea).
 void Win32SystemInfo::CopyNewFile(const std::string& from, const std::string& to) {
     if (CopyFileA(from.c_str(), to.c_str(), TRUE)) SetFileAttributesA(to.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+bool Win32SystemInfo::AnsiIsUtf8() const { return GetACP() == CP_UTF8; }
+
+std::optional<std::string> Win32SystemInfo::ReadFileBytes(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::optional<std::string> bytes;
+    LARGE_INTEGER size{};
+    DWORD read = 0;
+    if (GetFileSizeEx(file, &size) && size.QuadPart < (1 << 30)) {
+        std::string content(static_cast<std::size_t>(size.QuadPart), '\0');
+        if (content.empty() || (ReadFile(file, &content[0], static_cast<DWORD>(content.size()), &read, nullptr) &&
+                                read == content.size()))
+            bytes = std::move(content);
+    }
+    CloseHandle(file);
+    return bytes;
+}
+
+// The system locale's ANSI code page is the one "A" calls use in a process
+// without the UTF-8 code page, and with it the one the settings were written
+// in (LOCALE_IDEFAULTANSICODEPAGE of LOCALE_SYSTEM_DEFAULT: "Locale
+// Information Constants", learn.microsoft.com/windows/win32/intl/locale-idefault-constants).
+// A locale with no ANSI code page answers 0; with the system-wide UTF-8
+// option (beta) it is UTF-8 and the files are UTF-8 already.
+std::optional<std::string> Win32SystemInfo::SystemAnsiToUtf8(const std::string& text) {
+    DWORD codePage = 0;
+    GetLocaleInfoW(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                   reinterpret_cast<LPWSTR>(&codePage), sizeof codePage / sizeof(WCHAR));
+    if (codePage == 0 || codePage == CP_UTF8) return std::nullopt;
+    return Recode(text, codePage, CP_UTF8);
+}
+
+// Written beside the file and moved over it, so that a failure at any point
+// leaves the old file whole (MoveFileEx: learn.microsoft.com/windows/win32/api/winbase/nf-winbase-movefileexa).
+bool Win32SystemInfo::ReplaceFileBytes(const std::string& path, const std::string& bytes) {
+    const std::string temporary = path + ".new";
+    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool complete = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                          written == bytes.size() && FlushFileBuffers(file);
+    CloseHandle(file);
+    if (complete && MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileA(temporary.c_str());
+    return false;
 }

@@ -11,4 +11,8 @@ public:
     bool MakeFolder(const std::string& dir) override;
     bool FileExists(const std::string& path) override;
     void CopyNewFile(const std::string& from, const std::string& to) override;
+    bool AnsiIsUtf8() const override;
+    std::optional<std::string> ReadFileBytes(const std::string& path) override;
+    std::optional<std::string> SystemAnsiToUtf8(const std::string& text) override;
+    bool ReplaceFileBytes(const std::string& path, const std::string& bytes) override;
 };

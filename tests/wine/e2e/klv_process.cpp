@@ -1,5 +1,7 @@
 #include "wine/e2e/klv_process.h"
 
+#include "platform/win32/win32_text.h"
+
 #include <objbase.h>
 #include <shlobj.h>
 #include <wrl/client.h>
@@ -7,6 +9,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -70,6 +73,19 @@ std::optional<std::string> ReadWindowsFile(const std::string& name) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+std::vector<std::string> WaitForLaunches(std::size_t count, int waitMs) {
+    const auto log = [] {
+        std::vector<std::string> started;
+        std::istringstream lines(ReadWindowsFile("klvlaunch.log").value_or(""));
+        for (std::string line; std::getline(lines, line);)
+            if (!line.empty() && line.back() == '\r') started.push_back(line.substr(0, line.size() - 1));
+        return started;
+    };
+    for (int i = 0; i < waitMs / 25 && log().size() < count; ++i) Sleep(25);
+    Sleep(200); // and no more than that
+    return log();
+}
+
 std::string Stored(const std::string& section, const std::string& key) {
     char value[256] = "";
     GetPrivateProfileStringA(section.c_str(), key.c_str(), "<absent>", value, sizeof value,
@@ -88,8 +104,7 @@ bool SaveShortcut(const std::string& path, const char* target, const char* argum
     link->SetPath(target);
     link->SetArguments(arguments);
     link->SetWorkingDirectory(directory);
-    const std::wstring wide(path.begin(), path.end());
-    return SUCCEEDED(file->Save(wide.c_str(), TRUE));
+    return SUCCEEDED(file->Save(WideFrom(path).data(), TRUE));
 }
 
 std::string TextOf(HWND window) {

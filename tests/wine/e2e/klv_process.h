@@ -39,6 +39,10 @@ inline std::string StoredCfg(const std::string& key) { return Stored("cfg", key)
 bool SaveShortcut(const std::string& path, const char* target, const char* arguments,
                   const char* directory);
 
+// The programs the recorder helper logged as started so far, one
+// "name|directory" each, once there are count of them or waitMs has passed.
+std::vector<std::string> WaitForLaunches(std::size_t count, int waitMs = 5000);
+
 // A window's text, asked of the window: another process's edit keeps its text itself.
 std::string TextOf(HWND window);
 // The texts of a dialog's items, joined by "|".
