@@ -39,7 +39,6 @@ CommandText ParseCommandText(const std::string& text, const std::string* callerD
     if (directory.size() > 2 && directory[1] == ':') parsed.directory = directory;
 
     std::string commands = BetweenLast(text, '(', ')').value_or(text);
-    if (commands.size() > kMaxCommandsChars) commands.resize(kMaxCommandsChars);
     commands = WithoutAmpersands(commands);
     for (std::size_t caret; (caret = commands.find('^')) != std::string::npos;) {
         parsed.commands.push_back(commands.substr(0, caret));

@@ -14,10 +14,6 @@ struct CommandText {
     std::vector<std::string> commands;
 };
 
-// The longest commands part taken, after the parentheses are taken off;
-// longer ones are cut.
-constexpr std::size_t kMaxCommandsChars = 255;
-
 // Splits text as launching does. callerDirectory (may be null) counts only
 // when drive-qualified; a bracketed directory in the text overrides it, even
 // an empty one. The commands are the text between the last "(" and the last

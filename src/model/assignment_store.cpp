@@ -12,7 +12,10 @@
 using namespace profile_names;
 
 namespace {
-constexpr unsigned kValueBuffer = 256; // a stored value holds at most 255 characters
+// Values are read whole: the dialog keeps them within kMaxValueChars
+// (common/value_limit.h), and a longer one written by hand must not start
+// as a different, cut command.
+constexpr unsigned kWhole = ProfileSection::kWholeValue;
 
 // Keys built not assignable, disabled, or standing for the program's own
 // functions keep what their descriptor gave them and are never stored.
@@ -35,12 +38,12 @@ std::vector<std::string> AssignmentStore::LoadAssignments(KeyTable& keys) {
         if (!TakesPartInStore(key)) continue;
         const std::string& label = key.m_strLabel;
 
-        key.m_strCommand = commands.Text(label, none, kValueBuffer);
+        key.m_strCommand = commands.Text(label, none, kWhole);
         if (key.m_strCommand.empty()) key.m_strCommand = none;
         key.m_bAssigned = key.m_strCommand != none ? 1 : 0;
-        key.m_strDirectory = directories.Text(label, "", kValueBuffer);
-        key.m_strDescription = descriptions.Text(label, "", kValueBuffer);
-        const std::string options = keyOptions.Text(label, "", kValueBuffer);
+        key.m_strDirectory = directories.Text(label, "", kWhole);
+        key.m_strDescription = descriptions.Text(label, "", kWhole);
+        const std::string options = keyOptions.Text(label, "", kWhole);
         key.m_nKeyOptions = static_cast<std::uint32_t>(LeadingDecimal(options.c_str()));
         if (key.m_nKeyOptions & KEY_DISABLED) key.m_bAssignable = 0;
 

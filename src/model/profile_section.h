@@ -29,6 +29,8 @@ public:
     // bufferSize bytes (GetPrivateProfileStringA): deflt when the section has
     // no such key, at most bufferSize - 1 characters.
     std::string Text(const std::string& key, const std::string& deflt, unsigned bufferSize) const;
+    // A buffer no value fills: Text gives the value whole.
+    static constexpr unsigned kWholeValue = 0xFFFFFFFF;
 
     // The value of key as a decimal integer, as GetPrivateProfileIntA reads
     // it; deflt when the key is missing or its value empty.

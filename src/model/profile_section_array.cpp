@@ -5,7 +5,7 @@
 CProfileSectionArray::CProfileSectionArray(ProfilePort& profile, const char* section, const char* file) {
     const ProfileSection lines = ReadProfileSection(profile, section, file);
     for (const std::string& name : lines.KeyNames(kNamesBufferSize)) {
-        std::string value = lines.Text(name, "", kValueBufferSize);
+        std::string value = lines.Text(name, "", ProfileSection::kWholeValue);
         if (!value.empty()) push_back(std::move(value));
     }
 }

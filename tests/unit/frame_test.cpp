@@ -68,11 +68,12 @@ TEST_F(KeyRequestTest, RequestsRunEditOrNameTheKey) {
 }
 
 // The menu opens at the pointer (right-aligned in the right half of the
-// screen) and leaves a minimized window minimized; the chosen item starts in
-// its own directory, else in the popup key's.
+// screen) and leaves a minimized window minimized; the chosen item, read
+// whole, starts in its own directory, else in the popup key's.
 TEST_F(KeyRequestTest, PopupItemsStartWithTheirDirectory) {
     profile.Load("kelvane.ini", "[cmd]\nFn-B=@Tools\n[cwd]\nFn-B=C:\\B\n");
-    shell.folders["Tools"] = {{"Rec", "r.exe", "C:\\R"}};
+    const std::string r = "C:\\" + std::string(140, 'R'); // an item of 301 characters
+    shell.folders["Tools"] = {{"Rec", r + "\\r.exe", r}};
     frame.LoadAssignments();
     frame.OnFoldersRead(shell.Read());
     profile.WriteString("Tools", "key01", "Plain (p.exe)", "kelvane.prg");
@@ -81,7 +82,7 @@ TEST_F(KeyRequestTest, PopupItemsStartWithTheirDirectory) {
     frame.OnChar('B', KC_RUN, 0);
     EXPECT_EQ(Effects(), (Texts{"hide hint", "menu Fn-B More...! at 512,385 right", "show minimized"}));
     for (unsigned id : {800u, 801u, 802u}) EXPECT_TRUE(frame.OnCommand(id, 0));
-    EXPECT_EQ(Effects(), (Texts{"cd C:\\R", "drive 3", "allow foreground any", "start r.exe in C:\\R",
+    EXPECT_EQ(Effects(), (Texts{"cd " + r, "drive 3", "allow foreground any", "start " + r + "\\r.exe in " + r,
                                 "cd C:\\B", "drive 3", "allow foreground any", "start p.exe in C:\\B"}));
     profile.Load("kelvane.prg", "");
     frame.OnChar('B', KC_RUN, 0);

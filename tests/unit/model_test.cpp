@@ -244,7 +244,7 @@ TEST_F(SettingsTest, LongTextsAreCutToTheirBuffers) {
 using AssignmentStoreTest = PartsTest;
 
 TEST_F(AssignmentStoreTest, LoadReadsTheFourSections) {
-    const std::string longText(300, 'c'), cut(255, 'c');
+    const std::string longText(3000, 'c'); // beyond the limit: a file written by hand
     const struct {
         const char* what;
         std::string entries; // lines of the four sections for Fn-A
@@ -256,8 +256,8 @@ TEST_F(AssignmentStoreTest, LoadReadsTheFourSections) {
         {"empty command is none", "[cmd]\nFn-A=\n", "assignable none||"},
         {"command none is unassigned", "[cmd]\nFn-A=none\n", "assignable none||"},
         {"opts 5 disables", "[cmd]\nFn-A=x\n[opts]\nFn-A=5\n", "assigned opts 5 x||"},
-        {"values cut at 255", "[cmd]\nFn-A=" + longText + "\n[cwd]\nFn-A=" + longText + "\n",
-         "assignable assigned " + cut + "|" + cut + "|"},
+        {"values read whole", "[cmd]\nFn-A=" + longText + "\n[cwd]\nFn-A=" + longText + "\n[desc]\nFn-A=" + longText + "\n",
+         "assignable assigned " + longText + "|" + longText + "|" + longText},
     };
     for (const auto& c : cases) {
         profile.Load("kelvane.ini", c.entries);

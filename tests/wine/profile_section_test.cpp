@@ -65,14 +65,14 @@ std::set<std::string> ProbeNames(const std::string& text) {
     return names;
 }
 
-// The values as the program read them before: the name list through 2048
-// bytes, then each name's value through 128.
+// The values as single reads give them: the name list through 2048 bytes,
+// then each name's value whole, through a buffer larger than any here.
 std::vector<std::string> ValuesNameByName(const char* path) {
     char names[2048] = "";
     const DWORD length = GetPrivateProfileStringA("cmd", nullptr, "", names, sizeof names, path);
     std::vector<std::string> values;
     for (DWORD at = 0; at < length && names[at] != '\0'; at += lstrlenA(names + at) + 1) {
-        char value[128] = "";
+        char value[1024] = "";
         if (GetPrivateProfileStringA("cmd", names + at, "", value, sizeof value, path) > 0)
             values.push_back(value);
     }
