@@ -31,6 +31,9 @@ enum StringId : unsigned {
     IDS_BROWSER_CAPTION = 89,  // the open-file dialog's caption
     IDS_FILTER_FIRST = 90,     // the open-file dialog's filter, 90 to 99
     IDS_FILTER_LAST = 99,
+    IDS_DESCRIPTION_TOO_LONG = 100, // a field longer than a value may be, "%u" its limit
+    IDS_COMMAND_TOO_LONG = 101,     // also a command too long to start
+    IDS_DIRECTORY_TOO_LONG = 102,
     IDS_APP_EXPLORER = 490,    // the Application Browser's caption
     IDS_NO_PROCESS_LIST = 491, // the running processes cannot be listed
     IDS_NO_TOOLHELP = 492,     // the process snapshot functions are missing

@@ -7,6 +7,7 @@
 #include "common/message_box_flags.h"
 #include "common/options.h"
 #include "common/string_ids.h"
+#include "common/value_limit.h"
 #include "launch/command_text.h"
 #include "launch/wow64_paths.h"
 #include "model/settings.h"
@@ -42,8 +43,16 @@ void Launcher::LaunchCommand(const std::string& text, const std::string* directo
     // the start.
     m_processes.AllowForeground(ProcessPort::kAnyProcess);
     for (const std::string& command : parsed.commands) {
+        const std::string file = LaunchPath(command, parsed.directory, facts, exists);
+        // The shell would not take a longer file whole (common/value_limit.h):
+        // it fails as a start fails, with a message, and the rest still start.
+        if (!FitsValueLimit(file)) {
+            ShowMessage(WithValueLimit(m_strings.Get(IDS_COMMAND_TOO_LONG)),
+                        MB_FLAG_OK | MB_FLAG_ICONSTOP);
+            continue;
+        }
         if (!m_settings.StartupSound().empty()) m_launch.PlaySoundSync(m_settings.StartupSound());
-        m_launch.StartFile(LaunchPath(command, parsed.directory, facts, exists));
+        m_launch.StartFile(file);
     }
     if (m_settings.Has(OPT_MINIMIZE)) m_window.ShowWindowState(ShowState::Minimize);
 }

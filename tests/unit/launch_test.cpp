@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/ascii_case.h"
+#include "common/value_limit.h"
 #include "launch/command_text.h"
 #include "launch/wow64_paths.h"
 #include "model_fixture.h"
@@ -151,14 +152,16 @@ protected:
 // the last; the directory stays as the last successful change left it.
 // Before the first sound the right to take the foreground goes to every
 // process, for the program that will want it after the sound and its start.
+// A command longer than the shell takes whole is refused with a message.
 TEST_F(LauncherTest, StartsEachCommandInTheDirectoryAndMinimizesOnce) {
     Start().LaunchCommand("x (a.exe^b.exe) [c:\\TOOLS]", nullptr);
-    launcher.LaunchCommand("c.exe", nullptr);
+    launcher.LaunchCommand(std::string(kMaxValueChars + 1, 'x') + "^c.exe", nullptr);
     EXPECT_EQ(launch.effects,
               (Texts{"cd c:\\TOOLS", "drive 3", "allow foreground any", "sound go.wav", "start a.exe in c:\\TOOLS",
                      "sound go.wav", "start b.exe in c:\\TOOLS", "allow foreground any", "sound go.wav",
                      "start c.exe in c:\\TOOLS"}));
-    EXPECT_EQ(platform.requests, (Texts{"minimize", "minimize"}));
+    EXPECT_EQ(platform.requests,
+              (Texts{"minimize", "message Command line too long, at most 2083 characters | Launcher | 16", "minimize"}));
 }
 
 TEST_F(LauncherTest, SwitchToBringsTheFirstMatchingProcessesWindowForward) {
