@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/ascii_case.h"
+#include "common/value_limit.h"
 #include "model/popup_entry.h"
 #include "model/profile_section.h"
 #include "platform/ports/profile_port.h"
@@ -41,9 +42,13 @@ bool FileHolds(ProfilePort& profile, const std::vector<const FolderList*>& lists
 
 FolderList MakeFolderList(const std::string& folder, const ShortcutItems& items) {
     FolderList list{folder, {}};
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const ShortcutItem& item = *items[i];
-        list.lines += ListEntryKey(i) + '=' + PopupEntry(item.title, item.command, item.workingDirectory);
+    std::size_t position = 0;
+    for (const auto& item : items) {
+        const std::string entry = PopupEntry(item->title, item->command, item->workingDirectory);
+        // A longer item is left out rather than cut: cut, it would start
+        // something else, or in another directory.
+        if (!FitsValueLimit(entry)) continue;
+        list.lines += ListEntryKey(position++) + '=' + entry;
         list.lines += '\0';
     }
     return list;
@@ -59,8 +64,9 @@ std::size_t WriteFolderList(ProfilePort& profile, ShellFolderPort& shell, const 
                             const std::string& programListFile) {
     ShortcutItems items;
     shell.CollectFolderItems(folder, items); // only the items count, not the result
-    WriteFolderList(profile, MakeFolderList(folder, items), programListFile);
-    return items.size();
+    const FolderList list = MakeFolderList(folder, items);
+    WriteFolderList(profile, list, programListFile);
+    return static_cast<std::size_t>(std::count(list.lines.begin(), list.lines.end(), '\0'));
 }
 
 bool WriteFolderLists(ProfilePort& profile, const std::vector<FolderList>& lists,

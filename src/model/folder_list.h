@@ -8,7 +8,8 @@
 class ProfilePort;
 
 // A folder's popup list as the program-list file holds it: the section named
-// by the folder's path, one "keyNN=title (command) [directory]" line per item.
+// by the folder's path, one "keyNN=title (command) [directory]" line per item
+// that fits kMaxValueChars (common/value_limit.h).
 struct FolderList {
     std::string folder;
     std::string lines; // each line ended by a NUL; empty when the folder gave no item
@@ -20,7 +21,7 @@ FolderList MakeFolderList(const std::string& folder, const ShortcutItems& items)
 // added again at the end of the file in one write.
 void WriteFolderList(ProfilePort& profile, const FolderList& list, const std::string& programListFile);
 
-// Reads the folder now and writes its list anew. Returns the number of items.
+// Reads the folder now and writes its list anew. Returns the number of items listed.
 std::size_t WriteFolderList(ProfilePort& profile, ShellFolderPort& shell, const std::string& folder,
                             const std::string& programListFile);
 

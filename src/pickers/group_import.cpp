@@ -5,10 +5,15 @@
 
 #include "common/ascii_case.h"
 #include "common/nested_runs.h"
+#include "common/value_limit.h"
 #include "model/popup_entry.h"
 #include "model/settings.h"
 #include "platform/ports/group_transport.h"
 #include "platform/ports/profile_port.h"
+
+// An imported value of at most 511 bytes has at most 511 characters: it
+// fits what launching takes whole, so the import's own rule is the only one.
+static_assert(GroupImport::kMaxValueLength <= kMaxValueChars);
 
 namespace {
 constexpr char kGroupListItem[] = "GROUPS";

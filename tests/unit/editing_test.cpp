@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/value_limit.h"
 #include "editing/command_fields.h"
 #include "editing/dropped_file.h"
 #include "editing/editing_flow.h"
@@ -110,6 +111,7 @@ TEST_F(EditingFlowTest, EachChoiceShowsItsDialogsAndStoresOrKeepsTheKey) {
 }
 
 TEST_F(EditingFlowTest, PopupWritesTheFolderListBeforeTheConfirmation) {
+    const std::string kAtLimit(kMaxValueChars - 7, 'b'); // in "B (...) []"
     const struct {
         const char* what;
         int folderEnd;
@@ -131,6 +133,9 @@ TEST_F(EditingFlowTest, PopupWritesTheFolderListBeforeTheConfirmation) {
          "<absent>", "<absent>", "<absent>"},
         {"a folder without a path is taken as a cancel", END_OK, "", {{"Chess", "C", ""}}, END_OK,
          kOldKey, "<absent>", "<absent>", "<absent>"},
+        {"an item over the limit is left out, one at it kept", END_OK, kFolder,
+         {{"A", kAtLimit + "a", ""}, {"B", kAtLimit, ""}}, END_OK,
+         std::string("assignable assigned @") + kFolder + "|C:\\OLD|Games", kFolder, "B (" + kAtLimit + ") []", "<absent>"},
         // A stored popup list shows as such in the confirmation; switching is off for it.
         {"a path without a backslash is its own description", END_OK, "GAMES", {{"Chess", "C", ""}},
          END_OK, "assignable assigned @GAMES|C:\\OLD|GAMES", "GAMES", "Chess (C) []", "<absent>"},
