@@ -1,8 +1,10 @@
 #include "editing/command_fields.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "common/string_ids.h"
+#include "common/value_limit.h"
 #include "platform/ports/string_table.h"
 
 namespace command_fields {
@@ -19,6 +21,17 @@ std::string WithoutTrailingBackslash(std::string directory) {
 
 bool RefusedUntested(const std::string& directory) {
     return directory.size() >= 4 && directory.back() == '\\';
+}
+
+std::optional<TooLong> FirstTooLong(const Fields& fields, const StringTable& strings) {
+    const std::tuple<Field, const std::string&, unsigned> inTabOrder[] = {
+        {Field::Description, fields.description, IDS_DESCRIPTION_TOO_LONG},
+        {Field::Command, fields.command, IDS_COMMAND_TOO_LONG},
+        {Field::WorkingDirectory, fields.workingDirectory, IDS_DIRECTORY_TOO_LONG},
+    };
+    for (const auto& [field, text, message] : inTabOrder)
+        if (!FitsValueLimit(text)) return TooLong{field, WithValueLimit(strings.Get(message))};
+    return std::nullopt;
 }
 
 std::string OpenFileFilter(const StringTable& strings) {

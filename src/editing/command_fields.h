@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 class StringTable;
@@ -17,6 +18,15 @@ std::string WithoutTrailingBackslash(std::string directory);
 // A working directory of 4 or more characters ending in a backslash is
 // refused before the directory itself is looked at.
 bool RefusedUntested(const std::string& directory);
+// OK refuses a field longer than kMaxValueChars (common/value_limit.h),
+// counted as Windows counts characters: the first, in the dialog's tab
+// order, with the message naming it and the limit.
+enum class Field { Description, Command, WorkingDirectory };
+struct TooLong {
+    Field field;
+    std::string message;
+};
+std::optional<TooLong> FirstTooLong(const Fields& fields, const StringTable& strings);
 // The open-file filter from strings 90 to 99, up to the first missing one:
 // "name|patterns|" pairs ended by "||", the bars turned to NULs.
 std::string OpenFileFilter(const StringTable& strings);

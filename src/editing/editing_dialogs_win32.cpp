@@ -13,8 +13,6 @@
 #include "platform/win32/modal_dialog.h"
 
 namespace {
-constexpr int kCommandLimit = 256, kDescriptionLimit = 128;
-
 std::string ItemText(HWND dialog, int id) {
     HWND item = GetDlgItem(dialog, id);
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(item)) + 1, '\0');
@@ -60,10 +58,10 @@ private:
         SetDlgItemTextA(dialog, IDC_DESCRIPTION, m_data.description.c_str());
         SetDlgItemTextA(dialog, IDC_KEY_NAME, m_data.shortcutKeyText.c_str());
         Check(dialog, IDC_OPTION_BOX, m_data.switchToRunning);
-        // The limits bound typing only; texts put in from outside may be longer.
-        SendDlgItemMessageA(dialog, IDC_COMMAND_LINE, EM_LIMITTEXT, kCommandLimit, 0);
-        SendDlgItemMessageA(dialog, IDC_WORKING_DIRECTORY, EM_LIMITTEXT, kCommandLimit, 0);
-        SendDlgItemMessageA(dialog, IDC_DESCRIPTION, EM_LIMITTEXT, kDescriptionLimit, 0);
+        // No EM_LIMITTEXT: the edits keep the default limit on typing, 32,767
+        // (bytes, in an ANSI edit: learn.microsoft.com, EM_LIMITTEXT), well
+        // beyond the longest value even in three-byte characters, so a paste
+        // that is too long stays whole for OK to refuse, not cut quietly.
         if (m_data.hideBrowseButtons) {
             ShowWindow(GetDlgItem(dialog, IDC_BROWSE), SW_HIDE);
             ShowWindow(GetDlgItem(dialog, IDC_APPLICATIONS), SW_HIDE);
@@ -77,6 +75,19 @@ private:
     }
     bool MayEnd(HWND dialog) override {
         std::string directory = ItemText(dialog, IDC_WORKING_DIRECTORY);
+        const command_fields::Fields fields{ItemText(dialog, IDC_COMMAND_LINE), directory,
+                                            ItemText(dialog, IDC_DESCRIPTION)};
+        if (const auto tooLong = command_fields::FirstTooLong(fields, m_strings)) {
+            Refuse(dialog, tooLong->message);
+            using command_fields::Field;
+            const int edit = tooLong->field == Field::Description ? IDC_DESCRIPTION
+                             : tooLong->field == Field::Command   ? IDC_COMMAND_LINE
+                                                                  : IDC_WORKING_DIRECTORY;
+            // The focus goes back to that field, its text selected.
+            SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, edit)),
+                         TRUE);
+            return false;
+        }
         bool accepted = !command_fields::RefusedUntested(directory);
         if (accepted) {
             // The list function judges the text (and makes it the current
@@ -84,12 +95,13 @@ private:
             directory.resize(directory.size() + MAX_PATH, '\0');
             accepted = DlgDirListA(dialog, directory.data(), 0, 0, DDL_DIRECTORY) != 0;
         }
-        if (accepted) return true;
+        if (!accepted) Refuse(dialog, m_strings.Get(IDS_BAD_DIRECTORY));
+        return accepted;
+    }
+    // A warning: the exclamation icon, as on the launcher's warnings.
+    void Refuse(HWND dialog, const std::string& message) {
         MessageBeep(0);
-        // A warning: the exclamation icon, as on the launcher's warnings.
-        MessageBoxA(dialog, m_strings.Get(IDS_BAD_DIRECTORY).c_str(), m_caption.c_str(),
-                    MB_OK | MB_ICONEXCLAMATION);
-        return false;
+        MessageBoxA(dialog, message.c_str(), m_caption.c_str(), MB_OK | MB_ICONEXCLAMATION);
     }
     bool OnCommand(HWND dialog, WORD id, WORD) override {
         if (id == IDC_BROWSE) {

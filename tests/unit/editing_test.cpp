@@ -187,6 +187,18 @@ TEST(CommandFieldsTest, BrowsedFileAndWorkingDirectoryRules) {
         EXPECT_FALSE(command_fields::RefusedUntested(tested)) << tested;
 }
 
+// Lengths count UTF-16 units: "\xE2\x82\xAC" one, "\xF0\x9F\x98\x80" two, a stray byte one.
+TEST(CommandFieldsTest, OkRefusesTheFirstFieldInTabOrderLongerThanTheLimit) {
+    EXPECT_EQ(Utf16Length("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\xFF\xC3"), 7u);
+    const std::string fits(kMaxValueChars, 'x'), over = fits + "x", euro = fits.substr(1) + "\xE2\x82\xAC";
+    EXPECT_FALSE(command_fields::FirstTooLong({fits, fits, euro}, BuiltinStrings()));
+    for (const auto& [fields, refused] :
+         {std::pair{command_fields::Fields{over, fits, fits}, "Command line"}, {{fits, over, fits}, "Working directory"},
+          {{over, over, fits.substr(1) + "\xF0\x9F\x98\x80"}, "Description"}})
+        EXPECT_EQ(command_fields::FirstTooLong(fields, BuiltinStrings())->message,
+                  refused + std::string(" too long, at most 2083 characters"));
+}
+
 TEST(CommandFieldsTest, OpenFileFilterJoinsStringsNinetyOnAndEndsInTwoNuls) {
     const std::string filter = command_fields::OpenFileFilter(BuiltinStrings());
     using namespace std::string_literals;
