@@ -1,7 +1,8 @@
 // KLV.exe launching for real, in one run: Fn+key reports from the stand-in
 // hotkey service and from the hotkey message, clicks on the face, a popup
-// list, Fn+Tab and bringing a running program forward. The programs started
-// are copies of the recorder helper, which logs its name and directory.
+// list, Fn+Tab, bringing a running program forward and long imported items.
+// The programs started are copies of the recorder helper, which logs its
+// name and directory.
 // Which command a key runs, how its text splits into commands and
 // directory, and their order, is proved natively. And command 480: KLV.exe
 // copies Program Manager's groups into kelvane.prg over DDE, here from a
@@ -29,6 +30,9 @@ namespace fs = std::filesystem;
 using e2e::KlvTest;
 
 const std::string kRoot = "C:\\klvtest";
+// A program as deep as today's installers put them, its path 159 characters.
+const std::string kLongDir = kRoot + "\\Programs\\" + std::string(120, 'p') + " Editor";
+const std::string kLongProgram = kLongDir + "\\longrec.exe";
 
 // C:\klvtest with copies of the recorder under the given names.
 class LaunchTest : public KlvTest {
@@ -38,8 +42,10 @@ class LaunchTest : public KlvTest {
         fs::remove_all(kRoot);
         fs::create_directories(kRoot + "\\work");
         fs::create_directories(kRoot + "\\menu");
-        for (const char* name :
-             {"reca.exe", "recb.exe", "winrec.exe", "menu\\menua.exe", "menu\\menub.exe"})
+        fs::create_directories(kLongDir);
+        const std::vector<std::string> programs{"reca.exe", "recb.exe", "winrec.exe", "menu\\menua.exe",
+                                                "menu\\menub.exe", kLongProgram.substr(kRoot.size() + 1)};
+        for (const std::string& name : programs)
             ASSERT_TRUE(CopyFileA((e2e::TestBinaryDir() + "\\helpers\\recorder.exe").c_str(),
                                   (kRoot + "\\" + name).c_str(), FALSE));
     }
@@ -60,8 +66,9 @@ TEST_F(LaunchTest, KeysStartTheirProgramsFromReportsClicksAndPopupLists) {
     ASSERT_TRUE(e2e::PrepareWindowsDir(
         {{"kelvane.ini", "[cmd]\r\nFn-A=" + kRoot + "\\reca.exe\r\nFn-C=" + kRoot +
                              "\\reca.exe\r\nFn-D=@" + kRoot + "\\menu\r\nFn-E=" + kRoot +
-                             "\\winrec.exe\r\nFn-PLUS=" + kRoot + "\\recb.exe\r\n[cwd]\r\nFn-A=" +
-                             kRoot + "\\work\r\nFn-C=" + kRoot + "\\gone\r\n[opts]\r\nFn-E=1\r\n"}}));
+                             "\\winrec.exe\r\nFn-PLUS=" + kRoot + "\\recb.exe\r\nFn-F=@Long\r\nFn-G=@Full\r\n"
+                             "[cwd]\r\nFn-A=" + kRoot + "\\work\r\nFn-C=" + kRoot + "\\gone\r\nFn-F=" + kRoot +
+                             "\\work\r\n[opts]\r\nFn-E=1\r\n"}}));
     ASSERT_TRUE(klv.Start());
 
     // The stand-in service turns Ctrl+Alt+Shift+A into the report Fn+A gives:
@@ -143,6 +150,28 @@ TEST_F(LaunchTest, KeysStartTheirProgramsFromReportsClicksAndPopupLists) {
     ASSERT_TRUE(klv.Send(WM_NULL));
     EXPECT_EQ(e2e::WaitForLaunches(6, 1000).size(), 5u);
     EXPECT_FALSE(IsIconic(running));
+
+    // Imported items are read whole: one of 318 characters starts in its own
+    // directory, not in Fn-F's; one of exactly 511, which leaves its directory
+    // empty, in the Windows directory, not where the last start left.
+    std::ofstream(e2e::WindowsFilePath("progman.bin"), std::ios::binary)
+        << "GROUPS" << '\0' << "Long\r\nFull\r\n" << '\0' << "Long" << '\0' << "Long,1\r\n\"Editor\",\""
+        << kLongProgram << "\"," << kLongDir << ",x,0\r\n" << '\0' << "Full" << '\0' << "Full,1\r\n\""
+        << std::string(511 - 6 - kLongProgram.size() - e2e::WindowsDir().size(), 't') << "\",\""
+        << kLongProgram << "\",,x,0\r\n" << '\0';
+    e2e::KlvProcess progman("helpers\\progman_server.exe");
+    ASSERT_TRUE(progman.Launch("\"" + e2e::WindowsFilePath("progman.bin") + "\""));
+    for (int i = 0; i < 250 && !FindWindowA("PROGMAN", nullptr); ++i) Sleep(20);
+    ASSERT_TRUE(klv.Post(WM_COMMAND, 480)); // the reports posted below wait for it to end
+    for (const char key : {'F', 'G'}) {
+        ASSERT_TRUE(klv.Post(RegisterWindowMessageA("WM_QSERVICE_HOTKEY"), MapVirtualKeyA(key, 0), 0));
+        ASSERT_NE(e2e::VisibleMenu(), nullptr) << key;
+        ASSERT_TRUE(klv.Post(WM_KEYDOWN, VK_UP, 0));
+        ASSERT_TRUE(klv.Post(WM_KEYDOWN, VK_RETURN, 0));
+        started = e2e::WaitForLaunches(key == 'F' ? 6 : 7);
+    }
+    EXPECT_EQ(std::vector<std::string>(started.begin() + 5, started.end()),
+              (std::vector<std::string>{"longrec.exe|" + kLongDir, "longrec.exe|" + e2e::WindowsDir()}));
 }
 
 // The virtual-key codes of + ' ~ are lead bytes under the double-byte code
