@@ -21,7 +21,9 @@ constexpr std::size_t kMaxValueChars = 2083;
 
 // The UTF-16 code units of text, which is UTF-8 (the program's code page):
 // one for each character, two for one beyond U+FFFF; a byte that begins no
-// well-formed sequence counts one, as the U+FFFD it converts to.
+// well-formed sequence counts one, as the U+FFFD that MultiByteToWideChar
+// puts in its place ("replaces illegal sequences with U+FFFD",
+// learn.microsoft.com, MultiByteToWideChar, MB_ERR_INVALID_CHARS).
 std::size_t Utf16Length(std::string_view text);
 
 inline bool FitsValueLimit(std::string_view text) { return Utf16Length(text) <= kMaxValueChars; }
