@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/utf8.h"
+
 // The longest command, working directory, description or popup item
 // ("title (commands) [directory]") the program takes, in characters as
 // Windows counts them: UTF-16 code units.
@@ -18,13 +20,6 @@
 // where it is entered or left out where it is made, and one found in a file
 // is read whole and then fails to start, visibly.
 constexpr std::size_t kMaxValueChars = 2083;
-
-// The UTF-16 code units of text, which is UTF-8 (the program's code page):
-// one for each character, two for one beyond U+FFFF; a byte that begins no
-// well-formed sequence counts one, as the U+FFFD that MultiByteToWideChar
-// puts in its place ("replaces illegal sequences with U+FFFD",
-// learn.microsoft.com, MultiByteToWideChar, MB_ERR_INVALID_CHARS).
-std::size_t Utf16Length(std::string_view text);
 
 inline bool FitsValueLimit(std::string_view text) { return Utf16Length(text) <= kMaxValueChars; }
 

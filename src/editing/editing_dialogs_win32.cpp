@@ -130,7 +130,8 @@ private:
     void Browse(HWND dialog) {
         const std::string filter = command_fields::OpenFileFilter(m_strings);
         const std::string title = m_strings.Get(IDS_BROWSER_CAPTION);
-        char path[MAX_PATH] = "";
+        // A path of MAX_PATH characters takes up to three bytes for each in UTF-8.
+        char path[3 * MAX_PATH] = "";
         OPENFILENAMEA ofn{};
         ofn.lStructSize = sizeof ofn;
         ofn.hwndOwner = dialog; // modal to this dialog: no second one opens behind it

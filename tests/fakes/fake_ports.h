@@ -43,19 +43,14 @@ struct FixedSystemInfo : SystemInfo {
     void CopyNewFile(const std::string& from, const std::string& to) override { copies += from + ">" + to + " "; }
     bool AnsiIsUtf8() const override { return utf8; }
     std::optional<std::string> ReadFileBytes(const std::string& path) override {
-        const auto found = contents.find(path);
-        return found == contents.end() ? std::nullopt : std::optional<std::string>(found->second);
+        return contents.count(path) ? std::optional<std::string>(contents[path]) : std::nullopt;
     }
     std::optional<std::string> SystemAnsiToUtf8(const std::string& text) override { // as Latin-1
         std::string utf8;
-        for (unsigned char c : text) utf8 += c < 0x80 ? std::string(1, static_cast<char>(c))
-                                                      : std::string{static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
+        for (unsigned char c : text) utf8 += c < 0x80 ? std::string(1, c) : std::string{char(0xC0 | c >> 6), char(0x80 | (c & 0x3F))};
         return utf8;
     }
-    bool ReplaceFileBytes(const std::string& path, const std::string& bytes) override {
-        contents[path] = bytes;
-        return true;
-    }
+    bool ReplaceFileBytes(const std::string& path, const std::string& bytes) override { return contents[path] = bytes, true; }
     bool windowsWritable = true, utf8 = false;
     Wow64Facts wow64;
     std::string appData, copies;

@@ -385,15 +385,12 @@ TEST_F(EditingTest, PathsAndNamesOutsideTheAnsiCodePage) {
     EXPECT_EQ(Stored("cwd") + "|" + Stored("desc") + "|" + Stored("opts"), dir + "|" + greek + "|1");
 
     // The hint shows once the pointer has rested on the key.
-    const Rect q = e2e::BuiltInKeys().at("Q");
+    HWND hint = FindWindowA("Static", "hint"); // its title until it first shows
+    const LPARAM q = e2e::KeyCentre("Q");
     const RECT face = klv.ClientRectOnScreen();
-    SetCursorPos(face.left + (q.left + q.right) / 2, face.top + (q.top + q.bottom) / 2);
-    ASSERT_TRUE(klv.Post(WM_MOUSEMOVE, 0, MAKELPARAM((q.left + q.right) / 2, (q.top + q.bottom) / 2)));
-    HWND hint = nullptr;
-    for (int i = 0; i < 200 && !hint; ++i, Sleep(25))
-        for (HWND h = FindWindowExA(nullptr, nullptr, "Static", nullptr); h; h = FindWindowExA(nullptr, h, "Static", nullptr))
-            if (GetWindow(h, GW_OWNER) == klv.Window() && IsWindowVisible(h)) hint = h;
-    ASSERT_NE(hint, nullptr);
+    SetCursorPos(face.left + LOWORD(q), face.top + HIWORD(q));
+    ASSERT_TRUE(klv.Post(WM_MOUSEMOVE, 0, q));
+    for (int i = 0; i < 200 && !IsWindowVisible(hint); ++i) Sleep(25);
     EXPECT_EQ(e2e::TextOf(hint), " " + greek);
 
     // The popup list names the shortcut and its target, and starts it.

@@ -141,6 +141,11 @@ std::map<std::string, Rect> BuiltInKeys() {
     return keys;
 }
 
+LPARAM KeyCentre(const std::string& key) {
+    const Rect r = BuiltInKeys().at(key);
+    return MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
 ::testing::AssertionResult KlvProcess::Start(const std::string& arguments) {
     auto launched = Launch(arguments);
     if (!launched) return launched;

@@ -52,6 +52,8 @@ HWND VisibleMenu();
 // The rectangles of face 0's built-in keys by key name ("A", "SP", ...), as
 // the string table, which the test binary carries too, describes them.
 std::map<std::string, Rect> BuiltInKeys();
+// The centre of a built-in key in the client area, as a mouse message's lParam.
+LPARAM KeyCentre(const std::string& key);
 // The pixels of area, in the coordinates of the window's device context (the
 // screen's for nullptr), top row first, as 0x00RRGGBB; empty when unreadable.
 std::vector<std::uint32_t> CapturePixels(HWND window, const RECT& area);
