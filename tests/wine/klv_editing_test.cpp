@@ -34,30 +34,11 @@ namespace {
 namespace fs = std::filesystem;
 using e2e::KlvTest;
 using e2e::SaveShortcut;
+using e2e::SaveShot;
 
 constexpr LPARAM kEditRequest = 1036;
 const char kType[] = "Assignment Type", kCommand[] = "Add /Edit Command",
            kConfirm[] = "Key Assignment Confirmation";
-
-// The whole window as it is on screen, as a 32-bit BMP under build/screenshots.
-void SaveShot(HWND window, const std::string& name) {
-    Sleep(300); // the dialog paints in its own time
-    RECT r{};
-    GetWindowRect(window, &r);
-    std::vector<std::uint32_t> pixels = e2e::CapturePixels(nullptr, r);
-    for (std::uint32_t& p : pixels) p |= 0xFF000000; // opaque to readers that see an alpha byte
-    const std::string dir = e2e::TestBinaryDir() + "\\..\\screenshots";
-    CreateDirectoryA(dir.c_str(), nullptr);
-    const BITMAPINFOHEADER header{sizeof header, r.right - r.left, r.top - r.bottom, 1, 32,
-                                  BI_RGB, 0, 0, 0, 0, 0}; // rows top-down
-    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof header;
-    const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(offset + 4 * pixels.size()), 0, 0, offset};
-    std::ofstream out(dir + "\\" + name + ".bmp", std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    out.write(reinterpret_cast<const char*>(pixels.data()),
-              static_cast<std::streamsize>(4 * pixels.size()));
-}
 
 class EditingTest : public KlvTest {
 protected:

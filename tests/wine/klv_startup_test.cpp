@@ -21,6 +21,8 @@
 
 #include "face/bmp_decoder.h"
 #include "face/face_painter.h"
+#include "face/face_scale.h"
+#include "face/pressed_look.h"
 #include "wine/e2e/klv_process.h"
 
 namespace {
@@ -59,6 +61,26 @@ Image SourceBitmap(const std::string& name) {
         if (GetTickCount64() >= deadline)
             return ::testing::AssertionFailure() << differing << " of the picture's pixels differ";
     }
+}
+
+// The built-in face in its margins, key A's legend in the highlite colour:
+// the window's picture with A assigned.
+Image FaceWithAssignedA() {
+    Image expected(kFaceWidth + 1, kFaceHeight + 2, MakeColour(192, 192, 192));
+    expected.Copy(SourceBitmap("face0.bmp"), 0, 0, kFaceWidth, kFaceHeight, 0, 0);
+    const Rect a = e2e::BuiltInKeys().at("A");
+    for (int y = a.top + 2; y < a.bottom - 2; ++y)
+        for (int x = a.left + 2; x < a.right - 2; ++x)
+            if (expected.Get(x, y) == 0) expected.Set(x, y, MakeColour(0, 0, 255));
+    return expected;
+}
+
+// Every pixel of image a block of m x m.
+Image Enlarged(const Image& image, int m) {
+    Image out(image.Width() * m, image.Height() * m, 0);
+    for (int y = 0; y < out.Height(); ++y)
+        for (int x = 0; x < out.Width(); ++x) out.Set(x, y, image.Get(x / m, y / m));
+    return out;
 }
 
 // Polls until the window's minimized state is as asked (other threads' show
@@ -101,13 +123,7 @@ TEST_F(KlvTest, FreshStartLoadsNoLaterLibraryAndStaysTheOnlyInstance) {
     // Beyond the face, one column and two rows, the window's light-gray
     // background shows; A's legend, the pure black pixels two inside its
     // edges, is blue.
-    Image expected(kFaceWidth + 1, kFaceHeight + 2, MakeColour(192, 192, 192));
-    expected.Copy(SourceBitmap("face0.bmp"), 0, 0, kFaceWidth, kFaceHeight, 0, 0);
-    const Rect a = e2e::BuiltInKeys().at("A");
-    for (int y = a.top + 2; y < a.bottom - 2; ++y)
-        for (int x = a.left + 2; x < a.right - 2; ++x)
-            if (expected.Get(x, y) == 0) expected.Set(x, y, MakeColour(0, 0, 255));
-    EXPECT_TRUE(ComesToShow(klv, expected));
+    EXPECT_TRUE(ComesToShow(klv, FaceWithAssignedA()));
 
     DWORD processId = 0;
     GetWindowThreadProcessId(klv.Window(), &processId);
@@ -218,6 +234,60 @@ TEST_F(KlvTest, OptionsColoursPlaceAndMinimizedStateFromSettingsAndTheSystemMenu
     EXPECT_EQ(StoredCfg("x") + "," + StoredCfg("y"), place);
 }
 
+// At the display's DPI: run-tests.sh runs this at 96 with the rest and again
+// at 144 and 192, where the face is drawn at 1, 1 and 2 times its size
+// (natively proved: FaceScale), every face pixel a block; a click at the
+// centre of a key as drawn runs it, and while the button is down the pressed
+// look changes only pixels of the key as drawn, in whole blocks, down to its
+// bottom-right corner. The window is saved to build/screenshots.
+TEST_F(KlvTest, FaceAtTheDisplayDpiInWholeBlocks) {
+    const int m = FaceScale::ForDpi(static_cast<unsigned>(e2e::DisplayDpi())).Multiple();
+    const std::string recorder = e2e::TestBinaryDir() + "\\helpers\\recorder.exe";
+    ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cmd]\r\nFn-A=" + recorder + "\r\n"}}));
+    ASSERT_TRUE(klv.Start());
+    const RECT client = klv.ClientRectOnScreen();
+    EXPECT_EQ(client.right - client.left, m * (kFaceWidth + 1));
+    EXPECT_EQ(client.bottom - client.top, m * (kFaceHeight + 2));
+    const Image shown = Enlarged(FaceWithAssignedA(), m);
+    ASSERT_TRUE(ComesToShow(klv, shown));
+    e2e::SaveShot(klv.Window(), "main_window");
+
+    const Rect a = e2e::BuiltInKeys().at("A");
+    const LPARAM centre = MAKELPARAM(m * (a.left + a.right) / 2, m * (a.top + a.bottom) / 2);
+    ASSERT_TRUE(klv.Post(WM_LBUTTONDOWN, MK_LBUTTON, centre));
+    ASSERT_TRUE(klv.Send(WM_NULL));
+    const RECT area{0, 0, shown.Width(), shown.Height()};
+    std::vector<std::uint32_t> before; // 0x00RRGGBB against red in the low byte
+    for (int y = 0; y < shown.Height(); ++y)
+        for (int x = 0; x < shown.Width(); ++x) {
+            const Colour c = shown.Get(x, y);
+            before.push_back((c & 0xFF) << 16 | (c & 0xFF00) | c >> 16);
+        }
+    std::vector<std::uint32_t> pressed = before;
+    for (int i = 0; i < 120 && pressed == before; ++i) // the display takes the pixels a moment later
+        pressed = e2e::CapturePixels(klv.Window(), area);
+    ASSERT_EQ(pressed.size(), static_cast<std::size_t>(shown.Width()) * shown.Height());
+    const Rect drawn = FaceScale(m).ToWindow(PressedArea(a));
+    int changed = 0, changedInLastBlock = 0;
+    for (int y = 0; y < shown.Height(); ++y)
+        for (int x = 0; x < shown.Width(); ++x) {
+            const std::uint32_t p = pressed[static_cast<std::size_t>(y) * shown.Width() + x];
+            const std::uint32_t blockCorner = pressed[static_cast<std::size_t>(y / m * m) * shown.Width() + x / m * m];
+            ASSERT_EQ(p, blockCorner) << x << "," << y;
+            if (p == before[static_cast<std::size_t>(y) * shown.Width() + x]) continue;
+            ++changed;
+            ASSERT_TRUE(drawn.Contains(x, y)) << x << "," << y;
+            changedInLastBlock += x >= m * (a.right - 1) - m && y >= m * (a.bottom - 1) - m;
+        }
+    EXPECT_GT(changed, 0);
+    EXPECT_GT(changedInLastBlock, 0);
+    ASSERT_TRUE(klv.Post(WM_LBUTTONUP, 0, centre));
+    const std::vector<std::string> started = e2e::WaitForLaunches(1);
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0].rfind("recorder.exe|", 0), 0u) << started[0];
+    EXPECT_TRUE(ComesToShow(klv, shown));
+}
+
 // The texts of every manifest resource of a program opened as data.
 std::vector<std::string> Manifests(HMODULE module) {
     std::vector<std::string> texts;
@@ -258,7 +328,8 @@ std::vector<std::string> ExportedNames(HMODULE module) {
 
 // Both programs of both builds carry the application manifest as resource 1:
 // run with the user's rights (asInvoker; settings the Windows directory will
-// not take go to %APPDATA%), written for Windows 10 and 11. KLV.exe exports
+// not take go to %APPDATA%), written for Windows 10 and 11, drawing for each
+// monitor's DPI. KLV.exe exports
 // the DDE callback under its plain name and carries the bitmaps (found
 // whatever the case of their names), the icon and the cursors. The faces'
 // pixels are checked where the window shows them, the string table where the
@@ -279,7 +350,8 @@ TEST(ProgramImage, ManifestAsInvokerAndTheFullResources) {
         const std::vector<std::string> manifests = Manifests(module);
         ASSERT_EQ(manifests.size(), 1u);
         for (const char* part : {"<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>",
-                                 "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) // Windows 10 and 11
+                                 "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", // Windows 10 and 11
+                                 ">PerMonitorV2, PerMonitor</dpiAwareness>"})
             EXPECT_NE(manifests[0].find(part), std::string::npos) << part;
         if (std::strstr(relative, "KLV.exe")) {
             EXPECT_EQ(ExportedNames(module), std::vector<std::string>{"DDECallback"});

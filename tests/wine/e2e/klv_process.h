@@ -55,6 +55,11 @@ std::map<std::string, Rect> BuiltInKeys();
 // The pixels of area, in the coordinates of the window's device context (the
 // screen's for nullptr), top row first, as 0x00RRGGBB; empty when unreadable.
 std::vector<std::uint32_t> CapturePixels(HWND window, const RECT& area);
+// The screen's DPI, as the prefix sets it (HKCU\Control Panel\Desktop LogPixels).
+int DisplayDpi();
+// The whole window as it is on screen, as a 32-bit BMP under build/screenshots;
+// at a DPI other than 96 its name ends in "_<dpi>dpi".
+void SaveShot(HWND window, const std::string& name);
 
 // KLV.exe, or another program beside the test binary, run by a test.
 class KlvProcess {
