@@ -253,10 +253,12 @@ TEST_F(EditingTest, BrowsersFillTheCommandFieldsAndPopupPicksAFolder) {
     EXPECT_EQ(SendDlgItemMessageA(browser, IDC_FOLDER_TREE, TVM_GETCOUNT, 0, 0),
               static_cast<LRESULT>(MergedProgramsFolders()));
     EXPECT_EQ(SendDlgItemMessageA(browser, IDC_FILE_LIST, LVM_GETITEMCOUNT, 0, 0), 4);
-    // A double click on the first icon (the user's Editor sorts first), the pointer gone elsewhere.
+    // A double click on the first icon (the user's Editor sorts first), the pointer gone elsewhere;
+    // icons and their spacing grow with the DPI.
     SetCursorPos(0, 0);
+    const int dpi = e2e::DisplayDpi();
     SendMessageA(GetDlgItem(browser, IDC_FILE_LIST), WM_LBUTTONDBLCLK, MK_LBUTTON,
-                 MAKELPARAM(37, 20));
+                 MAKELPARAM(37 * dpi / 96, 20 * dpi / 96));
     ASSERT_TRUE(IsWindowEnabled(GetDlgItem(browser, IDOK)));
     Finish(browser, IDOK);
     EXPECT_EQ(Fields(command), "C:\\windows\\notepad.exe|C:\\windows|Editor");

@@ -8,7 +8,9 @@
 // the monitor holding the window (GetDpiForWindow,
 // https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-getdpiforwindow);
 // older systems lack the call and run the process system aware (the
-// manifest's dpiAware), every window at the screen's DPI:
+// manifest's dpiAware), every window at the screen's DPI. Under per-monitor
+// version 2 the system scales a window's frame and, moved to another DPI,
+// its dialogs with their controls; owner-drawn pictures are ours to scale:
 // https://learn.microsoft.com/windows/win32/hidpi/high-dpi-desktop-application-development-on-windows
 inline unsigned WindowDpi(HWND window) {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
