@@ -27,6 +27,7 @@
 #include "app/launcher_app.h"
 #include "common/dialog_ids.h"
 #include "common/resource_ids.h"
+#include "face/face_scale.h"
 #include "platform/win32/win32_adapters.h"
 #include "wine/e2e/klv_process.h"
 
@@ -440,10 +441,13 @@ TEST_F(EditingTest, ReadOnlyWindowsDirMovesTheSettingsToTheUserFolder) {
         EXPECT_FALSE(e2e::ReadWindowsFile(name)) << name;
 }
 
-// The main window built in this process: a file dropped on a key, and the
+// The main window built in this process: a file dropped on a key, the
 // screen the hint and the popup list measure on Wine's one monitor, the
-// primary screen (other monitors are proved natively).
-TEST(FrameWindow, DroppedFileOpensTheCommandDialogAndOneMonitorIsTheScreen) {
+// primary screen (other monitors are proved natively), and the DPI change
+// Windows sends when the window moves to a monitor of another DPI, which
+// Wine's one monitor never does: the window takes the suggested top-left
+// corner and the face's size at the new multiple, stored where it is.
+TEST(FrameWindow, DroppedFileOpensTheCommandDialogOneMonitorIsTheScreenDpiChangeRescales) {
     ASSERT_TRUE(e2e::PrepareWindowsDir());
     FrameWindow window(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
     Win32Adapters adapters(GetModuleHandleA(nullptr), window);
@@ -475,6 +479,23 @@ TEST(FrameWindow, DroppedFileOpensTheCommandDialogAndOneMonitorIsTheScreen) {
     SendMessageA(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
     reader.join();
     EXPECT_EQ(seen, u8"Fn-Q|C:\\TÖÖLS\\NOTEPAD.EXE|C:\\TÖÖLS|Notepad");
+
+    const int dpi = e2e::DisplayDpi(), m = FaceScale::ForDpi(static_cast<unsigned>(dpi)).Multiple();
+    for (const auto& [newDpi, multiple] : {std::pair{2 * dpi, FaceScale::ForDpi(2u * dpi).Multiple()}, {dpi, m}}) {
+        RECT suggested{300, 200, 310, 210}; // a size no multiple gives
+        SendMessageA(window.Handle(), WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), reinterpret_cast<LPARAM>(&suggested));
+        RECT outer{}, client{};
+        GetWindowRect(window.Handle(), &outer);
+        GetClientRect(window.Handle(), &client);
+        EXPECT_EQ(outer.left, 300) << newDpi;
+        EXPECT_EQ(outer.top, 200) << newDpi;
+        EXPECT_EQ(client.right, multiple * (frame->FaceWidth() + 1)) << newDpi;
+        EXPECT_EQ(client.bottom, multiple * (frame->FaceHeight() + 2)) << newDpi;
+        POINT corner{0, 0};
+        ClientToScreen(window.Handle(), &corner);
+        EXPECT_EQ(e2e::StoredCfg("x") + "," + e2e::StoredCfg("y"),
+                  std::to_string(corner.x) + "," + std::to_string(corner.y));
+    }
     e2e::RemoveKelvaneFiles();
 }
 } // namespace
