@@ -120,7 +120,7 @@ set_display_dpi() {
     wineserver -w
 }
 for dpi in 144 192; do
-    filter='*DisplayDpi*'
+    filter='KlvTest.FreshStart*'
     [ "$dpi" = 192 ] && filter="$filter:EditingTest.DialogsAssign*:EditingTest.BrowsersFill*"
     echo "== wine, $dpi DPI"
     set_display_dpi "$dpi"

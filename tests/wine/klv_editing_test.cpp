@@ -35,11 +35,33 @@ namespace {
 namespace fs = std::filesystem;
 using e2e::KlvTest;
 using e2e::SaveShortcut;
-using e2e::SaveShot;
 
 constexpr LPARAM kEditRequest = 1036;
 const char kType[] = "Assignment Type", kCommand[] = "Add /Edit Command",
            kConfirm[] = "Key Assignment Confirmation";
+
+// The whole window as it is on screen, as a 32-bit BMP under build/screenshots,
+// its name ending in "_<dpi>dpi" at a DPI other than 96.
+void SaveShot(HWND window, const std::string& name) {
+    Sleep(300); // the dialog paints in its own time
+    RECT r{};
+    GetWindowRect(window, &r);
+    std::vector<std::uint32_t> pixels = e2e::CapturePixels(nullptr, r);
+    for (std::uint32_t& p : pixels) p |= 0xFF000000; // opaque to readers that see an alpha byte
+    const std::string dir = e2e::TestBinaryDir() + "\\..\\screenshots";
+    CreateDirectoryA(dir.c_str(), nullptr);
+    const BITMAPINFOHEADER header{sizeof header, r.right - r.left, r.top - r.bottom, 1, 32,
+                                  BI_RGB, 0, 0, 0, 0, 0}; // rows top-down
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof header;
+    const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(offset + 4 * pixels.size()), 0, 0, offset};
+    const int dpi = e2e::DisplayDpi(); // at another DPI than 96 beside the others
+    std::ofstream out(dir + "\\" + name + (dpi == 96 ? "" : "_" + std::to_string(dpi) + "dpi") + ".bmp",
+                      std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&header), sizeof header);
+    out.write(reinterpret_cast<const char*>(pixels.data()),
+              static_cast<std::streamsize>(4 * pixels.size()));
+}
 
 class EditingTest : public KlvTest {
 protected:
@@ -138,6 +160,7 @@ TEST_F(EditingTest, DialogsAssignOverwriteClearAndEditFromTheList) {
     HWND type = EditKey('Q');
     ASSERT_NE(type, nullptr);
     EXPECT_EQ(e2e::TextOf(GetDlgItem(type, IDC_KEY_NAME)), "Fn-Q");
+    SaveShot(klv.Window(), "main_window");
     SaveShot(type, "assignment_type");
     HWND command = Press(type, IDC_DIRECT, kCommand);
     ASSERT_NE(command, nullptr);
@@ -461,7 +484,8 @@ TEST(FrameWindow, DroppedFileOpensTheCommandDialogOneMonitorIsTheScreenDpiChange
     ASSERT_NE(drop, nullptr);
     auto* files = static_cast<DROPFILES*>(GlobalLock(drop));
     files->pFiles = sizeof(DROPFILES);
-    files->pt = {35, 52}; // on Q
+    const int m = FaceScale::ForDpi(static_cast<unsigned>(e2e::DisplayDpi())).Multiple();
+    files->pt = {35 * m, 52 * m}; // on Q as drawn
     files->fWide = TRUE;
     std::memcpy(files + 1, path, sizeof path);
     GlobalUnlock(drop);
@@ -480,21 +504,18 @@ TEST(FrameWindow, DroppedFileOpensTheCommandDialogOneMonitorIsTheScreenDpiChange
     reader.join();
     EXPECT_EQ(seen, u8"Fn-Q|C:\\TÖÖLS\\NOTEPAD.EXE|C:\\TÖÖLS|Notepad");
 
-    const int dpi = e2e::DisplayDpi(), m = FaceScale::ForDpi(static_cast<unsigned>(dpi)).Multiple();
-    for (const auto& [newDpi, multiple] : {std::pair{2 * dpi, FaceScale::ForDpi(2u * dpi).Multiple()}, {dpi, m}}) {
-        RECT suggested{300, 200, 310, 210}; // a size no multiple gives
-        SendMessageA(window.Handle(), WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), reinterpret_cast<LPARAM>(&suggested));
-        RECT outer{}, client{};
+    for (const int dpi : {2 * e2e::DisplayDpi(), e2e::DisplayDpi()}) { // there and back
+        RECT suggested{300, 200, 310, 210}, outer{}, client{}; // a size no multiple gives
+        SendMessageA(window.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
         GetWindowRect(window.Handle(), &outer);
         GetClientRect(window.Handle(), &client);
-        EXPECT_EQ(outer.left, 300) << newDpi;
-        EXPECT_EQ(outer.top, 200) << newDpi;
-        EXPECT_EQ(client.right, multiple * (frame->FaceWidth() + 1)) << newDpi;
-        EXPECT_EQ(client.bottom, multiple * (frame->FaceHeight() + 2)) << newDpi;
+        const int m = FaceScale::ForDpi(static_cast<unsigned>(dpi)).Multiple();
+        EXPECT_TRUE(outer.left == 300 && outer.top == 200) << dpi;
+        EXPECT_EQ(client.right, m * (frame->FaceWidth() + 1)) << dpi;
+        EXPECT_EQ(client.bottom, m * (frame->FaceHeight() + 2)) << dpi;
         POINT corner{0, 0};
         ClientToScreen(window.Handle(), &corner);
-        EXPECT_EQ(e2e::StoredCfg("x") + "," + e2e::StoredCfg("y"),
-                  std::to_string(corner.x) + "," + std::to_string(corner.y));
+        EXPECT_EQ(e2e::StoredCfg("x") + "," + e2e::StoredCfg("y"), std::to_string(corner.x) + "," + std::to_string(corner.y));
     }
     e2e::RemoveKelvaneFiles();
 }

@@ -246,25 +246,4 @@ int DisplayDpi() {
     return GetDeviceCaps(screen.get(), LOGPIXELSY);
 }
 
-void SaveShot(HWND window, const std::string& name) {
-    Sleep(300); // the window paints in its own time
-    RECT r{};
-    GetWindowRect(window, &r);
-    std::vector<std::uint32_t> pixels = CapturePixels(nullptr, r);
-    for (std::uint32_t& p : pixels) p |= 0xFF000000; // opaque to readers that see an alpha byte
-    const std::string dir = TestBinaryDir() + "\\..\\screenshots";
-    CreateDirectoryA(dir.c_str(), nullptr);
-    const BITMAPINFOHEADER header{sizeof header, r.right - r.left, r.top - r.bottom, 1, 32,
-                                  BI_RGB, 0, 0, 0, 0, 0}; // rows top-down
-    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof header;
-    const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(offset + 4 * pixels.size()), 0, 0, offset};
-    const int dpi = DisplayDpi();
-    const std::string suffix = dpi == 96 ? "" : "_" + std::to_string(dpi) + "dpi";
-    std::ofstream out(dir + "\\" + name + suffix + ".bmp", std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    out.write(reinterpret_cast<const char*>(pixels.data()),
-              static_cast<std::streamsize>(4 * pixels.size()));
-}
-
 } // namespace e2e

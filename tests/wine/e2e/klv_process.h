@@ -57,9 +57,6 @@ std::map<std::string, Rect> BuiltInKeys();
 std::vector<std::uint32_t> CapturePixels(HWND window, const RECT& area);
 // The screen's DPI, as the prefix sets it (HKCU\Control Panel\Desktop LogPixels).
 int DisplayDpi();
-// The whole window as it is on screen, as a 32-bit BMP under build/screenshots;
-// at a DPI other than 96 its name ends in "_<dpi>dpi".
-void SaveShot(HWND window, const std::string& name);
 
 // KLV.exe, or another program beside the test binary, run by a test.
 class KlvProcess {
