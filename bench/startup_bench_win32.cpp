@@ -2,8 +2,11 @@
 // of KLV.exe, against a bare window program (bare_window_win32.exe) started
 // the same way; KLV.exe once with no assignments and once with eight popup
 // keys whose folders hold 100 shortcuts each. Usage:
-// startup_bench_win32.exe [runs]; KLV.exe is looked for one directory above
-// this program, the bare program beside it.
+// startup_bench_win32.exe [runs] [klv]; KLV.exe is looked for one directory
+// above this program, the bare program beside it. With "klv" only KLV.exe
+// without assignments is started, and its start-up and working set at the
+// screen's DPI are printed on one line: run-bench.sh compares a run at 96
+// DPI with one at 192, where the face is drawn at twice its size.
 //
 // "First complete paint" is observed from outside, the same way for both
 // programs, without changing either:
@@ -32,6 +35,7 @@
 #include <windows.h>
 
 #include "bench_clock_win32.h"
+#include "face/face_scale.h"
 // GetProcessMemoryInfo from kernel32 (K32GetProcessMemoryInfo): no psapi.dll.
 #define PSAPI_VERSION 2
 #include <psapi.h>
@@ -305,12 +309,19 @@ int main(int argc, char** argv) {
     }
 
     const std::string dir = ProgramDirectory();
+    // The face's corner pixels where the window draws them: at 192 DPI each
+    // face pixel is a block of 2 x 2.
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const int m = FaceScale::ForDpi(static_cast<unsigned>(dpi)).Multiple();
     // The bare window is one plain colour. Kelvane's built-in face is white
     // at its top-left pixel and dark gray at its bottom-right one (322 x 136);
     // the class background of both is light gray.
     const Program bare{"bare", dir + "\\bare_window_win32.exe", "Bare window",
                        {{0, 0, RGB(0, 64, 128)}, {322, 137, RGB(0, 64, 128)}}};
-    const std::vector<Pixel> face{{0, 0, RGB(255, 255, 255)}, {321, 135, RGB(128, 128, 128)}};
+    const std::vector<Pixel> face{{0, 0, RGB(255, 255, 255)},
+                                  {322 * m - 1, 136 * m - 1, RGB(128, 128, 128)}};
     const std::string klvPath = dir + "\\..\\KLV.exe";
     const Program klv{"KLV", klvPath, "Kelvane", face, [](int) { WriteSettings("[cmd]\r\n"); }};
     std::string popupKeys = "[cmd]\r\n";
@@ -320,6 +331,16 @@ int main(int argc, char** argv) {
                             WriteSettings(popupKeys);
                             if (run % 2 == 0) DeleteFileA(WindowsFile("kelvane.prg").c_str());
                         }};
+
+    if (argc > 2 && std::strcmp(argv[2], "klv") == 0) {
+        for (int i = 0; i < warmUps; ++i) StartOnce(klv, nullptr, i);
+        Results k;
+        for (int i = 0; i < runs; ++i)
+            if (const Run run = StartOnce(klv, nullptr, i); run.ok) k.Add(run);
+        std::printf("KLV at %d DPI: %zu runs  start-up median %.2f ms  working set median %.2f MB\n",
+                    dpi, k.ms.size(), Quantile(k.ms, 0.5), Quantile(k.mb, 0.5));
+        return k.ms.size() == static_cast<std::size_t>(runs) ? 0 : 1;
+    }
 
     // Receives the bare program's own report of its first paint.
     HWND reportWindow = CreateWindowExA(0, "STATIC", "report", 0, 0, 0, 0, 0, HWND_MESSAGE,

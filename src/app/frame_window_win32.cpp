@@ -8,6 +8,7 @@
 #include "face/image_blit_win32.h"
 #include "launch/key_request.h"
 #include "platform/win32/modal_dialog.h"
+#include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_monitors.h"
 #include "platform/win32/win32_shell_folders.h"
 #include "platform/win32/win32_text.h"
@@ -57,7 +58,11 @@ bool FrameWindow::Create(CKeyboardFrame& frame, const std::string& title, bool w
                               m_instance);
 }
 
-void FrameWindow::SizeClientArea(int width, int height) {
+void FrameWindow::SizeClientArea(int faceWidth, int faceHeight) {
+    m_faceWidth = faceWidth;
+    m_faceHeight = faceHeight;
+    const int width = m_scale.ToWindow(faceWidth);
+    int height = m_scale.ToWindow(faceHeight);
     if (m_statusShown) height += StatusBarHeight();
     // First as the style's frame and a one-line menu bar give it; then
     // measured: the real frame, caption and menu bar decide, and a menu bar
@@ -160,7 +165,8 @@ int FrameWindow::StatusBarHeight() const {
 
 // Keys, the mouse, the hint's tick and the popup menu's header.
 bool FrameWindow::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
-    const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
+    const int x = m_scale.ToFace(static_cast<short>(LOWORD(lParam)));
+    const int y = m_scale.ToFace(static_cast<short>(HIWORD(lParam)));
     if (message == WM_QSERVICE_HOTKEY) {
         m_frame->OnHotkey(static_cast<unsigned>(wParam), static_cast<long>(lParam));
         return true;
@@ -203,7 +209,9 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (m_frame && HandleInput(message, wParam, lParam)) return message == WM_MEASUREITEM || message == WM_DRAWITEM;
     switch (message) {
     case WM_CREATE:
+        m_scale = ScaleOfWindow(Handle());
         CreateChildren();
+        ApplyScale(m_scale);
         m_frame->OnCreate();
         return 0;
     case WM_COMMAND: {
@@ -257,7 +265,7 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         DragQueryPoint(drop, &at);
         std::vector<wchar_t> path(DragQueryFileW(drop, 0, nullptr, 0) + 1, L'\0');
         DragQueryFileW(drop, 0, path.data(), static_cast<UINT>(path.size()));
-        m_frame->OnDropFiles(at.x, at.y, NarrowFrom(path.data()));
+        m_frame->OnDropFiles(m_scale.ToFace(at.x), m_scale.ToFace(at.y), NarrowFrom(path.data()));
         DragFinish(drop);
         return 0;
     }
@@ -265,9 +273,12 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<LRESULT>(LoadCursorA(m_instance, MAKEINTRESOURCEA(IDC_DRAG_ICON)));
     case WM_PAINT: {
         PaintDC dc(Handle());
-        DrawImage(dc.Get(), 0, 0, m_frame->OnPaint());
+        DrawImage(dc.Get(), m_frame->OnPaint(), m_scale.Multiple());
         return 0;
     }
+    case WM_DPICHANGED:
+        OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_FOLDERS_READ: {
         std::unique_ptr<std::vector<ShortcutItems>> items(reinterpret_cast<std::vector<ShortcutItems>*>(lParam));
         m_frame->OnFoldersRead(std::move(*items));
@@ -307,9 +318,34 @@ void FrameWindow::Invalidate(bool erase) { InvalidateRect(Handle(), nullptr, era
 
 void FrameWindow::RedrawFrameRect(const Rect& rect) {
     // Drawn at once from the current frame: a repaint would compose the face anew.
+    const Rect area = m_scale.ToWindow(rect);
     ClientDC dc(Handle());
-    IntersectClipRect(dc.Get(), rect.left, rect.top, rect.right, rect.bottom);
-    DrawImage(dc.Get(), 0, 0, m_frame->CurrentFrame());
+    IntersectClipRect(dc.Get(), area.left, area.top, area.right, area.bottom);
+    DrawImage(dc.Get(), m_frame->CurrentFrame(), m_scale.Multiple());
+}
+
+// The hint's font and the popup list's header picture follow the face.
+void FrameWindow::ApplyScale(FaceScale scale) {
+    m_scale = scale;
+    m_hint.SetScale(scale);
+    m_menus.SetScale(scale);
+}
+
+// Moved to a monitor of another DPI, or its DPI changed: the window takes the
+// top-left corner the system suggests and the face's size at the new
+// multiple. The suggested size, the old one scaled by the ratio of the DPIs,
+// is not a whole multiple of the face; the system expects the window to be
+// placed from the suggestion when it handles the message ("WM_DPICHANGED",
+// https://learn.microsoft.com/windows/win32/hidpi/wm-dpichanged). The new
+// position arrives as WM_MOVE, which stores it as at any move.
+void FrameWindow::OnDpiChanged(unsigned dpi, const RECT& suggested) {
+    m_hint.HideHint();
+    ApplyScale(FaceScale::ForDpi(dpi));
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SizeClientArea(m_faceWidth, m_faceHeight);
+    LayoutStatusBar();
+    InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void FrameWindow::SetTopmost(bool topmost) {

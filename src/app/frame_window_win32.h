@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "face/face_scale.h"
 #include "face/hint_window_win32.h"
 #include "launch/popup_menu_win32.h"
 #include "platform/ports/window_port.h"
@@ -59,6 +60,8 @@ private:
     void CreateStatusBar();
     void LayoutStatusBar();
     int StatusBarHeight() const;
+    void ApplyScale(FaceScale scale);
+    void OnDpiChanged(unsigned dpi, const RECT& suggested);
 
     HINSTANCE m_instance;
     int m_showCommand;
@@ -67,5 +70,9 @@ private:
     HintWindow m_hint;
     PopupMenuWin32 m_menus;
     bool m_statusShown = false;
+    // Face pixels meet window pixels here: the window's input, painting and
+    // size go through this multiple, chosen from the window's DPI.
+    FaceScale m_scale;
+    int m_faceWidth = 0, m_faceHeight = 0; // the client area asked for, in face pixels
     HWND m_messageOwner = nullptr; // while a dialog's command runs: the dialog
 };

@@ -7,6 +7,7 @@
 #include "editing/key_list.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/modal_dialog.h"
+#include "platform/win32/win32_dpi.h"
 
 namespace {
 class KeyListDialog : public ModalDialog {
@@ -20,6 +21,7 @@ private:
         EnableWindow(GetDlgItem(dialog, IDC_EDIT_KEY), FALSE);
         Fill(m_data.expand);
         m_pictures.Reset(LoadBitmapA(m_instance, "LIST"));
+        m_multiple = ScaleOfWindow(dialog).Multiple();
         BITMAP info{};
         if (m_pictures.Get() && GetObjectA(m_pictures.Get(), sizeof info, &info)) {
             m_pictureWidth = info.bmWidth;
@@ -43,7 +45,10 @@ private:
         }
         return true;
     }
-    bool OnMessage(HWND, UINT message, WPARAM, LPARAM lParam) override {
+    bool OnMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam) override {
+        // Moved to a monitor of another DPI: the system scales the dialog,
+        // the pictures follow at the next paint.
+        if (message == WM_DPICHANGED) m_multiple = FaceScale::ForDpi(LOWORD(wParam)).Multiple();
         if (message != WM_DRAWITEM) return false;
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (item.CtlID != IDC_KEY_LIST) return false;
@@ -96,7 +101,7 @@ private:
         const std::string shown = key_list::Shown(line);
         const RECT& r = item.rcItem;
         const int left = kind == key_list::LineKind::Entry ? r.left + (r.right - r.left) / 3
-                                                           : r.left + m_pictureWidth;
+                                                           : r.left + m_pictureWidth * m_multiple;
         HDC dc = item.hDC;
         const bool selected = (item.itemState & ODS_SELECTED) != 0;
         const COLORREF text = selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : GetTextColor(dc);
@@ -107,10 +112,14 @@ private:
         SetTextColor(dc, oldText);
         SetBkColor(dc, oldBack);
         if (!m_pictures.Get()) return;
+        // The line's height and one row more, as whole blocks of the picture's pixels.
+        const int m = m_multiple, rows = (r.bottom - r.top + 1 + m - 1) / m;
         MemoryDC memory(dc);
         SelectedObject picture(memory.Get(), m_pictures.Get());
-        BitBlt(dc, r.left, r.top, m_pictureWidth, r.bottom - r.top + 1, memory.Get(), 0,
-               static_cast<int>(kind) * m_pictureRowHeight, SRCCOPY);
+        const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
+        StretchBlt(dc, r.left, r.top, m_pictureWidth * m, rows * m, memory.Get(), 0,
+                   static_cast<int>(kind) * m_pictureRowHeight, m_pictureWidth, rows, SRCCOPY);
+        SetStretchBltMode(dc, oldMode);
     }
 
     HINSTANCE m_instance;
@@ -118,6 +127,7 @@ private:
     HWND m_list = nullptr;
     GdiObject<HBITMAP> m_pictures;
     int m_pictureWidth = 0, m_pictureRowHeight = 0;
+    int m_multiple = 1; // the pictures' pixels as blocks, at the dialog's DPI
 };
 } // namespace
 

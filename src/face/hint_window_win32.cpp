@@ -10,11 +10,17 @@ void HintWindow::Create(HWND owner, HINSTANCE instance, Colour background) {
     m_owner = owner;
     m_hwnd = CreateWindowExA(0, "STATIC", "hint", WS_POPUP | WS_BORDER, 0, 0, 40, 20, owner,
                              nullptr, instance, nullptr);
-    SetBackground(background);
-    m_font.Reset(CreateFontA(6, 4, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             VARIABLE_PITCH, "Helv"));
-    if (m_hwnd) SendMessageA(m_hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), TRUE);
+    SetBackground(background); // the font comes with SetScale
+}
+
+// The font is 6 by 4 face pixels. The window lets go of the old one before it is deleted.
+void HintWindow::SetScale(FaceScale scale) {
+    m_scale = scale;
+    HFONT font = CreateFontA(scale.ToWindow(6), scale.ToWindow(4), 0, 0, FW_NORMAL, FALSE, FALSE,
+                             FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             DEFAULT_QUALITY, VARIABLE_PITCH, "Helv");
+    if (m_hwnd) SendMessageA(m_hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    m_font.Reset(font);
 }
 
 void HintWindow::SetBackground(Colour colour) { m_brush.Reset(CreateSolidBrush(colour)); }
@@ -56,7 +62,7 @@ HintPort::Size HintWindow::MeasureHint(const std::string& text) {
 }
 
 HintPort::Point HintWindow::ClientToScreen(Point client) {
-    POINT point{client.x, client.y};
+    POINT point{m_scale.ToWindow(client.x), m_scale.ToWindow(client.y)};
     ::ClientToScreen(m_owner, &point);
     return {point.x, point.y};
 }

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "common/geometry.h"
+#include "face/face_scale.h"
 #include "platform/ports/hint_port.h"
 #include "platform/win32/gdi_handles.h"
 
@@ -12,6 +13,8 @@ public:
     ~HintWindow() override;
     void Create(HWND owner, HINSTANCE instance, Colour background);
     void SetBackground(Colour colour);
+    // The face's multiple: the font grows with it, anchors are face points.
+    void SetScale(FaceScale scale);
     // The brush for WM_CTLCOLORSTATIC when control is the hint; null otherwise.
     HBRUSH ColourFor(HWND control, HDC dc) const;
     HWND Handle() const { return m_hwnd; }
@@ -31,4 +34,5 @@ private:
     HWND m_hwnd = nullptr;
     GdiObject<HBRUSH> m_brush;
     GdiObject<HFONT> m_font;
+    FaceScale m_scale;
 };

@@ -4,6 +4,7 @@
 
 #include "face/image.h"
 
-// Draws image with its top-left corner at (x, y) of the device context.
-// Returns false when the platform refuses the transfer.
-bool DrawImage(HDC dc, int x, int y, const Image& image);
+// Draws image at the top-left of the device context, each of its pixels a
+// block of multiple x multiple device pixels. Returns false when the platform
+// refuses the transfer.
+bool DrawImage(HDC dc, const Image& image, int multiple);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_monitors.h"
 
 namespace {
@@ -59,8 +60,8 @@ bool PopupMenuWin32::MeasureItem(MEASUREITEMSTRUCT& item) {
     m_bitmap.Reset(LoadBitmapA(m_instance, "fnkey"));
     m_size = BITMAP{};
     if (m_bitmap.Get()) GetObjectA(m_bitmap.Get(), sizeof m_size, &m_size);
-    item.itemWidth = 3 * m_size.bmWidth;
-    item.itemHeight = m_size.bmHeight + 5;
+    item.itemWidth = static_cast<UINT>(m_scale.ToWindow(3 * m_size.bmWidth));
+    item.itemHeight = static_cast<UINT>(m_scale.ToWindow(m_size.bmHeight + 5));
     return true;
 }
 
@@ -68,17 +69,13 @@ bool PopupMenuWin32::DrawItem(const DRAWITEMSTRUCT& item) {
     if (item.CtlType != ODT_MENU || item.itemData != kHeaderTag) return false;
     if (!(item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) return true;
     const RECT& r = item.rcItem;
-    const int w = m_size.bmWidth, h = m_size.bmHeight;
+    // The picture's size and margins in window pixels.
+    const int w = m_scale.ToWindow(m_size.bmWidth), h = m_scale.ToWindow(m_size.bmHeight);
+    const int gap = m_scale.ToWindow(5);
     const int x0 = r.left + w / 2, y0 = r.top + (r.bottom - r.top - h) / 2;
     HDC dc = item.hDC;
-    if (m_bitmap.Get()) {
-        HDC memory = CreateCompatibleDC(dc);
-        {
-            SelectedObject picture(memory, m_bitmap.Get());
-            BitBlt(dc, x0, y0, w, h, memory, 0, 0, SRCCOPY);
-        }
-        DeleteDC(memory);
-    }
+    if (m_bitmap.Get())
+        DrawBitmapScaled(dc, x0, y0, m_bitmap.Get(), m_size.bmWidth, m_size.bmHeight, m_scale.Multiple());
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     const COLORREF text = selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : GetTextColor(dc);
     const COLORREF back = selected ? GetSysColor(COLOR_HIGHLIGHT) : GetBkColor(dc);
@@ -86,8 +83,8 @@ bool PopupMenuWin32::DrawItem(const DRAWITEMSTRUCT& item) {
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc, &metrics);
     RECT clip = r;
-    clip.left = r.left + (3 * w) / 2 + 5;
-    ExtTextOutA(dc, x0 + w + 5, y0 + h / 2 - metrics.tmHeight / 2, ETO_OPAQUE | ETO_CLIPPED, &clip,
+    clip.left = r.left + (3 * w) / 2 + gap;
+    ExtTextOutA(dc, x0 + w + gap, y0 + h / 2 - metrics.tmHeight / 2, ETO_OPAQUE | ETO_CLIPPED, &clip,
                 m_title.c_str(), static_cast<UINT>(m_title.size()), nullptr);
     SetTextColor(dc, oldText);
     SetBkColor(dc, oldBack);

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "face/face_scale.h"
 #include "platform/ports/popup_menu_port.h"
 #include "platform/win32/gdi_handles.h"
 
@@ -13,6 +14,8 @@ class PopupMenuWin32 : public PopupMenuPort {
 public:
     explicit PopupMenuWin32(HINSTANCE instance) : m_instance(instance) {}
     void SetOwner(HWND owner) { m_owner = owner; }
+    // The header's picture and its margins are drawn at the face's multiple.
+    void SetScale(FaceScale scale) { m_scale = scale; }
 
     PointerOnScreen Pointer() override;
     void Track(const PopupMenuCascade& menus, const std::string& header,
@@ -27,4 +30,5 @@ private:
     GdiObject<HBITMAP> m_bitmap; // "fnkey", while a menu is tracked
     BITMAP m_size{};
     std::string m_title; // the key's label
+    FaceScale m_scale;
 };

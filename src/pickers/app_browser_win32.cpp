@@ -16,6 +16,7 @@
 #include "pickers/view_button_win32.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/modal_dialog.h"
+#include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_shell_folders.h"
 
 using Microsoft::WRL::ComPtr;
@@ -95,8 +96,10 @@ private:
         m_dialog = dialog;
         m_tree = GetDlgItem(dialog, IDC_FOLDER_TREE);
         m_list = GetDlgItem(dialog, IDC_FILE_LIST);
+        m_multiple = ScaleOfWindow(dialog).Multiple();
         for (int id : {IDC_LARGE_VIEW, IDC_SMALL_VIEW})
-            SetWindowPos(GetDlgItem(dialog, id), nullptr, 0, 0, 23, 22, SWP_NOMOVE | SWP_NOZORDER);
+            SetWindowPos(GetDlgItem(dialog, id), nullptr, 0, 0, kViewButtonWidth * m_multiple,
+                         kViewButtonHeight * m_multiple, SWP_NOMOVE | SWP_NOZORDER);
         SetView(true);
         SetWindowTextA(dialog, m_caption.c_str());
         EnableWindow(GetDlgItem(dialog, IDOK), FALSE);
@@ -327,7 +330,7 @@ private:
                                                          : m_state.SmallButtonPicture();
         for (int i = 0; i < kPictureCount; ++i)
             if (std::strcmp(kPictureNames[i], name) == 0 && m_pictures[i].Get())
-                DrawTransparent(item.hDC, m_pictures[i].Get(), kTransparent);
+                DrawTransparent(item.hDC, m_pictures[i].Get(), kTransparent, m_multiple);
     }
 
     bool OnCommand(HWND, WORD id, WORD code) override {
@@ -335,7 +338,10 @@ private:
         SetView(id == IDC_LARGE_VIEW);
         return true;
     }
-    bool OnMessage(HWND, UINT message, WPARAM, LPARAM lParam) override {
+    bool OnMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam) override {
+        // Moved to a monitor of another DPI: the system scales the dialog
+        // and its buttons, the pictures follow at the next paint.
+        if (message == WM_DPICHANGED) m_multiple = FaceScale::ForDpi(LOWORD(wParam)).Multiple();
         if (message == WM_DRAWITEM) {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             if (item.CtlID != IDC_LARGE_VIEW && item.CtlID != IDC_SMALL_VIEW) return false;
@@ -371,6 +377,7 @@ private:
     static constexpr const char* kPictureNames[kPictureCount] = {"LARGEU", "LARGED", "SMALLU", "SMALLD"};
     GdiObject<HBITMAP> m_pictures[kPictureCount];
     HWND m_dialog = nullptr, m_tree = nullptr, m_list = nullptr;
+    int m_multiple = 1; // the view buttons' pictures, at the dialog's DPI
     std::vector<ItemIdList> m_roots; // of the Programs folder's parts
     // The nodes the controls' items point at, owned here: tree nodes for the
     // dialog's life, file nodes until the list is filled again.

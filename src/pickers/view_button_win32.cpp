@@ -1,22 +1,23 @@
 #include "pickers/view_button_win32.h"
 
 #include "platform/win32/gdi_handles.h"
+#include "platform/win32/win32_dpi.h"
 
-void DrawTransparent(HDC dc, HBITMAP bitmap, COLORREF transparent) {
-    constexpr int w = 23, h = 22;
-    MemoryDC image(dc), save(dc), object(dc), back(dc), memory(dc);
-    SelectedObject picture(image.Get(), bitmap);
+void DrawTransparent(HDC dc, HBITMAP bitmap, COLORREF transparent, int multiple) {
+    const int w = kViewButtonWidth * multiple, h = kViewButtonHeight * multiple;
+    // The masks below work on a copy as large as it is drawn, which they may change.
+    GdiObject<HBITMAP> enlarged(CreateCompatibleBitmap(dc, w, h));
+    MemoryDC image(dc), object(dc), back(dc), memory(dc);
+    SelectedObject picture(image.Get(), enlarged.Get());
+    DrawBitmapScaled(image.Get(), 0, 0, bitmap, kViewButtonWidth, kViewButtonHeight, multiple);
     SetMapMode(image.Get(), GetMapMode(dc));
     GdiObject<HBITMAP> backMask(CreateBitmap(w, h, 1, 1, nullptr));
     GdiObject<HBITMAP> objectMask(CreateBitmap(w, h, 1, 1, nullptr));
     GdiObject<HBITMAP> memoryBits(CreateCompatibleBitmap(dc, w, h));
-    GdiObject<HBITMAP> saveBits(CreateCompatibleBitmap(dc, w, h));
     SelectedObject backSelected(back.Get(), backMask.Get());
     SelectedObject objectSelected(object.Get(), objectMask.Get());
     SelectedObject memorySelected(memory.Get(), memoryBits.Get());
-    SelectedObject saveSelected(save.Get(), saveBits.Get());
 
-    BitBlt(save.Get(), 0, 0, w, h, image.Get(), 0, 0, SRCCOPY);
     // Into one bit per pixel: the transparent colour turns white, the rest black.
     const COLORREF background = SetBkColor(image.Get(), transparent);
     BitBlt(object.Get(), 0, 0, w, h, image.Get(), 0, 0, SRCCOPY);
@@ -29,5 +30,4 @@ void DrawTransparent(HDC dc, HBITMAP bitmap, COLORREF transparent) {
     BitBlt(image.Get(), 0, 0, w, h, back.Get(), 0, 0, SRCAND);
     BitBlt(memory.Get(), 0, 0, w, h, image.Get(), 0, 0, SRCPAINT);
     BitBlt(dc, 0, 0, w, h, memory.Get(), 0, 0, SRCCOPY);
-    BitBlt(image.Get(), 0, 0, w, h, save.Get(), 0, 0, SRCCOPY);
 }

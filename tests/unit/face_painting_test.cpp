@@ -1,6 +1,6 @@
 // Pictures of the face: legends coloured by the key states, the debug
 // diagonal, keys outside the face, the pressed look and its release, and how
-// a picture keeps its colours.
+// a picture keeps its colours, and the whole multiple the window draws it at.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -10,6 +10,7 @@
 
 #include "common/options.h"
 #include "face/face_painter.h"
+#include "face/face_scale.h"
 #include "face/pressed_look.h"
 #include "pictures.h"
 #include "platform/portable/builtin_strings.h"
@@ -140,6 +141,28 @@ TEST(FacePainter, KeysOutsideTheFaceAreClipped) {
     // black pixel of the face, also the one outside the small key.
     EXPECT_EQ(painted.Get(13, 5), kDisable);
     EXPECT_EQ(painted.Get(6, 5), kDisable);
+}
+
+// Nearest whole multiple of 96 DPI, a tie going down, never below 1.
+TEST(FaceScale, MultipleFromTheMonitorsDpi) {
+    for (const auto& [dpi, multiple] : {std::pair{0u, 1}, {72u, 1}, {96u, 1}, {120u, 1}, {144u, 1},
+                                        {145u, 2}, {168u, 2}, {192u, 2}, {240u, 2}, {241u, 3},
+                                        {288u, 3}, {~0u, 16}})
+        EXPECT_EQ(FaceScale::ForDpi(dpi).Multiple(), multiple) << dpi;
+}
+
+// Every window pixel of a key's scaled rectangle maps back into the key, and
+// no pixel around it does; left of and above the window is off the face.
+TEST(FaceScale, WindowPixelsMapBackOntoTheirFacePixel) {
+    const Rect key{20, 28, 37, 45};
+    for (int multiple : {1, 2, 3}) {
+        const FaceScale scale(multiple);
+        const Rect shown = scale.ToWindow(key);
+        for (int y = shown.top - 1; y <= shown.bottom; ++y)
+            for (int x = shown.left - 1; x <= shown.right; ++x)
+                ASSERT_EQ(key.Contains(scale.ToFace(x), scale.ToFace(y)), shown.Contains(x, y)) << x << "," << y;
+        EXPECT_EQ(scale.ToFace(-1), -1) << multiple;
+    }
 }
 
 // The height starts at the fifth character; numbers out of range are 0.

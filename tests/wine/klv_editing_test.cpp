@@ -27,6 +27,7 @@
 #include "app/launcher_app.h"
 #include "common/dialog_ids.h"
 #include "common/resource_ids.h"
+#include "face/face_scale.h"
 #include "platform/win32/win32_adapters.h"
 #include "wine/e2e/klv_process.h"
 
@@ -39,7 +40,8 @@ constexpr LPARAM kEditRequest = 1036;
 const char kType[] = "Assignment Type", kCommand[] = "Add /Edit Command",
            kConfirm[] = "Key Assignment Confirmation";
 
-// The whole window as it is on screen, as a 32-bit BMP under build/screenshots.
+// The whole window as it is on screen, as a 32-bit BMP under build/screenshots,
+// its name ending in "_<dpi>dpi" at a DPI other than 96.
 void SaveShot(HWND window, const std::string& name) {
     Sleep(300); // the dialog paints in its own time
     RECT r{};
@@ -52,7 +54,9 @@ void SaveShot(HWND window, const std::string& name) {
                                   BI_RGB, 0, 0, 0, 0, 0}; // rows top-down
     const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof header;
     const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(offset + 4 * pixels.size()), 0, 0, offset};
-    std::ofstream out(dir + "\\" + name + ".bmp", std::ios::binary);
+    const int dpi = e2e::DisplayDpi(); // at another DPI than 96 beside the others
+    std::ofstream out(dir + "\\" + name + (dpi == 96 ? "" : "_" + std::to_string(dpi) + "dpi") + ".bmp",
+                      std::ios::binary);
     out.write(reinterpret_cast<const char*>(&file), sizeof file);
     out.write(reinterpret_cast<const char*>(&header), sizeof header);
     out.write(reinterpret_cast<const char*>(pixels.data()),
@@ -156,6 +160,7 @@ TEST_F(EditingTest, DialogsAssignOverwriteClearAndEditFromTheList) {
     HWND type = EditKey('Q');
     ASSERT_NE(type, nullptr);
     EXPECT_EQ(e2e::TextOf(GetDlgItem(type, IDC_KEY_NAME)), "Fn-Q");
+    SaveShot(klv.Window(), "main_window");
     SaveShot(type, "assignment_type");
     HWND command = Press(type, IDC_DIRECT, kCommand);
     ASSERT_NE(command, nullptr);
@@ -272,10 +277,12 @@ TEST_F(EditingTest, BrowsersFillTheCommandFieldsAndPopupPicksAFolder) {
     EXPECT_EQ(SendDlgItemMessageA(browser, IDC_FOLDER_TREE, TVM_GETCOUNT, 0, 0),
               static_cast<LRESULT>(MergedProgramsFolders()));
     EXPECT_EQ(SendDlgItemMessageA(browser, IDC_FILE_LIST, LVM_GETITEMCOUNT, 0, 0), 4);
-    // A double click on the first icon (the user's Editor sorts first), the pointer gone elsewhere.
+    // A double click on the first icon (the user's Editor sorts first), the pointer gone elsewhere;
+    // icons and their spacing grow with the DPI.
     SetCursorPos(0, 0);
+    const int dpi = e2e::DisplayDpi();
     SendMessageA(GetDlgItem(browser, IDC_FILE_LIST), WM_LBUTTONDBLCLK, MK_LBUTTON,
-                 MAKELPARAM(37, 20));
+                 MAKELPARAM(37 * dpi / 96, 20 * dpi / 96));
     ASSERT_TRUE(IsWindowEnabled(GetDlgItem(browser, IDOK)));
     Finish(browser, IDOK);
     EXPECT_EQ(Fields(command), "C:\\windows\\notepad.exe|C:\\windows|Editor");
@@ -454,10 +461,13 @@ TEST_F(EditingTest, ReadOnlyWindowsDirMovesTheSettingsToTheUserFolder) {
         EXPECT_FALSE(e2e::ReadWindowsFile(name)) << name;
 }
 
-// The main window built in this process: a file dropped on a key, and the
+// The main window built in this process: a file dropped on a key, the
 // screen the hint and the popup list measure on Wine's one monitor, the
-// primary screen (other monitors are proved natively).
-TEST(FrameWindow, DroppedFileOpensTheCommandDialogAndOneMonitorIsTheScreen) {
+// primary screen (other monitors are proved natively), and the DPI change
+// Windows sends when the window moves to a monitor of another DPI, which
+// Wine's one monitor never does: the window takes the suggested top-left
+// corner and the face's size at the new multiple, stored where it is.
+TEST(FrameWindow, DroppedFileOpensTheCommandDialogOneMonitorIsTheScreenDpiChangeRescales) {
     ASSERT_TRUE(e2e::PrepareWindowsDir());
     FrameWindow window(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
     Win32Adapters adapters(GetModuleHandleA(nullptr), window);
@@ -471,7 +481,8 @@ TEST(FrameWindow, DroppedFileOpensTheCommandDialogAndOneMonitorIsTheScreen) {
     ASSERT_NE(drop, nullptr);
     auto* files = static_cast<DROPFILES*>(GlobalLock(drop));
     files->pFiles = sizeof(DROPFILES);
-    files->pt = {35, 52}; // on Q
+    const int m = FaceScale::ForDpi(static_cast<unsigned>(e2e::DisplayDpi())).Multiple();
+    files->pt = {35 * m, 52 * m}; // on Q as drawn
     files->fWide = TRUE;
     std::memcpy(files + 1, path, sizeof path);
     GlobalUnlock(drop);
@@ -489,6 +500,20 @@ TEST(FrameWindow, DroppedFileOpensTheCommandDialogAndOneMonitorIsTheScreen) {
     SendMessageA(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
     reader.join();
     EXPECT_EQ(seen, u8"Fn-Q|C:\\TÖÖLS\\NOTEPAD.EXE|C:\\TÖÖLS|Notepad");
+
+    for (const int dpi : {2 * e2e::DisplayDpi(), e2e::DisplayDpi()}) { // there and back
+        RECT suggested{300, 200, 310, 210}, outer{}, client{}; // a size no multiple gives
+        SendMessageA(window.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        GetWindowRect(window.Handle(), &outer);
+        GetClientRect(window.Handle(), &client);
+        const int m = FaceScale::ForDpi(static_cast<unsigned>(dpi)).Multiple();
+        EXPECT_TRUE(outer.left == 300 && outer.top == 200) << dpi;
+        EXPECT_EQ(client.right, m * (frame->FaceWidth() + 1)) << dpi;
+        EXPECT_EQ(client.bottom, m * (frame->FaceHeight() + 2)) << dpi;
+        POINT corner{0, 0};
+        ClientToScreen(window.Handle(), &corner);
+        EXPECT_EQ(e2e::StoredCfg("x") + "," + e2e::StoredCfg("y"), std::to_string(corner.x) + "," + std::to_string(corner.y));
+    }
     e2e::RemoveKelvaneFiles();
 }
 } // namespace

@@ -21,6 +21,8 @@
 
 #include "face/bmp_decoder.h"
 #include "face/face_painter.h"
+#include "face/face_scale.h"
+#include "face/pressed_look.h"
 #include "wine/e2e/klv_process.h"
 
 namespace {
@@ -61,6 +63,14 @@ Image SourceBitmap(const std::string& name) {
     }
 }
 
+// Every pixel of image a block of m x m.
+Image Enlarged(const Image& image, int m) {
+    Image out(image.Width() * m, image.Height() * m, 0);
+    for (int y = 0; y < out.Height(); ++y)
+        for (int x = 0; x < out.Width(); ++x) out.Set(x, y, image.Get(x / m, y / m));
+    return out;
+}
+
 // Polls until the window's minimized state is as asked (other threads' show
 // changes take effect in their own time).
 bool BecomesIconic(HWND hwnd, bool iconic) {
@@ -79,23 +89,27 @@ std::string Corner(const KlvProcess& klv) {
 
 // The start on settings holding one assigned key and nothing else: where and
 // how the window comes up, the face it shows with the key in the default
-// highlite colour, and the configuration library called once with the debug
-// flag off. Launching, dialogs, shortcuts, sound and the status bar load
+// highlite colour, at the whole multiple of its pixels the display's DPI
+// gives (run-tests.sh runs this at 96, 144 and 192 DPI: 1, 1 and 2), where
+// a click on the key as drawn presses and runs it, and the configuration
+// library called once with the debug flag off. Launching, dialogs, shortcuts, sound and the status bar load
 // their libraries when first used: none is loaded (so there is no status
 // bar), yet dropped files are taken. (ole32 goes unasked: COM is initialised
 // at start-up, and Wine's window code loads it into every program.) A second start
 // restores the minimized first one and ends (that it reads, writes and
 // applies nothing before is decided natively).
 TEST_F(KlvTest, FreshStartLoadsNoLaterLibraryAndStaysTheOnlyInstance) {
-    ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cmd]\r\nFn-A=notepad.exe\r\n"}}));
+    const std::string recorder = e2e::TestBinaryDir() + "\\helpers\\recorder.exe";
+    ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cmd]\r\nFn-A=" + recorder + "\r\n"}}));
     const std::string dir = e2e::TestBinaryDir();
     ASSERT_TRUE(CopyFileA((dir + "\\helpers\\klvcfg.dll").c_str(), (dir + "\\klvcfg.dll").c_str(), FALSE));
     ASSERT_TRUE(klv.Start()); // a window titled Kelvane
     EXPECT_TRUE(klv.HasMenu());
     EXPECT_EQ(Corner(klv), "150,100");
+    const int m = FaceScale::ForDpi(static_cast<unsigned>(e2e::DisplayDpi())).Multiple();
     const RECT client = klv.ClientRectOnScreen(); // one column and two rows around the face
-    EXPECT_EQ(client.right - client.left, kFaceWidth + 1);
-    EXPECT_EQ(client.bottom - client.top, kFaceHeight + 2);
+    EXPECT_EQ(client.right - client.left, m * (kFaceWidth + 1));
+    EXPECT_EQ(client.bottom - client.top, m * (kFaceHeight + 2));
     const LONG style = GetWindowLongA(klv.Window(), GWL_STYLE);
     EXPECT_EQ(style & (kFrameStyle | WS_THICKFRAME | WS_MAXIMIZEBOX), LONG{kFrameStyle});
     // Beyond the face, one column and two rows, the window's light-gray
@@ -107,7 +121,7 @@ TEST_F(KlvTest, FreshStartLoadsNoLaterLibraryAndStaysTheOnlyInstance) {
     for (int y = a.top + 2; y < a.bottom - 2; ++y)
         for (int x = a.left + 2; x < a.right - 2; ++x)
             if (expected.Get(x, y) == 0) expected.Set(x, y, MakeColour(0, 0, 255));
-    EXPECT_TRUE(ComesToShow(klv, expected));
+    EXPECT_TRUE(ComesToShow(klv, Enlarged(expected, m)));
 
     DWORD processId = 0;
     GetWindowThreadProcessId(klv.Window(), &processId);
@@ -124,6 +138,14 @@ TEST_F(KlvTest, FreshStartLoadsNoLaterLibraryAndStaysTheOnlyInstance) {
          {"shell32.dll", "comdlg32.dll", "oleaut32.dll", "winmm.dll", "comctl32.dll"})
         EXPECT_FALSE(modules.count(later)) << later;
     EXPECT_TRUE(GetWindowLongA(klv.Window(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    // A press at the centre of A as drawn shows A pressed, the look proved
+    // natively, in the same blocks; the release there runs A.
+    const LPARAM centre = MAKELPARAM(m * (a.left + a.right) / 2, m * (a.top + a.bottom) / 2);
+    ASSERT_TRUE(klv.Post(WM_LBUTTONDOWN, MK_LBUTTON, centre));
+    PressedLook({120, 50}).Press(expected, a, MakeColour(255, 255, 255), MakeColour(128, 128, 128), false);
+    EXPECT_TRUE(ComesToShow(klv, Enlarged(expected, m)));
+    ASSERT_TRUE(klv.Post(WM_LBUTTONUP, 0, centre));
+    EXPECT_EQ(e2e::WaitForLaunches(1).size(), 1u);
 
     ShowWindow(klv.Window(), SW_MINIMIZE);
     ASSERT_TRUE(BecomesIconic(klv.Window(), true));
@@ -258,7 +280,8 @@ std::vector<std::string> ExportedNames(HMODULE module) {
 
 // Both programs of both builds carry the application manifest as resource 1:
 // run with the user's rights (asInvoker; settings the Windows directory will
-// not take go to %APPDATA%), written for Windows 10 and 11. KLV.exe exports
+// not take go to %APPDATA%), written for Windows 10 and 11, drawing for each
+// monitor's DPI. KLV.exe exports
 // the DDE callback under its plain name and carries the bitmaps (found
 // whatever the case of their names), the icon and the cursors. The faces'
 // pixels are checked where the window shows them, the string table where the
@@ -279,7 +302,8 @@ TEST(ProgramImage, ManifestAsInvokerAndTheFullResources) {
         const std::vector<std::string> manifests = Manifests(module);
         ASSERT_EQ(manifests.size(), 1u);
         for (const char* part : {"<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>",
-                                 "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) // Windows 10 and 11
+                                 "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", // Windows 10 and 11
+                                 ">PerMonitorV2, PerMonitor</dpiAwareness>"})
             EXPECT_NE(manifests[0].find(part), std::string::npos) << part;
         if (std::strstr(relative, "KLV.exe")) {
             EXPECT_EQ(ExportedNames(module), std::vector<std::string>{"DDECallback"});

@@ -21,7 +21,8 @@ public:
     // from then on the window forwards its messages to frame.
     virtual bool Create(CKeyboardFrame& frame, const std::string& title, bool withMenu, int x,
                         int y) = 0;
-    // Makes the client area width x height, plus the status bar when it is shown.
+    // Makes the client area width x height face pixels, plus the status bar
+    // when it is shown; again at the new multiple when the window's DPI changes.
     virtual void SizeClientArea(int width, int height) = 0;
     virtual void Show(bool minimized) = 0;
     // Appends a separator and the main menu as a popup titled text to the system menu.

@@ -246,4 +246,9 @@ std::vector<std::uint32_t> CapturePixels(HWND window, const RECT& area) {
     return pixels;
 }
 
+int DisplayDpi() {
+    auto screen = Owned(GetDC(nullptr), [](HDC dc) { ReleaseDC(nullptr, dc); });
+    return GetDeviceCaps(screen.get(), LOGPIXELSY);
+}
+
 } // namespace e2e

@@ -57,6 +57,8 @@ LPARAM KeyCentre(const std::string& key);
 // The pixels of area, in the coordinates of the window's device context (the
 // screen's for nullptr), top row first, as 0x00RRGGBB; empty when unreadable.
 std::vector<std::uint32_t> CapturePixels(HWND window, const RECT& area);
+// The screen's DPI, as the prefix sets it (HKCU\Control Panel\Desktop LogPixels).
+int DisplayDpi();
 
 // KLV.exe, or another program beside the test binary, run by a test.
 class KlvProcess {
