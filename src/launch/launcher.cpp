@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "common/ascii_case.h"
 #include "common/message_box_flags.h"
 #include "common/options.h"
 #include "common/string_ids.h"
@@ -104,7 +103,7 @@ std::uintptr_t Launcher::RunningWindowOf(const std::string& programPath, std::ui
     }
     // Only the first process running the program counts.
     const auto found = std::find_if(processes->begin(), processes->end(),
-                                    [&](const auto& p) { return SameIgnoringAsciiCase(p.image, programPath); });
+                                    [&](const auto& p) { return m_processes.SamePath(p.image, programPath); });
     if (found == processes->end()) return 0;
     for (const ProcessPort::TopWindow& window : m_processes.TopLevelWindows())
         if (window.visible && !window.hasParent && window.processId == found->id) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "common/ascii_case.h"
 #include "platform/ports/launch_port.h"
 
 // The shell and the processes as the launcher sees them: a list of what
@@ -36,6 +37,7 @@ public:
     void BringForward(std::uintptr_t window) override {
         effects.push_back("bring forward " + std::to_string(window));
     }
+    bool SamePath(const std::string& a, const std::string& b) override { return SameIgnoringAsciiCase(a, b); }
 
     std::vector<std::string> effects;
     bool toolHelp = true;

@@ -371,6 +371,7 @@ TEST_F(EditingTest, ClosingInEveryStateEndsTheProgramAndKeepsTheSettings) {
 // switch-to. Kelvane and the programs it starts run in UTF-8.
 TEST_F(EditingTest, PathsAndNamesOutsideTheAnsiCodePage) {
     const std::string dir = u8"C:\\Łódź\\日本", program = dir + "\\winapp.exe", greek = u8"Εκκίνηση";
+    const std::string typed = u8"C:\\ŁÓDŹ\\日本\\winapp.exe"; // matched by switch-to, case aside
     m_folder = u8"C:\\Łódź";
     ASSERT_TRUE(fs::create_directories(fs::u8path(dir + u8"\\Menü")));
     ASSERT_TRUE(CopyFileA((e2e::TestBinaryDir() + "\\helpers\\recorder.exe").c_str(), program.c_str(), FALSE));
@@ -382,13 +383,13 @@ TEST_F(EditingTest, PathsAndNamesOutsideTheAnsiCodePage) {
 
     HWND command = Press(EditKey('Q'), IDC_DIRECT, kCommand);
     ASSERT_NE(command, nullptr);
-    Type(command, IDC_COMMAND_LINE, program);
+    Type(command, IDC_COMMAND_LINE, typed);
     Type(command, IDC_WORKING_DIRECTORY, dir);
     Type(command, IDC_DESCRIPTION, greek);
     SendDlgItemMessageA(command, IDC_OPTION_BOX, BM_SETCHECK, BST_CHECKED, 0); // switch to the running program
     Finish(command, IDOK);
     EXPECT_EQ(Stored("cmd") + "|" + Stored("cwd") + "|" + Stored("desc") + "|" + Stored("opts"),
-              program + "|" + dir + "|" + greek + "|1"); // read back as UTF-8
+              typed + "|" + dir + "|" + greek + "|1"); // read back as UTF-8
 
     // The hint shows once the pointer has rested on the key.
     HWND hint = FindWindowA("Static", "hint"); // its title until it first shows

@@ -45,4 +45,7 @@ public:
     virtual void AllowForeground(std::uint32_t processId) = 0;
     // Brings the window to the front, restoring it when it is minimized.
     virtual void BringForward(std::uintptr_t window) = 0;
+    // Whether two paths are spelled alike as the file system compares names:
+    // the case of every letter aside, not only of the ASCII ones.
+    virtual bool SamePath(const std::string& a, const std::string& b) = 0;
 };

@@ -120,3 +120,11 @@ void Win32Processes::BringForward(std::uintptr_t handle) {
     // https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-showwindowasync
     ShowWindowAsync(window, IsIconic(window) ? SW_RESTORE : SW_SHOW);
 }
+
+// The file system's names match case aside, by the system's upper-case
+// table, for every letter. CompareStringOrdinal with bIgnoreCase compares
+// "using the operating system uppercase table information" (learn.microsoft.com,
+// CompareStringOrdinal), so "C:\ŁÓDŹ\x.exe" and "c:\łódź\X.EXE" are one.
+bool Win32Processes::SamePath(const std::string& a, const std::string& b) {
+    return CompareStringOrdinal(WideFrom(a).data(), -1, WideFrom(b).data(), -1, TRUE) == CSTR_EQUAL;
+}

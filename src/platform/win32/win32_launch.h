@@ -18,4 +18,5 @@ public:
     std::vector<TopWindow> TopLevelWindows() override;
     void AllowForeground(std::uint32_t processId) override;
     void BringForward(std::uintptr_t window) override;
+    bool SamePath(const std::string& a, const std::string& b) override;
 };
