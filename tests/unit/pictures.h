@@ -7,7 +7,8 @@
 
 #include "face/bmp_decoder.h"
 
-// The bytes of a committed file under resources/.
+// The bytes of a committed file under resources/ (KLV_SOURCE_DIR: the
+// source tree as the test binary sees it).
 inline std::vector<std::uint8_t> ResourceBytes(const std::string& name) {
     std::ifstream in(std::string(KLV_SOURCE_DIR) + "/resources/" + name, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -215,7 +215,7 @@ TEST_F(KlvTest, PopupListsFollowTheirFoldersOnceTheWindowIsUp) {
     const std::string before = "[" + root + "\\Plain]\r\nkey00=old (x.exe) []\r\n[class]\r\nkey00=Main\r\n[" +
                                root + "\\Empty]\r\nkey00=stale (y.exe) []\r\n[" + root +
                                "\\Shortcuts]\r\nkey00=old\r\nkey05=old\r\n";
-    std::ifstream data("Z:" KLV_SOURCE_DIR "/tests/wine/data/popup_lists.prg", std::ios::binary);
+    std::ifstream data(KLV_SOURCE_DIR "/tests/wine/data/popup_lists.prg", std::ios::binary);
     const std::string expected{std::istreambuf_iterator<char>(data), std::istreambuf_iterator<char>()};
     ASSERT_FALSE(expected.empty());
     const auto file = [] { return e2e::ReadWindowsFile("kelvane.prg").value_or(""); };

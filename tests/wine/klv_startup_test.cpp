@@ -19,10 +19,10 @@
 #include <string>
 #include <vector>
 
-#include "face/bmp_decoder.h"
 #include "face/face_painter.h"
 #include "face/face_scale.h"
 #include "face/pressed_look.h"
+#include "unit/pictures.h"
 #include "wine/e2e/klv_process.h"
 
 namespace {
@@ -33,15 +33,6 @@ using e2e::StoredCfg;
 
 constexpr DWORD kFrameStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int kFaceWidth = 322, kFaceHeight = 136; // both built-in faces
-
-// A committed bitmap under resources/ (the source tree, through Z:), decoded
-// with the program's own decoder; an empty image when it cannot be read.
-Image SourceBitmap(const std::string& name) {
-    std::ifstream in("Z:" KLV_SOURCE_DIR "/resources/" + name, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    auto image = DecodeBitmapFile(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-    return image ? *image : Image();
-}
 
 // Whether the client area comes to show the image at its top-left corner
 // within a few seconds: the window's thread paints in its own time, and the
@@ -116,7 +107,7 @@ TEST_F(KlvTest, FreshStartLoadsNoLaterLibraryAndStaysTheOnlyInstance) {
     // background shows; A's legend, the pure black pixels two inside its
     // edges, is blue.
     Image expected(kFaceWidth + 1, kFaceHeight + 2, MakeColour(192, 192, 192));
-    expected.Copy(SourceBitmap("face0.bmp"), 0, 0, kFaceWidth, kFaceHeight, 0, 0);
+    expected.Copy(ResourcePicture("face0.bmp"), 0, 0, kFaceWidth, kFaceHeight, 0, 0);
     const Rect a = e2e::BuiltInKeys().at("A");
     for (int y = a.top + 2; y < a.bottom - 2; ++y)
         for (int x = a.left + 2; x < a.right - 2; ++x)
@@ -175,7 +166,7 @@ TEST_F(KlvTest, OptionsColoursPlaceAndMinimizedStateFromSettingsAndTheSystemMenu
     ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", "[cfg]\r\nx=200\r\ny=160\r\nopts=2\r\n"}}));
     const std::map<std::string, Rect> keys = e2e::BuiltInKeys();
     ASSERT_EQ(keys.size(), 63u);
-    Image diagonals = SourceBitmap("face0.bmp");
+    Image diagonals = ResourcePicture("face0.bmp");
     for (const auto& [name, rect] : keys) {
         const Image before = diagonals;
         DrawKeyDiagonal(diagonals, rect);
