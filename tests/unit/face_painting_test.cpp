@@ -172,9 +172,6 @@ TEST(PressedLook, ScratchSizeFromItsText) {
         const ScratchSize parsed = ParseScratchSize(text);
         EXPECT_EQ(std::to_string(parsed.width) + "x" + std::to_string(parsed.height), size) << text;
     }
-    const PressedLook look = DefaultScratch();
-    EXPECT_EQ(look.ScratchWidth(), 120);
-    EXPECT_EQ(look.ScratchHeight(), 50);
 }
 
 // Bevel colours swapped over the key, the top moved one pixel right and down

@@ -221,17 +221,4 @@ TEST_F(LauncherTest, UnderWow64ASystemProgramIsStartedAndFoundAsTheNativeOne) {
     EXPECT_EQ(launch.effects.back(), "bring forward 4");
 }
 
-TEST_F(LauncherTest, SwitchToWithoutAProcessListSaysSoAndStarts) {
-    const std::string exclamation = " | Launcher | 48";
-    launch.toolHelp = false;
-    Start().SwitchToRunning("a.exe", nullptr);
-    launch.toolHelp = true;
-    launch.processes.reset();
-    launcher.SwitchToRunning("b.exe", nullptr);
-    EXPECT_EQ(platform.requests, (Texts{"message Error initializing ToolHelp32." + exclamation,
-                                        "minimize", "message Could not walk the process list." + exclamation,
-                                        "minimize"}));
-    EXPECT_EQ(launch.effects, (Texts{"allow foreground any", "sound go.wav", "start a.exe in C:\\START",
-                                     "allow foreground any", "sound go.wav", "start b.exe in C:\\START"}));
-}
 } // namespace

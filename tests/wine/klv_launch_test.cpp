@@ -181,15 +181,14 @@ TEST_F(LaunchTest, KeysAbove0x7FUnderADoubleByteCodePage) {
                                                             "[desc]\r\nFn-PLUS=\xC8\xD5\xB1\xBE\r\n"}}));
     ASSERT_TRUE(klv.Start());
     EXPECT_EQ(e2e::Stored("desc", "Fn-PLUS"), u8"日本");
-    const std::vector<std::string> programs{"reca.exe", "recb.exe", "menua.exe"};
-    const UINT codes[] = {VK_OEM_PLUS, VK_OEM_7, VK_OEM_3};
-    const char* names[] = {"PLUS", "QUOTE", "TILDE"};
-    for (std::size_t i = 0; i < 6; ++i) { // each waited for: programs log as they start
-        if (i < 3) PressFn(codes[i]);
-        else for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP}) Mouse(message, names[i - 3]);
+    const struct { UINT code; const char *key, *program; } keys[] = {
+        {VK_OEM_PLUS, "PLUS", "reca.exe"}, {VK_OEM_7, "QUOTE", "recb.exe"}, {VK_OEM_3, "TILDE", "menua.exe"}};
+    for (std::size_t i = 0; i < 6; ++i) { // reported, then clicked; each waited for as programs log as they start
+        if (i < 3) PressFn(keys[i].code);
+        else for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP}) Mouse(message, keys[i - 3].key);
         const std::vector<std::string> started = e2e::WaitForLaunches(i + 1);
         ASSERT_EQ(started.size(), i + 1);
-        EXPECT_EQ(started[i].substr(0, started[i].find('|')), programs[i % 3]) << i;
+        EXPECT_EQ(started[i].substr(0, started[i].find('|')), keys[i % 3].program) << i;
     }
 }
 

@@ -65,11 +65,8 @@ Image Enlarged(const Image& image, int m) {
 // Polls until the window's minimized state is as asked (other threads' show
 // changes take effect in their own time).
 bool BecomesIconic(HWND hwnd, bool iconic) {
-    for (int i = 0; i < 100; ++i) {
-        if ((IsIconic(hwnd) != FALSE) == iconic) return true;
-        Sleep(20);
-    }
-    return false;
+    for (int i = 0; i < 100 && (IsIconic(hwnd) != FALSE) != iconic; ++i) Sleep(20);
+    return (IsIconic(hwnd) != FALSE) == iconic;
 }
 
 // The client area's top-left corner on the screen as "x,y".

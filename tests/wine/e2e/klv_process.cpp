@@ -1,12 +1,13 @@
 #include "wine/e2e/klv_process.h"
 
+#include "model/face_key.h"
+#include "platform/portable/builtin_strings.h"
 #include "platform/win32/win32_text.h"
 
 #include <objbase.h>
 #include <shlobj.h>
 #include <wrl/client.h>
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -129,21 +130,14 @@ HWND VisibleMenu() {
 
 std::map<std::string, Rect> BuiltInKeys() {
     std::map<std::string, Rect> keys;
-    // Descriptors "code assignable reserved name left top width height" are strings 5000 to 5099.
-    for (UINT id = 5000; id < 5100; ++id) {
-        char text[256] = "", name[20] = "";
-        int code, assignable, reserved, left, top, width, height;
-        if (LoadStringA(GetModuleHandleA(nullptr), id, text, sizeof text) > 0 &&
-            std::sscanf(text, "%d %d %d %19s %d %d %d %d", &code, &assignable, &reserved, name,
-                        &left, &top, &width, &height) == 8)
-            keys[name] = Rect{left, top, left + width, top + height};
-    }
+    const BuiltinStrings strings; // face 0's descriptors are strings 5000 to 5099
+    std::string descriptor;
+    for (unsigned id = 5000; id < 5100; ++id)
+        if (strings.Load(id, descriptor)) {
+            const FaceKey key(descriptor, strings);
+            keys[key.m_strLabel.substr(3)] = key.m_rect; // after "Fn-"
+        }
     return keys;
-}
-
-LPARAM KeyCentre(const std::string& key) {
-    const Rect r = BuiltInKeys().at(key);
-    return MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
 ::testing::AssertionResult KlvProcess::Start(const std::string& arguments) {

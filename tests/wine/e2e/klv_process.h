@@ -53,7 +53,10 @@ HWND VisibleMenu();
 // the string table, which the test binary carries too, describes them.
 std::map<std::string, Rect> BuiltInKeys();
 // The centre of a built-in key in the client area, as a mouse message's lParam.
-LPARAM KeyCentre(const std::string& key);
+inline LPARAM KeyCentre(const std::string& key) {
+    const Rect r = BuiltInKeys().at(key);
+    return MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
 // The pixels of area, in the coordinates of the window's device context (the
 // screen's for nullptr), top row first, as 0x00RRGGBB; empty when unreadable.
 std::vector<std::uint32_t> CapturePixels(HWND window, const RECT& area);
