@@ -344,7 +344,10 @@ TEST_F(EditingTest, ClosingInEveryStateEndsTheProgramAndKeepsTheSettings) {
              return e2e::VisibleMenu();
          }},
     };
-    const std::string ini = "[cmd]\r\nFn-Q=C:\\old.exe\r\nFn-W=@C:\\menu\r\n";
+    // W's list comes from its folder once the window is up: the popup menu waits for it.
+    fs::create_directories(m_folder = "C:\\klvmenu");
+    std::ofstream(m_folder + "\\1.exe") << "MZ";
+    const std::string ini = "[cmd]\r\nFn-Q=C:\\old.exe\r\nFn-W=@C:\\klvmenu\r\n";
     // As WM_CLOSE, the exit command or the end of the session, in turn.
     const std::pair<UINT, WPARAM> closes[] = {{WM_CLOSE, 0}, {WM_COMMAND, ID_EXIT}, {WM_ENDSESSION, TRUE}};
     int form = 0;
@@ -352,8 +355,7 @@ TEST_F(EditingTest, ClosingInEveryStateEndsTheProgramAndKeepsTheSettings) {
         SCOPED_TRACE(s.state);
         ASSERT_TRUE(e2e::PrepareWindowsDir({{"kelvane.ini", ini}}));
         ASSERT_TRUE(klv.Start());
-        WritePrivateProfileStringA("C:\\menu", "key00", "One (1.exe) []",
-                                   e2e::WindowsFilePath("kelvane.prg").c_str());
+        for (int i = 0; i < 100 && !e2e::ReadWindowsFile("kelvane.prg"); ++i) Sleep(50);
         const auto stored = e2e::ReadWindowsFile("kelvane.ini");
         ASSERT_NE(s.open(), nullptr);
         ASSERT_TRUE(klv.Post(closes[form % 3].first, closes[form % 3].second));
