@@ -1,14 +1,14 @@
 # The two front-door commands: `make run` starts Kelvane under Wine,
-# `make test` builds everything and runs every test suite.
+# `make test` builds everything, the packages too, and runs every test suite.
 JOBS ?= 2
 CMAKE_BUILD = cmake --build $(1) -j $(JOBS) $(2) -- --no-print-directory
 
-.PHONY: run test deps native clang asan win32 win64 fuzz-build fuzz bench assets clean
+.PHONY: run test deps native clang asan win32 win64 package pictures fuzz-build fuzz bench assets clean
 
 run: deps win64
 	scripts/run-kelvane.sh
 
-test: deps native clang asan win32 win64 fuzz-build
+test: deps native clang asan win32 win64 package fuzz-build
 	scripts/run-tests.sh
 
 deps:
@@ -32,10 +32,19 @@ win32:
 	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
 	$(call CMAKE_BUILD,build/win32,--target KLV klv_hotkeys)
 
-win64:
-	cmake -S . -B build/win64 -DCMAKE_BUILD_TYPE=Release -DKLV_WERROR=ON \
+WIN64_CONFIGURE = cmake -S . -B build/win64 -DCMAKE_BUILD_TYPE=Release -DKLV_WERROR=ON \
 	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake >/dev/null
+
+win64:
+	$(WIN64_CONFIGURE)
 	$(call CMAKE_BUILD,build/win64)
+
+# The zips users download, dist/kelvane-<version>-windows-x64.zip and -x86.zip:
+# the two programs of each build and the user guide (scripts/package.sh).
+package: deps win32
+	$(WIN64_CONFIGURE)
+	$(call CMAKE_BUILD,build/win64,--target KLV klv_hotkeys)
+	scripts/package.sh
 
 # libFuzzer targets (clang), optimized as the fuzzer's instrumentation is
 # costly enough; `make test` runs each briefly, `make fuzz` for a million
@@ -46,6 +55,11 @@ fuzz-build: deps
 
 fuzz: fuzz-build
 	scripts/run-fuzz.sh 1000000
+
+# Retakes the pictures of README.md and the user guide, docs/*.png, from the
+# screenshots of the end-to-end tests.
+pictures: test
+	scripts/pictures.sh
 
 # Redraws the built-in pictures under resources/ (committed with the generator).
 assets: native
@@ -61,4 +75,4 @@ bench: deps win64
 	scripts/run-bench.sh
 
 clean:
-	rm -rf build
+	rm -rf build dist

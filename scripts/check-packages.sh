@@ -16,7 +16,8 @@ commands=(
     i686-w64-mingw32-nm i686-w64-mingw32-dlltool     # delay-load libraries (cmake/delay_imports.cmake)
     x86_64-w64-mingw32-nm x86_64-w64-mingw32-dlltool
     wine wineserver                                     # running the Windows programs
-    Xvfb xdpyinfo xwininfo import                       # virtual display, screenshot
+    Xvfb xdpyinfo xwininfo import convert-im6.q16       # virtual display, screenshots
+    zip unzip cmark-gfm strings                         # the packages and their checks
     mount umount                                        # the read-only Windows directory
 )
 

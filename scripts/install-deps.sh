@@ -7,11 +7,13 @@ set -euo pipefail
 # the Marlett font that draws the caption buttons with fonts-wine. clang's
 # libFuzzer and sanitizer runtimes are in libclang-rt-14-dev; llvm brings the
 # llvm-symbolizer that names the functions in the sanitizers' reports; mount
-# the bind mount that makes the Wine prefix's Windows directory read-only.
+# the bind mount that makes the Wine prefix's Windows directory read-only;
+# zip, unzip and cmark-gfm (the user guide's HTML) the packages.
 packages=(
     cmake make g++ clang libclang-rt-14-dev llvm libgtest-dev googletest libbenchmark-dev
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
     wine wine64 fonts-wine xvfb xauth x11-utils imagemagick mount
+    zip unzip cmark-gfm
 )
 if [ "${1:-}" = --list ]; then
     printf '%s\n' "${packages[@]}"

@@ -61,15 +61,54 @@ else
     failed=$((failed + 1))
 fi
 
+# The packages `make package` wrote: each holds exactly the two programs and
+# the guide, the guide with its pictures inside, the programs with the version
+# of the file VERSION; packaging the same build again gives the same bytes.
+version=$(head -n1 "$root/VERSION")
+echo "== packages"
+package_problems=()
+for arch in x64 x86; do
+    zip="$root/dist/kelvane-$version-windows-$arch.zip"
+    listed=$(unzip -Z1 "$zip" 2>&1 | tr '\n' ' ')
+    [ "$listed" = "KLV.exe klv_hotkeys.exe user-guide.html " ] || package_problems+=("$zip holds: $listed")
+    unzip -p "$zip" user-guide.html | grep -q '<img src="[^d]' &&
+        package_problems+=("the guide in $zip shows a picture that is not inside it")
+    for program in KLV.exe klv_hotkeys.exe; do
+        fields=$(unzip -p "$zip" "$program" | strings -el -n 3 |
+            grep -A1 -xE 'FileVersion|ProductVersion|ProductName' | grep -vx -- -- | tr '\n' ' ')
+        [ "$fields" = "FileVersion $version ProductName Kelvane ProductVersion $version " ] ||
+            package_problems+=("$program in $zip: version resource $fields")
+    done
+done
+sums=$(sha256sum "$root"/dist/*.zip)
+"$root/scripts/package.sh" >/dev/null
+[ "$(sha256sum "$root"/dist/*.zip)" = "$sums" ] || package_problems+=("packaging again changed the zips")
+if [ ${#package_problems[@]} -eq 0 ]; then
+    echo "== packages: 1 passed, 0 failed, 0 skipped"
+    passed=$((passed + 1))
+else
+    printf '%s\n' "${package_problems[@]}"
+    echo "== packages: 0 passed, 1 failed, 0 skipped"
+    failed=$((failed + 1))
+fi
+
 # Windows suites: one fresh prefix for this run, shared by every suite.
 . "$root/scripts/wine-env.sh"
 start_virtual_display
 echo "== preparing a fresh Wine prefix"
 wine_fresh_prefix "$build/wineprefix"
 echo "== wine"
-(cd "$build/win64" && wine klv_wine_tests.exe --gtest_filter='-EditingTest.ReadOnlyWindowsDir*:*DoubleByteCodePage*' \
+(cd "$build/win64" && wine klv_wine_tests.exe \
+    --gtest_filter='-EditingTest.ReadOnlyWindowsDir*:*DoubleByteCodePage*:*UnpackedPackage*' \
     --gtest_output="xml:Z:$results/wine.xml")
 tally wine "$results/wine.xml" $?
+
+# The 64-bit package unpacked as a user does, into Program Files.
+echo "== wine, the x64 package in Program Files"
+unzip -q -o "$root/dist/kelvane-$version-windows-x64.zip" -d "$WINEPREFIX/drive_c/Program Files/Kelvane"
+(cd "$build/win64" && KLV_PACKAGE_VERSION=$version wine klv_wine_tests.exe --gtest_filter='*UnpackedPackage*' \
+    --gtest_output="xml:Z:$results/wine-package.xml")
+tally wine-package "$results/wine-package.xml" $?
 
 # A Chinese system: Wine takes its ANSI code page from the Unix locale, and
 # LC_ALL=zh_CN.UTF-8 gives its processes code page 936.

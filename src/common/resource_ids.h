@@ -4,6 +4,7 @@
 #define IDR_MAINFRAME 31234 /* the menu and the program icon */
 #define IDD_ABOUTBOX 132
 #define IDC_ABOUT_TIMESTAMP 1035
+#define IDC_ABOUT_VERSION 1036
 #define IDC_MAIN_CURSOR 110
 #define IDC_DRAG_ICON 122
 

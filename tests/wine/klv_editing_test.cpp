@@ -157,10 +157,10 @@ TEST_F(EditingTest, DialogsAssignOverwriteClearAndEditFromTheList) {
     GetClientRect(klv.Window(), &client);
     const std::vector<std::uint32_t> before = e2e::CapturePixels(klv.Window(), client);
     ASSERT_FALSE(before.empty()) << "the face could not be read";
+    SaveShot(klv.Window(), "main_window");
     HWND type = EditKey('Q');
     ASSERT_NE(type, nullptr);
     EXPECT_EQ(e2e::TextOf(GetDlgItem(type, IDC_KEY_NAME)), "Fn-Q");
-    SaveShot(klv.Window(), "main_window");
     SaveShot(type, "assignment_type");
     HWND command = Press(type, IDC_DIRECT, kCommand);
     ASSERT_NE(command, nullptr);

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <tlhelp32.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -19,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "common/resource_ids.h"
 #include "face/face_painter.h"
 #include "face/face_scale.h"
 #include "face/pressed_look.h"
@@ -306,4 +308,19 @@ TEST(ProgramImage, ManifestAsInvokerAndTheFullResources) {
         }
         FreeLibrary(module);
     }
+}
+
+// The 64-bit package as scripts/run-tests.sh unpacks it into Program Files:
+// KLV.exe starts from there to its first paint, and its About box shows the
+// version of the file VERSION, which the script passes in.
+TEST_F(KlvTest, UnpackedPackageStartsAndShowsItsVersion) {
+    const char* version = std::getenv("KLV_PACKAGE_VERSION");
+    ASSERT_NE(version, nullptr);
+    KlvProcess unpacked("C:\\Program Files\\Kelvane\\KLV.exe");
+    ASSERT_TRUE(unpacked.Start());
+    EXPECT_TRUE(ComesToShow(unpacked, ResourcePicture("face0.bmp")));
+    ASSERT_TRUE(unpacked.Post(WM_COMMAND, ID_ABOUT));
+    HWND about = unpacked.WaitForTopLevelWindow("About Kelvane");
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(e2e::TextOf(GetDlgItem(about, IDC_ABOUT_VERSION)), std::string("Version ") + version + " - 64 bit");
 }

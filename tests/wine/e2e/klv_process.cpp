@@ -152,7 +152,7 @@ std::map<std::string, Rect> BuiltInKeys() {
 
 ::testing::AssertionResult KlvProcess::Launch(const std::string& arguments) {
     Stop();
-    const std::string exe = TestBinaryDir() + "\\" + program_;
+    const std::string exe = program_.find(':') != std::string::npos ? program_ : TestBinaryDir() + "\\" + program_;
     std::string commandLine = "\"" + exe + "\" " + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;

@@ -99,7 +99,7 @@ class KlvProcess {
   private:
     bool IsRunning() const;
 
-    std::string program_; // its path from the test binary's directory
+    std::string program_; // a full path, or its path from the test binary's directory
     std::unique_ptr<void, decltype(&CloseHandle)> process_{nullptr, CloseHandle};
     DWORD processId_ = 0;
     HWND window_ = nullptr;
