@@ -153,10 +153,6 @@ TEST_F(EditingTest, DialogsAssignOverwriteClearAndEditFromTheList) {
     const auto listed = [] { return e2e::ReadWindowsFile("kelvane.prg").value_or("").find("(C:\\klvmenu\\1.exe)"); };
     for (int i = 0; i < 100 && listed() == std::string::npos; ++i) Sleep(50);
     ASSERT_NE(listed(), std::string::npos);
-    RECT client{};
-    GetClientRect(klv.Window(), &client);
-    const std::vector<std::uint32_t> before = e2e::CapturePixels(klv.Window(), client);
-    ASSERT_FALSE(before.empty()) << "the face could not be read";
     SaveShot(klv.Window(), "main_window");
     HWND type = EditKey('Q');
     ASSERT_NE(type, nullptr);
@@ -171,7 +167,6 @@ TEST_F(EditingTest, DialogsAssignOverwriteClearAndEditFromTheList) {
         HWND box = Press(command, IDOK, "KLV");
         ASSERT_NE(box, nullptr) << refused;
         EXPECT_EQ(e2e::TextOf(GetDlgItem(box, 0xFFFF)), "Bad Current Working Directory parameter");
-        EXPECT_NE(SendDlgItemMessageA(box, 0x440, STM_GETICON, 0, 0), 0); // Wine's icon control
         Finish(box, IDOK);
         EXPECT_TRUE(IsWindow(command));
     }
@@ -182,9 +177,6 @@ TEST_F(EditingTest, DialogsAssignOverwriteClearAndEditFromTheList) {
     Finish(command, IDOK);
     EXPECT_EQ(Stored("cmd") + "|" + Stored("cwd") + "|" + Stored("desc"),
               "C:\\windows\\notepad.exe|C:\\windows|Notepad");
-    Sleep(300);
-    RedrawWindow(klv.Window(), nullptr, nullptr, RDW_UPDATENOW);
-    EXPECT_NE(e2e::CapturePixels(klv.Window(), client), before); // Q's legend turns blue
 
     // Overwriting asks first; Cancel keeps the old assignment.
     command = Press(EditKey('Q'), IDC_DIRECT, kCommand);
@@ -451,21 +443,16 @@ TEST_F(EditingTest, ReadOnlyWindowsDirMovesTheSettingsToTheUserFolder) {
         EXPECT_FALSE(e2e::ReadWindowsFile(name)) << name;
 }
 
-// The main window built in this process: a file dropped on a key, the
-// screen the hint and the popup list measure on Wine's one monitor, the
-// primary screen (other monitors are proved natively), and the DPI change
-// Windows sends when the window moves to a monitor of another DPI, which
-// Wine's one monitor never does: the window takes the suggested top-left
-// corner and the face's size at the new multiple, stored where it is.
-TEST(FrameWindow, DroppedFileOpensTheCommandDialogOneMonitorIsTheScreenDpiChangeRescales) {
+// The main window built in this process: a file dropped on a key, and the
+// DPI change Windows sends when the window moves to a monitor of another
+// DPI, which Wine's one monitor never does: the window takes the suggested
+// top-left corner and the face's size at the new multiple, stored where it is.
+TEST(FrameWindow, DroppedFileOpensTheCommandDialogAndADpiChangeRescales) {
     ASSERT_TRUE(e2e::PrepareWindowsDir());
     FrameWindow window(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
     Win32Adapters adapters(GetModuleHandleA(nullptr), window);
     const auto frame = CLauncherApp(adapters.Ports(), adapters.startup).InitInstance("");
     ASSERT_NE(frame, nullptr);
-    const Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    EXPECT_EQ(window.Hint().MonitorArea(), screen);
-    EXPECT_EQ(window.Menus().Pointer().monitor, screen);
     const wchar_t path[] = L"C:\\TÖÖLS\\NOTEPAD.EXE"; // as the shell hands it over: wide
     HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + sizeof path + sizeof(wchar_t));
     ASSERT_NE(drop, nullptr);

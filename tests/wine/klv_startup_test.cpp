@@ -268,10 +268,10 @@ std::vector<std::string> ExportedNames(HMODULE module) {
 
 } // namespace
 
-// Both programs of both builds carry the application manifest as resource 1:
-// run with the user's rights (asInvoker; settings the Windows directory will
-// not take go to %APPDATA%), written for Windows 10 and 11, drawing for each
-// monitor's DPI. KLV.exe exports
+// Both programs of both builds carry the application manifest as resource 1
+// and run with the user's rights (asInvoker; settings the Windows directory
+// will not take go to %APPDATA%); its other settings show in what the
+// scenarios at other DPIs and with other scripts see. KLV.exe exports
 // the DDE callback under its plain name and carries the bitmaps (found
 // whatever the case of their names), the icon and the cursors. The faces'
 // pixels are checked where the window shows them, the string table where the
@@ -291,17 +291,13 @@ TEST(ProgramImage, ManifestAsInvokerAndTheFullResources) {
         EXPECT_NE(FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)), nullptr);
         const std::vector<std::string> manifests = Manifests(module);
         ASSERT_EQ(manifests.size(), 1u);
-        for (const char* part : {"<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>",
-                                 "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", // Windows 10 and 11
-                                 ">PerMonitorV2, PerMonitor</dpiAwareness>"})
-            EXPECT_NE(manifests[0].find(part), std::string::npos) << part;
+        EXPECT_NE(manifests[0].find("<requestedExecutionLevel level=\"asInvoker\""), std::string::npos);
         if (std::strstr(relative, "KLV.exe")) {
             EXPECT_EQ(ExportedNames(module), std::vector<std::string>{"DDECallback"});
             for (const char* name :
                  {"FACE0", "face1", "fnkey", "LIST", "LargeU", "LARGED", "SMALLU", "smalld"}) {
                 EXPECT_NE(FindResourceA(module, name, MAKEINTRESOURCEA(2)), nullptr) << name; // RT_BITMAP
             }
-            EXPECT_EQ(FindResourceA(module, "FACE2", MAKEINTRESOURCEA(2)), nullptr);
             EXPECT_NE(FindResourceA(module, MAKEINTRESOURCEA(31234), MAKEINTRESOURCEA(14)), nullptr);
             for (int cursor : {110, 122}) // RT_GROUP_CURSOR
                 EXPECT_NE(FindResourceA(module, MAKEINTRESOURCEA(cursor), MAKEINTRESOURCEA(12)), nullptr);
