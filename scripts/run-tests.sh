@@ -93,29 +93,31 @@ else
 fi
 
 # Windows suites: one fresh prefix for this run, shared by every suite.
+# run_wine NAME FILTER [VAR=value...]: the tests the filter names, with those
+# environment settings, as one suite of the tally.
+run_wine() {
+    local name=$1 filter=$2
+    shift 2
+    (cd "$build/win64" && env "$@" wine klv_wine_tests.exe --gtest_filter="$filter" \
+        --gtest_output="xml:Z:$results/$name.xml")
+    tally "$name" "$results/$name.xml" $?
+}
 . "$root/scripts/wine-env.sh"
 start_virtual_display
 echo "== preparing a fresh Wine prefix"
 wine_fresh_prefix "$build/wineprefix"
 echo "== wine"
-(cd "$build/win64" && wine klv_wine_tests.exe \
-    --gtest_filter='-EditingTest.ReadOnlyWindowsDir*:*DoubleByteCodePage*:*UnpackedPackage*' \
-    --gtest_output="xml:Z:$results/wine.xml")
-tally wine "$results/wine.xml" $?
+run_wine wine '-EditingTest.ReadOnlyWindowsDir*:*DoubleByteCodePage*:*UnpackedPackage*'
 
 # The 64-bit package unpacked as a user does, into Program Files.
 echo "== wine, the x64 package in Program Files"
 unzip -q -o "$root/dist/kelvane-$version-windows-x64.zip" -d "$WINEPREFIX/drive_c/Program Files/Kelvane"
-(cd "$build/win64" && KLV_PACKAGE_VERSION=$version wine klv_wine_tests.exe --gtest_filter='*UnpackedPackage*' \
-    --gtest_output="xml:Z:$results/wine-package.xml")
-tally wine-package "$results/wine-package.xml" $?
+run_wine wine-package '*UnpackedPackage*' KLV_PACKAGE_VERSION="$version"
 
 # A Chinese system: Wine takes its ANSI code page from the Unix locale, and
 # LC_ALL=zh_CN.UTF-8 gives its processes code page 936.
 echo "== wine, double-byte code page"
-(cd "$build/win64" && LC_ALL=zh_CN.UTF-8 wine klv_wine_tests.exe --gtest_filter='*DoubleByteCodePage*' \
-    --gtest_output="xml:Z:$results/wine-cp936.xml")
-tally wine-cp936 "$results/wine-cp936.xml" $?
+run_wine wine-cp936 '*DoubleByteCodePage*' LC_ALL=zh_CN.UTF-8
 
 # A standard user's Windows directory: the prefix's one bind-mounted read-only
 # for the one suite that needs it, with a kelvane.ini for it to carry over;
@@ -136,13 +138,10 @@ else
     fi
 fi
 echo "== wine, read-only Windows directory"
-(cd "$build/win64" && KLV_READONLY_WINDOWS=$readonly_windows wine klv_wine_tests.exe \
-    --gtest_filter='EditingTest.ReadOnlyWindowsDir*' --gtest_output="xml:Z:$results/wine-readonly.xml")
-status=$?
+run_wine wine-readonly 'EditingTest.ReadOnlyWindowsDir*' KLV_READONLY_WINDOWS="$readonly_windows"
 wineserver -k 2>/dev/null # it holds the directory open
 unmount_windows
 rm -f "$windir/kelvane.ini"
-tally wine-readonly "$results/wine-readonly.xml" $status
 
 stop_virtual_display
 
@@ -163,9 +162,7 @@ for dpi in 144 192; do
     [ "$dpi" = 192 ] && filter="$filter:EditingTest.DialogsAssign*:EditingTest.BrowsersFill*"
     echo "== wine, $dpi DPI"
     set_display_dpi "$dpi"
-    (cd "$build/win64" && wine klv_wine_tests.exe --gtest_filter="$filter" \
-        --gtest_output="xml:Z:$results/wine-$dpi-dpi.xml")
-    tally "wine-$dpi-dpi" "$results/wine-$dpi-dpi.xml" $?
+    run_wine "wine-$dpi-dpi" "$filter"
 done
 stop_virtual_display
 

@@ -114,12 +114,8 @@ private:
         if (!m_pictures.Get()) return;
         // The line's height and one row more, as whole blocks of the picture's pixels.
         const int m = m_multiple, rows = (r.bottom - r.top + 1 + m - 1) / m;
-        MemoryDC memory(dc);
-        SelectedObject picture(memory.Get(), m_pictures.Get());
-        const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
-        StretchBlt(dc, r.left, r.top, m_pictureWidth * m, rows * m, memory.Get(), 0,
-                   static_cast<int>(kind) * m_pictureRowHeight, m_pictureWidth, rows, SRCCOPY);
-        SetStretchBltMode(dc, oldMode);
+        DrawBitmapScaled(dc, r.left, r.top, m_pictures.Get(), m_pictureWidth, rows, m,
+                         static_cast<int>(kind) * m_pictureRowHeight);
     }
 
     HINSTANCE m_instance;

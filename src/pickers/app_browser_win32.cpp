@@ -79,7 +79,7 @@ std::vector<Source> BindParts(const FolderNode& node) {
 start_menu::Entry EntryOf(IShellFolder* folder, LPCITEMIDLIST item, const std::string& shown,
                           start_menu::Part part, std::size_t handle) {
     std::string name;
-    if (!GetItemDisplayName(folder, item, SHGDN_INFOLDER | SHGDN_FORPARSING, name)) name.clear();
+    GetItemDisplayName(folder, item, SHGDN_INFOLDER | SHGDN_FORPARSING, name); // empty when none
     return {name, shown, part, handle};
 }
 

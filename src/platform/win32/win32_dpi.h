@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "face/face_scale.h"
+#include "platform/win32/gdi_handles.h"
 
 // The DPI a window is drawn at. The process is per-monitor aware (the
 // manifest's dpiAwareness), so on Windows 10 1607 and later that is the DPI of
@@ -28,17 +29,16 @@ inline unsigned WindowDpi(HWND window) {
 // The whole multiple the window's pictures are drawn at.
 inline FaceScale ScaleOfWindow(HWND window) { return FaceScale::ForDpi(WindowDpi(window)); }
 
-// Copies the w x h bitmap to (x, y) of dc, each of its pixels a block of
-// multiple x multiple: COLORONCOLOR stretches by repeating pixels, never
-// blending them, so pixel art stays sharp.
+// Copies the w x h part of the bitmap from its row sourceTop to (x, y) of
+// dc, each of its pixels a block of multiple x multiple: COLORONCOLOR
+// stretches by repeating pixels, never blending them, so pixel art stays sharp.
 // https://learn.microsoft.com/windows/win32/api/wingdi/nf-wingdi-setstretchbltmode
-inline void DrawBitmapScaled(HDC dc, int x, int y, HBITMAP bitmap, int w, int h, int multiple) {
-    HDC memory = CreateCompatibleDC(dc);
-    if (!memory) return;
-    HGDIOBJ previous = SelectObject(memory, bitmap);
+inline void DrawBitmapScaled(HDC dc, int x, int y, HBITMAP bitmap, int w, int h, int multiple,
+                             int sourceTop = 0) {
+    MemoryDC memory(dc);
+    if (!memory.Get()) return;
+    SelectedObject picture(memory.Get(), bitmap);
     const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, x, y, w * multiple, h * multiple, memory, 0, 0, w, h, SRCCOPY);
+    StretchBlt(dc, x, y, w * multiple, h * multiple, memory.Get(), 0, sourceTop, w, h, SRCCOPY);
     SetStretchBltMode(dc, oldMode);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "platform/win32/win32_assets.h"
 #include "platform/win32/win32_text.h"
 
 std::string Win32SystemInfo::WindowsDirectory() const {
@@ -95,21 +96,11 @@ void Win32SystemInfo::CopyNewFile(const std::string& from, const std::string& to
 
 bool Win32SystemInfo::AnsiIsUtf8() const { return GetACP() == CP_UTF8; }
 
+// Read as the face file is, whole through kernel32.
 std::optional<std::string> Win32SystemInfo::ReadFileBytes(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::optional<std::string> bytes;
-    LARGE_INTEGER size{};
-    DWORD read = 0;
-    if (GetFileSizeEx(file, &size) && size.QuadPart < (1 << 30)) {
-        std::string content(static_cast<std::size_t>(size.QuadPart), '\0');
-        if (content.empty() || (ReadFile(file, &content[0], static_cast<DWORD>(content.size()), &read, nullptr) &&
-                                read == content.size()))
-            bytes = std::move(content);
-    }
-    CloseHandle(file);
-    return bytes;
+    const std::optional<std::vector<std::uint8_t>> bytes = Win32Assets().ReadFile(path);
+    if (!bytes) return std::nullopt;
+    return std::string(bytes->begin(), bytes->end());
 }
 
 // The system locale's ANSI code page is the one "A" calls use in a process
